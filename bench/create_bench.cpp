@@ -1,0 +1,179 @@
+// Create's assembly, encoding and atomic write against one plain write of
+// the same number of bytes, for fields totalling 1 KB, 1 MB and 100 MB.
+//
+// Each size runs in a child process of its own so that its peak memory is
+// its own. Prints per size: Create's time, the plain write's time, their
+// ratio, and Create's peak memory above the filled form against the size of
+// the text.
+
+#include "memoryform.h"
+#include "readmedocument.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace kestrin;
+
+namespace {
+
+class QuietMessages : public MessageBoxService {
+public:
+    MessageAnswer show(const MessageRequest &r) override { return r.defaultAnswer; }
+};
+
+class FixedDialog : public SaveDialogService {
+public:
+    explicit FixedDialog(QString path) : m_path(std::move(path)) {}
+    void setFilter(const QString &) override {}
+    bool showSave() override { return true; }
+    QString fileName() const override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+qint64 statusKb(const char *key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+void resetPeak()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
+// Lines of about 70 characters, CR LF between them.
+QString filler(qsizetype chars)
+{
+    static const QString line = QStringLiteral("The quick brown fox jumps over the lazy dog near the harbour 0123\r\n");
+    QString text;
+    text.reserve(chars);
+    while (text.size() + line.size() <= chars)
+        text += line;
+    text += QString(chars - text.size(), QLatin1Char('x'));
+    return text;
+}
+
+double plainWriteMs(const QString &path, const QByteArray &bytes)
+{
+    QElapsedTimer t;
+    t.start();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    qsizetype done = 0;
+    while (fd >= 0 && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    if (fd >= 0)
+        ::close(fd);
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+int runOne(qsizetype total, int repeats)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("readme.txt"));
+    const QString plain = dir.filePath(QStringLiteral("plain.txt"));
+
+    MemoryForm form;
+    QuietMessages messages;
+    FixedDialog dialog(target);
+    AtomicTextFileService files;
+    ReadmeDocument document(form, messages, dialog, files);
+    document.setCodePage(1252);
+    document.Form_Load();
+
+    // Every free text field gets an equal share, with every optional line
+    // and section switched on and both own texts chosen.
+    for (const AllowSwitch &s : kAllowSwitches)
+        form.click(s.check);
+    form.click(Control::OwnDescriptionOption);
+    form.click(Control::AddonsCheck2);
+    std::vector<Control> fields;
+    for (int i = 0; i < kControlCount; ++i) {
+        if (isTextBox(Control(i)))
+            fields.push_back(Control(i));
+    }
+    const QString share = filler(total / qsizetype(fields.size()));
+    for (Control c : fields)
+        form.setText(c, share);
+
+    std::vector<double> createMs;
+    std::vector<double> plainMs;
+    qint64 peakAbove = 0;
+    qint64 textBytes = 0;
+    for (int r = 0; r < repeats; ++r) {
+        QFile::remove(target);
+        const qint64 before = statusKb("VmRSS:");
+        resetPeak();
+        QElapsedTimer t;
+        t.start();
+        if (document.create() != ReadmeDocument::CreateOutcome::Saved) {
+            std::fprintf(stderr, "create failed\n");
+            return 1;
+        }
+        createMs.push_back(double(t.nsecsElapsed()) / 1e6);
+        peakAbove = std::max(peakAbove, statusKb("VmHWM:") - before);
+
+        QFile written(target);
+        textBytes = written.size();
+        QByteArray same(textBytes, 'p');
+        QFile::remove(plain);
+        plainMs.push_back(plainWriteMs(plain, same));
+    }
+    std::sort(createMs.begin(), createMs.end());
+    std::sort(plainMs.begin(), plainMs.end());
+    const double c = createMs[createMs.size() / 2];
+    const double p = plainMs[plainMs.size() / 2];
+    std::printf("%-8s %12lld %12.3f %12.3f %8.2fx %10lld %8.2fx\n",
+                total >= 1 << 20 ? (QByteArray::number(total >> 20) + " MB").constData()
+                                 : (QByteArray::number(total >> 10) + " KB").constData(),
+                static_cast<long long>(textBytes), c, p, c / std::max(p, 1e-6),
+                static_cast<long long>(peakAbove), double(peakAbove) * 1024.0 / double(std::max<qint64>(textBytes, 1)));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("--one"))
+        return runOne(args[2].toLongLong(), args[3].toInt());
+
+    std::printf("Create (assemble + encode + atomic write) against one plain write of the same bytes\n");
+    std::printf("%-8s %12s %12s %12s %9s %10s %9s\n", "fields", "file bytes", "create ms", "plain ms", "ratio",
+                "peak KiB", "peak/size");
+    const std::pair<qsizetype, int> sizes[] = {{1 << 10, 51}, {1 << 20, 21}, {100 << 20, 5}};
+    for (const auto &[size, repeats] : sizes) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(app.applicationFilePath(),
+                    {QStringLiteral("--one"), QString::number(size), QString::number(repeats)});
+        if (!child.waitForFinished(-1) || child.exitCode() != 0)
+            return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,328 @@
+#include "codepage.h"
+
+#include <QHash>
+
+#include <array>
+#include <memory>
+#include <mutex>
+
+namespace kestrin {
+
+int ansiCodePageForLocale(const QLocale &locale)
+{
+    switch (locale.language()) {
+    case QLocale::Czech:
+    case QLocale::Slovak:
+    case QLocale::Polish:
+    case QLocale::Hungarian:
+    case QLocale::Slovenian:
+    case QLocale::Croatian:
+    case QLocale::Romanian:
+    case QLocale::Albanian:
+    case QLocale::Bosnian:
+        return locale.script() == QLocale::CyrillicScript ? 1251 : 1250;
+    case QLocale::Serbian:
+        return locale.script() == QLocale::LatinScript ? 1250 : 1251;
+    case QLocale::Russian:
+    case QLocale::Ukrainian:
+    case QLocale::Belarusian:
+    case QLocale::Bulgarian:
+    case QLocale::Macedonian:
+    case QLocale::Kazakh:
+        return 1251;
+    case QLocale::Greek:
+        return 1253;
+    case QLocale::Turkish:
+    case QLocale::Azerbaijani:
+        return 1254;
+    case QLocale::Hebrew:
+        return 1255;
+    case QLocale::Arabic:
+    case QLocale::Persian:
+    case QLocale::Urdu:
+        return 1256;
+    case QLocale::Estonian:
+    case QLocale::Latvian:
+    case QLocale::Lithuanian:
+        return 1257;
+    case QLocale::Vietnamese:
+        return 1258;
+    default:
+        return 1252;
+    }
+}
+
+int systemAnsiCodePage()
+{
+    return ansiCodePageForLocale(QLocale::system());
+}
+
+bool isSupportedCodePage(int codePage)
+{
+    return codePage >= 1250 && codePage <= 1258;
+}
+
+QString codePageName(int codePage)
+{
+    return QStringLiteral("windows-%1").arg(codePage);
+}
+
+QString codePointName(char32_t cp)
+{
+    return QStringLiteral("U+%1").arg(uint(cp), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+qsizetype chunkEnd(QStringView text, qsizetype pos)
+{
+    if (pos >= text.size())
+        return text.size();
+    if (pos > 0 && QChar::isHighSurrogate(text[pos - 1].unicode()))
+        return pos - 1;
+    return pos;
+}
+
+namespace {
+
+// Unicode -> byte for one code page; 0 where the code page has no byte.
+using ReverseTable = std::array<unsigned char, 0x10000>;
+
+const ReverseTable &reverseTable(int codePage)
+{
+    static std::array<std::unique_ptr<ReverseTable>, 9> tables;
+    static std::once_flag once[9];
+    const int index = codePage - 1250;
+    std::call_once(once[index], [index] {
+        auto table = std::make_unique<ReverseTable>();
+        table->fill(0);
+        for (int b = 0; b < 128; ++b) {
+            const char16_t u = detail::kUpperHalves[index][b];
+            if (u != 0)
+                (*table)[u] = static_cast<unsigned char>(0x80 + b);
+        }
+        tables[index] = std::move(table);
+    });
+    return *tables[index];
+}
+
+bool inTable(const ReverseTable &table, char16_t u)
+{
+    return u < 0x80 || table[u] != 0;
+}
+
+void appendMapped(const ReverseTable &table, char16_t u, QByteArray *out)
+{
+    if (out)
+        out->append(u < 0x80 ? char(u) : char(table[u]));
+}
+
+// Encodes one code point into the code page. A composed letter that has no
+// byte of its own is written as a letter plus combining marks where the code
+// page has them, as Windows does for Vietnamese in Windows-1258: the
+// canonical decomposition is tried with each subset of its marks composed
+// back into the base letter ("ệ" becomes "ê" plus the dot below).
+bool mapCodePoint(const ReverseTable &table, char32_t cp, QByteArray *out)
+{
+    if (cp < 0x10000 && inTable(table, char16_t(cp))) {
+        appendMapped(table, char16_t(cp), out);
+        return true;
+    }
+    if (cp >= 0x10000)
+        return false;
+    const QString decomposed = QString(QChar(char16_t(cp))).normalized(QString::NormalizationForm_D);
+    const qsizetype marks = decomposed.size() - 1;
+    if (marks < 1 || marks > 4)
+        return false;
+    for (int subset = (1 << marks) - 1; subset >= 0; --subset) {
+        QString composed(decomposed[0]);
+        QString rest;
+        for (qsizetype m = 0; m < marks; ++m) {
+            if (subset & (1 << m))
+                composed += decomposed[m + 1];
+            else
+                rest += decomposed[m + 1];
+        }
+        composed = composed.normalized(QString::NormalizationForm_C);
+        const QString candidate = composed + rest;
+        bool all = true;
+        for (QChar c : candidate)
+            all = all && inTable(table, c.unicode());
+        if (!all || candidate.size() < 2)
+            continue;
+        for (QChar c : candidate)
+            appendMapped(table, c.unicode(), out);
+        return true;
+    }
+    return false;
+}
+
+// Reads one code point at i (advancing i); a lone surrogate is returned as is.
+char32_t nextCodePoint(QStringView text, qsizetype &i)
+{
+    const char16_t u = text[i].unicode();
+    ++i;
+    if (QChar::isHighSurrogate(u) && i < text.size() && QChar::isLowSurrogate(text[i].unicode()))
+        return QChar::surrogateToUcs4(u, text[i++].unicode());
+    return u;
+}
+
+} // namespace
+
+TextEncoder TextEncoder::codePage(int codePage, bool replaceUnmappable)
+{
+    TextEncoder e;
+    e.m_kind = Kind::CodePage;
+    e.m_codePage = isSupportedCodePage(codePage) ? codePage : 1252;
+    e.m_replace = replaceUnmappable;
+    return e;
+}
+
+TextEncoder TextEncoder::utf8(bool withBom)
+{
+    TextEncoder e;
+    e.m_kind = withBom ? Kind::Utf8WithBom : Kind::Utf8;
+    return e;
+}
+
+QByteArray TextEncoder::prefix() const
+{
+    if (m_kind == Kind::Utf8WithBom)
+        return QByteArrayLiteral("\xEF\xBB\xBF");
+    return {};
+}
+
+void TextEncoder::encode(QStringView text, QByteArray &out) const
+{
+    if (m_kind != Kind::CodePage) {
+        out.append(text.toUtf8());
+        return;
+    }
+    const ReverseTable &table = reverseTable(m_codePage);
+    const qsizetype start = out.size();
+    out.resize(start + text.size()); // one byte per UTF-16 unit at most, unless decomposed
+    char *dst = out.data() + start;
+    qsizetype written = 0;
+    const char16_t *src = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        // Fast path: runs of characters that map to a single byte.
+        const char16_t u = src[i];
+        if (u < 0x80) {
+            dst[written++] = char(u);
+            ++i;
+            continue;
+        }
+        if (table[u] != 0) {
+            dst[written++] = char(table[u]);
+            ++i;
+            continue;
+        }
+        const char32_t cp = nextCodePoint(text, i);
+        QByteArray bytes;
+        if (!mapCodePoint(table, cp, &bytes)) {
+            if (m_replace)
+                bytes = QByteArrayLiteral("?");
+        }
+        if (bytes.size() > 1) {
+            // A decomposed character may be longer than its UTF-16 form.
+            out.resize(out.size() + bytes.size());
+            dst = out.data() + start;
+        }
+        memcpy(dst + written, bytes.constData(), size_t(bytes.size()));
+        written += bytes.size();
+    }
+    out.resize(start + written);
+}
+
+QByteArray TextEncoder::encode(QStringView text) const
+{
+    QByteArray out = prefix();
+    encode(text, out);
+    return out;
+}
+
+bool TextEncoder::canEncode(QStringView text) const
+{
+    if (m_kind != Kind::CodePage)
+        return true;
+    const ReverseTable &table = reverseTable(m_codePage);
+    const char16_t *src = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = src[i];
+        if (u < 0x80 || table[u] != 0)
+            continue;
+        qsizetype j = i;
+        if (!mapCodePoint(table, nextCodePoint(text, j), nullptr))
+            return false;
+        i = j - 1;
+    }
+    return true;
+}
+
+QList<UnmappableChar> TextEncoder::unmappable(QStringView text, qsizetype limit) const
+{
+    QList<UnmappableChar> found;
+    if (m_kind != Kind::CodePage)
+        return found;
+    const ReverseTable &table = reverseTable(m_codePage);
+    qsizetype line = 1;
+    qsizetype column = 1;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const char16_t u = text[i].unicode();
+        if (u == '\n') {
+            ++line;
+            column = 1;
+            ++i;
+            continue;
+        }
+        if (u == '\r') {
+            // CR LF counts as one line break; a lone CR is a break too.
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            ++line;
+            column = 1;
+            ++i;
+            continue;
+        }
+        const char32_t cp = nextCodePoint(text, i);
+        if (!mapCodePoint(table, cp, nullptr)) {
+            found.append({cp, line, column});
+            if (limit > 0 && found.size() >= limit)
+                break;
+        }
+        ++column;
+    }
+    return found;
+}
+
+QList<char32_t> TextEncoder::distinctUnmappable(QStringView text, qsizetype maxDistinct, bool *more) const
+{
+    QList<char32_t> found;
+    if (more)
+        *more = false;
+    if (m_kind != Kind::CodePage)
+        return found;
+    const ReverseTable &table = reverseTable(m_codePage);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80 || table[u] != 0) {
+            ++i;
+            continue;
+        }
+        const char32_t cp = nextCodePoint(text, i);
+        if (mapCodePoint(table, cp, nullptr) || found.contains(cp))
+            continue;
+        if (found.size() >= maxDistinct) {
+            if (more)
+                *more = true;
+            break;
+        }
+        found.append(cp);
+    }
+    return found;
+}
+
+} // namespace kestrin

@@ -1,0 +1,255 @@
+#include "readmedocument.h"
+
+#include <QStringList>
+
+namespace kestrin {
+
+namespace {
+
+constexpr int kShownUnmappable = 12;
+
+bool ticked(const ControlAccess &form, Control check)
+{
+    return form.value(check) == 1;
+}
+
+QString describeCharacter(char32_t cp)
+{
+    const QString name = codePointName(cp);
+    const QString glyph = QString::fromUcs4(&cp, 1);
+    const bool printable = QChar::isPrint(cp) && !QChar::isSpace(cp);
+    return printable ? QStringLiteral("%1 (%2)").arg(glyph, name) : name;
+}
+
+} // namespace
+
+ReadmeDocument::ReadmeDocument(ControlAccess &controls, MessageBoxService &messages, SaveDialogService &dialog,
+                               TextFileService &files)
+    : m_form(controls)
+    , m_messages(messages)
+    , m_dialog(dialog)
+    , m_files(files)
+    , m_codePage(systemAnsiCodePage())
+{
+    m_form.setClickHandler([this](Control control) { handleClick(control); });
+}
+
+void ReadmeDocument::handleClick(Control control)
+{
+    switch (control) {
+    case Control::SkypeCheck: SkypeCheck_Click(); break;
+    case Control::ICQCheck: ICQCheck_Click(); break;
+    case Control::OtherCheck: OtherCheck_Click(); break;
+    case Control::ContentCheck: ContentCheck_Click(); break;
+    case Control::ChangelogCheck: ChangelogCheck_Click(); break;
+    case Control::ClassnamesCheck: ClassnamesCheck_Click(); break;
+    case Control::AddonsCheck1: AddonsCheck1_Click(); break;
+    case Control::AddonsCheck2: AddonsCheck2_Click(); break;
+    case Control::SPmissionOption: SPmissionOption_Click(); break;
+    case Control::MPmissionOption: MPmissionOption_Click(); break;
+    case Control::AddonOption: AddonOption_Click(); break;
+    case Control::ModOption: ModOption_Click(); break;
+    case Control::OwnDescriptionOption: OwnDescriptionOption_Click(); break;
+    default: break;
+    }
+}
+
+void ReadmeDocument::resetSwitchesAndKinds(const QString &installationSection)
+{
+    // Unticking a ticked switch runs its handler nested, which disables and
+    // greys its field.
+    for (const AllowSwitch &s : kAllowSwitches)
+        m_form.setValue(s.check, 0);
+    m_form.setText(Control::ArticleCombo, QStringLiteral("SP mission"));
+    m_form.select(Control::SPmissionOption);
+    m_form.setEnabled(Control::InstallationText, false);
+    m_blocks.addonsBlock = templates::noneAddonsSection();
+    m_blocks.installationBlock = installationSection;
+    m_blocks.featuresBlock.clear();
+    m_form.setValue(Control::AddonsCheck1, 1);
+    m_form.setValue(Control::AddonsCheck2, 0);
+    m_form.setEnabled(Control::AddonsText, false);
+    paintOptionalFieldsThreeDLight();
+}
+
+void ReadmeDocument::paintOptionalFieldsThreeDLight()
+{
+    for (Control c : {Control::ContactText3, Control::ContactText4, Control::ContactText5, Control::AddonsText,
+                      Control::InstallationText, Control::ContentText, Control::ChangelogText,
+                      Control::ClassnamesText})
+        m_form.setBackground(c, SystemColor::ThreeDLight);
+}
+
+void ReadmeDocument::Form_Load()
+{
+    resetSwitchesAndKinds(templates::startupInstallationSection());
+}
+
+void ReadmeDocument::applyToggle(Control check)
+{
+    for (const AllowSwitch &s : kAllowSwitches) {
+        if (s.check != check)
+            continue;
+        const bool on = ticked(m_form, check);
+        m_form.setEnabled(s.field, on);
+        m_form.setBackground(s.field, on ? SystemColor::WindowBackground : SystemColor::ThreeDLight);
+    }
+}
+
+void ReadmeDocument::applyTemplateKind(InstallationKind kind)
+{
+    m_form.setEnabled(Control::InstallationText, false);
+    m_form.setBackground(Control::InstallationText, SystemColor::ThreeDLight);
+    m_form.setText(Control::InstallationText, templates::installationNotice(kind));
+    m_blocks.installationBlock = templates::installationSection(kind);
+}
+
+void ReadmeDocument::OwnDescriptionOption_Click()
+{
+    m_form.setEnabled(Control::InstallationText, true);
+    m_form.setBackground(Control::InstallationText, SystemColor::WindowBackground);
+    m_form.setText(Control::InstallationText, templates::installationNotice(InstallationKind::OwnDescription));
+}
+
+void ReadmeDocument::AddonsCheck1_Click()
+{
+    if (m_form.value(Control::AddonsCheck1) == 1)
+        m_form.setValue(Control::AddonsCheck2, 0);
+    if (m_form.value(Control::AddonsCheck1) == 0)
+        m_form.setValue(Control::AddonsCheck2, 1);
+    m_form.setBackground(Control::AddonsText, m_form.value(Control::AddonsCheck1) != 0
+                                                  ? SystemColor::ThreeDLight
+                                                  : SystemColor::WindowBackground);
+    if (m_form.value(Control::AddonsCheck1) == 1)
+        m_blocks.addonsBlock = templates::noneAddonsSection();
+    m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck1) == 0);
+}
+
+void ReadmeDocument::AddonsCheck2_Click()
+{
+    if (m_form.value(Control::AddonsCheck2) == 1)
+        m_form.setValue(Control::AddonsCheck1, 0);
+    if (m_form.value(Control::AddonsCheck2) == 0)
+        m_form.setValue(Control::AddonsCheck1, 1);
+    m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck2) == 1);
+}
+
+QString ReadmeDocument::switchedSection(Control check, QStringView heading, Control field) const
+{
+    return ticked(m_form, check) ? templates::section(heading, m_form.text(field)) : QString();
+}
+
+const QString &ReadmeDocument::assemble()
+{
+    auto contactLine = [this](Control check, QStringView label, Control field) {
+        return ticked(m_form, check) ? label.toString() + m_form.text(field) + templates::kCrLf.toString() : QString();
+    };
+    m_blocks.skypeLine = contactLine(Control::SkypeCheck, u"Skype: ", Control::ContactText3);
+    m_blocks.icqLine = contactLine(Control::ICQCheck, u"ICQ: ", Control::ContactText4);
+    m_blocks.otherLine = contactLine(Control::OtherCheck, u"Other: ", Control::ContactText5);
+    if (m_form.isSelected(Control::OwnDescriptionOption))
+        m_blocks.installationBlock = templates::section(u"Installation: ", m_form.text(Control::InstallationText));
+    if (ticked(m_form, Control::AddonsCheck2))
+        m_blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
+    m_blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
+    m_blocks.changelogBlock = switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
+    m_blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
+
+    const LayoutFields fields{
+        m_form.text(Control::ArticleCombo),     m_form.text(Control::ArticleNameText),
+        m_form.text(Control::VersionText),      m_form.text(Control::AuthorText),
+        m_form.text(Control::ReleaseText),      m_form.text(Control::ContactText1),
+        m_form.text(Control::ContactText2),     m_form.text(Control::RequiredGameText),
+        m_form.text(Control::DescriptionText),  m_form.text(Control::CreditsText),
+        m_form.caption(Control::DisclaimerText),
+    };
+    // Drop the previous text first so that two copies never coexist.
+    m_readmeText.clear();
+    m_readmeText.squeeze();
+    m_readmeText = layoutReadme(fields, m_blocks);
+    return m_readmeText;
+}
+
+bool ReadmeDocument::chooseEncoder(TextEncoder &encoder)
+{
+    encoder = TextEncoder::codePage(m_codePage);
+    if (encoder.canEncode(m_readmeText))
+        return true;
+
+    bool more = false;
+    const QList<char32_t> chars = encoder.distinctUnmappable(m_readmeText, kShownUnmappable, &more);
+    QStringList names;
+    for (char32_t cp : chars)
+        names << describeCharacter(cp);
+    QString list = names.join(QStringLiteral(", "));
+    if (more)
+        list += QStringLiteral(", ...");
+    const QString prompt =
+        QStringLiteral("The ReadMe contains characters that the %1 code page cannot hold:\r\n%2\r\n\r\n"
+                       "Do you want to save the ReadMe as UTF-8 instead?\r\n"
+                       "Yes: save as UTF-8 (with a byte-order mark).\r\n"
+                       "No: save in %1, with \"?\" in place of each of these characters.\r\n"
+                       "Cancel: do not save.")
+            .arg(codePageName(m_codePage), list);
+    switch (m_messages.show({prompt, kProgramTitle, MessageButtons::YesNoCancel, MessageIcon::Warning,
+                             MessageAnswer::Yes})) {
+    case MessageAnswer::Yes:
+        encoder = TextEncoder::utf8(true);
+        return true;
+    case MessageAnswer::No:
+        encoder = TextEncoder::codePage(m_codePage, true);
+        return true;
+    default:
+        return false;
+    }
+}
+
+ReadmeDocument::CreateOutcome ReadmeDocument::create()
+{
+    assemble();
+
+    m_dialog.setFilter(QStringLiteral("*.txt|*.txt"));
+    if (!m_dialog.showSave())
+        return CreateOutcome::Cancelled;
+    const QString path = m_dialog.fileName();
+
+    TextEncoder encoder = TextEncoder::codePage(m_codePage);
+    if (!chooseEncoder(encoder))
+        return CreateOutcome::Cancelled;
+
+    const SaveResult result = m_files.writeLine(path, m_readmeText, encoder);
+    if (!result.ok) {
+        m_messages.show({QStringLiteral("The ReadMe file could not be saved to %1:\r\n%2").arg(path, result.error),
+                         kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
+        return CreateOutcome::Failed;
+    }
+    m_messages.show({QStringLiteral("ReadMe file created successfully ..."), kProgramTitle, MessageButtons::Ok,
+                     MessageIcon::Information, MessageAnswer::Ok});
+    return CreateOutcome::Saved;
+}
+
+void ReadmeDocument::mnuNew_Click()
+{
+    m_newAnswer = m_messages.show({QStringLiteral("Do you really want to set all defaults ?\r\n"
+                                                  "All unsaved data will be lost."),
+                                   kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes});
+    if (m_newAnswer != MessageAnswer::Yes)
+        return;
+
+    const QString spSection = templates::installationSection(InstallationKind::SPMission);
+    resetSwitchesAndKinds(spSection);
+
+    for (Control c : {Control::ArticleNameText, Control::VersionText, Control::AuthorText, Control::ReleaseText})
+        m_form.setText(c, QString());
+    m_form.setText(Control::ContactText1, QStringLiteral("http://"));
+    m_form.setText(Control::ContactText2, QStringLiteral("@"));
+    for (Control c : {Control::ContactText3, Control::ContactText4, Control::ContactText5, Control::RequiredGameText})
+        m_form.setText(c, QString());
+    m_form.setText(Control::AddonsText, templates::noneAddonsSection());
+    m_form.setText(Control::InstallationText, spSection);
+    for (Control c : {Control::DescriptionText, Control::ContentText, Control::ChangelogText, Control::ClassnamesText,
+                      Control::CreditsText})
+        m_form.setText(c, QString());
+}
+
+} // namespace kestrin

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "layout.h"
+#include "services.h"
+#include "templates.h"
+
+namespace kestrin {
+
+// The ReadMe document: the state the main window keeps beside its controls
+// (the section blocks, the assembled text, the answer of the last New) and
+// the handlers that work on them. It reaches the window only through the
+// services it is given, so it runs the same on real widgets and in memory.
+class ReadmeDocument {
+public:
+    enum class CreateOutcome { Saved, Cancelled, Failed };
+
+    ReadmeDocument(ControlAccess &controls, MessageBoxService &messages, SaveDialogService &dialog,
+                   TextFileService &files);
+    ReadmeDocument(const ReadmeDocument &) = delete;
+    ReadmeDocument &operator=(const ReadmeDocument &) = delete;
+
+    // The code page the file is written in; the system's ANSI code page
+    // unless set otherwise.
+    int codePage() const { return m_codePage; }
+    void setCodePage(int codePage) { m_codePage = codePage; }
+
+    // The load handler: puts the window's design values into the start state.
+    void Form_Load();
+
+    // Dispatches a click on a check box or option button to its handler.
+    void handleClick(Control control);
+
+    // "Allow" switches.
+    void SkypeCheck_Click() { applyToggle(Control::SkypeCheck); }
+    void ICQCheck_Click() { applyToggle(Control::ICQCheck); }
+    void OtherCheck_Click() { applyToggle(Control::OtherCheck); }
+    void ContentCheck_Click() { applyToggle(Control::ContentCheck); }
+    void ChangelogCheck_Click() { applyToggle(Control::ChangelogCheck); }
+    void ClassnamesCheck_Click() { applyToggle(Control::ClassnamesCheck); }
+
+    // Installation options.
+    void SPmissionOption_Click() { applyTemplateKind(InstallationKind::SPMission); }
+    void MPmissionOption_Click() { applyTemplateKind(InstallationKind::MPMission); }
+    void AddonOption_Click() { applyTemplateKind(InstallationKind::Addon); }
+    void ModOption_Click() { applyTemplateKind(InstallationKind::Mod); }
+    void OwnDescriptionOption_Click();
+
+    // Required addons pair.
+    void AddonsCheck1_Click();
+    void AddonsCheck2_Click();
+
+    // Create: brings the blocks up to date, assembles the text, asks for a
+    // file name and saves. mnuCreate_Click is the menu's handler.
+    void mnuCreate_Click() { create(); }
+    CreateOutcome create();
+
+    // Create's steps up to the assembled text, without saving.
+    const QString &assemble();
+
+    // New: asks, then puts every field, switch and default block back.
+    void mnuNew_Click();
+
+    const SectionBlocks &blocks() const { return m_blocks; }
+    const QString &readmeText() const { return m_readmeText; }
+    MessageAnswer lastNewAnswer() const { return m_newAnswer; }
+
+private:
+    void applyToggle(Control check);
+    void applyTemplateKind(InstallationKind kind);
+    void resetSwitchesAndKinds(const QString &installationSection);
+    void paintOptionalFieldsThreeDLight();
+    QString switchedSection(Control check, QStringView heading, Control field) const;
+    bool chooseEncoder(TextEncoder &encoder);
+
+    ControlAccess &m_form;
+    MessageBoxService &m_messages;
+    SaveDialogService &m_dialog;
+    TextFileService &m_files;
+    int m_codePage;
+    SectionBlocks m_blocks;
+    QString m_readmeText;
+    MessageAnswer m_newAnswer = MessageAnswer::No;
+};
+
+} // namespace kestrin

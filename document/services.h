@@ -1,0 +1,119 @@
+#pragma once
+
+// The operations the document's handlers use on the window: its controls,
+// the message box, the save dialog and text files. The main window
+// implements them with widgets; MemoryForm implements the control part in
+// memory, so the same handlers run with or without a screen.
+
+#include "codepage.h"
+#include "controls.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+
+namespace kestrin {
+
+class ControlAccess {
+public:
+    using ClickHandler = std::function<void(Control)>;
+
+    virtual ~ControlAccess() = default;
+
+    // Text boxes and the combo box. Lines are separated by CR LF. Setting the
+    // combo box's text to one of its items selects that item; any other text
+    // leaves it with no item selected (and an empty text).
+    virtual QString text(Control control) const = 0;
+    virtual void setText(Control control, const QString &text) = 0;
+
+    // Labels, check boxes and option buttons.
+    virtual QString caption(Control control) const = 0;
+
+    // Check boxes: 0 or 1. Setting a new value runs the box's click handler
+    // at once, before setValue returns; setting the current value runs
+    // nothing.
+    virtual int value(Control control) const = 0;
+    virtual void setValue(Control control, int value) = 0;
+
+    // Option buttons. Selecting an unselected button unselects the others of
+    // its group and runs its click handler at once; selecting the selected
+    // one runs nothing.
+    virtual bool isSelected(Control control) const = 0;
+    virtual void select(Control control) = 0;
+
+    virtual bool isEnabled(Control control) const = 0;
+    virtual void setEnabled(Control control, bool enabled) = 0;
+
+    virtual SystemColor background(Control control) const = 0;
+    virtual void setBackground(Control control, SystemColor color) = 0;
+
+    // The document installs one handler that receives every click, whether
+    // the user made it or a setValue/select call did.
+    void setClickHandler(ClickHandler handler) { m_clickHandler = std::move(handler); }
+
+protected:
+    void notifyClick(Control control) const
+    {
+        if (m_clickHandler)
+            m_clickHandler(control);
+    }
+
+private:
+    ClickHandler m_clickHandler;
+};
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { Information, Question, Warning };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+inline const QString kProgramTitle = QStringLiteral("Kestrin Editor");
+
+struct MessageRequest {
+    QString prompt; // may hold CR LF
+    QString title;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::Information;
+    MessageAnswer defaultAnswer = MessageAnswer::Ok;
+};
+
+// Modal message box: shows the request and returns the button pressed.
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    virtual MessageAnswer show(const MessageRequest &request) = 0;
+};
+
+// The main window's one save dialog. It remembers the last chosen name.
+class SaveDialogService {
+public:
+    virtual ~SaveDialogService() = default;
+    // A filter of the form "description|pattern".
+    virtual void setFilter(const QString &filter) = 0;
+    // Shows the modal dialog; false when the user cancelled it.
+    virtual bool showSave() = 0;
+    // The chosen path, unchanged; it stays for the next showing.
+    virtual QString fileName() const = 0;
+};
+
+struct SaveResult {
+    bool ok = false;
+    QString error; // the system's reason when not ok
+};
+
+// Writes one text, followed by CR LF, as a whole file.
+class TextFileService {
+public:
+    virtual ~TextFileService() = default;
+    virtual SaveResult writeLine(const QString &path, QStringView text, const TextEncoder &encoder) = 0;
+};
+
+// Replaces the target atomically: the text goes to a temporary file in the
+// same folder, which is renamed over the target only once it is complete.
+// Any failure leaves an existing target as it was and nothing else behind.
+class AtomicTextFileService : public TextFileService {
+public:
+    SaveResult writeLine(const QString &path, QStringView text, const TextEncoder &encoder) override;
+};
+
+} // namespace kestrin

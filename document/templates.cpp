@@ -1,0 +1,128 @@
+#include "templates.h"
+
+#include <QStringList>
+
+namespace kestrin::templates {
+
+namespace {
+
+QString lines(std::initializer_list<QStringView> body)
+{
+    QString out;
+    for (QStringView line : body) {
+        out += line;
+        out += kCrLf;
+    }
+    return out;
+}
+
+QString forumLine()
+{
+    return QStringLiteral("You may also try to find a solution on official forums - ") + kForumAddress.toString();
+}
+
+QString framed(std::initializer_list<QStringView> body)
+{
+    // Every line is followed by CR LF, and one more CR LF closes the section.
+    return lines({u"Installation: ", kUnderline}) + lines(body) + kCrLf.toString();
+}
+
+QString missionSection(QStringView game, bool multiplayer)
+{
+    const QString path = QStringLiteral("Typically - C:\\Program Files\\Bohemia Interactive\\") + game.toString()
+        + (multiplayer ? QStringLiteral("\\MPMissions.") : QStringLiteral("\\Missions."));
+    const QString forum = forumLine();
+    return framed({multiplayer ? u"Move the mission *.pbo file(s) into the directory for the multi player missions."
+                               : u"Move the mission *.pbo file(s) into the directory for the single player missions.",
+                   path,
+                   multiplayer ? u"Then you will find this mission(s) in the MP missions list in the game menu."
+                               : u"Then you will find this mission(s) in the SP missions list in the game menu.",
+                   u"In case of any problems try to contact author(s).", forum});
+}
+
+} // namespace
+
+QString section(QStringView heading, QStringView body)
+{
+    QString out;
+    out.reserve(heading.size() + kUnderline.size() + body.size() + 8);
+    out += heading;
+    out += kCrLf;
+    out += kUnderline;
+    out += kCrLf;
+    out += body;
+    out += kCrLf;
+    out += kCrLf;
+    return out;
+}
+
+QString noneAddonsSection()
+{
+    return section(u"Required addons: ", u"None - official only");
+}
+
+QString installationSection(InstallationKind kind)
+{
+    const QString forum = forumLine();
+    switch (kind) {
+    case InstallationKind::SPMission:
+        return missionSection(u"ArmA 2", false);
+    case InstallationKind::MPMission:
+        return missionSection(u"ArmA 2", true);
+    case InstallationKind::Addon:
+        return framed({u"For the first, create your own addons folder in the game directory.",
+                       u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyAddons.",
+                       u"Then move all the addon *.pbo file(s) into this directory.",
+                       u"Create the game shortcut on the desktop and in the target properties of this shortcut set following:",
+                       u"\t-mod=@MyAddons",
+                       u"Another option is to use any community made Game MOD Launcher.",
+                       u"Now when you launch a game you will find the addon(s) in the editor.",
+                       u"In case of any problems try to contact author(s).", forum});
+    case InstallationKind::Mod:
+        return framed({u"For the first, create your own folder for this Mod in the game directory.",
+                       u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyMod.",
+                       u"Then move all the Mod *.pbo file(s) into this directory keeping the original Mod folder structure.",
+                       u"Create the game shortcut on the desktop and in the target properties of this shortcut set following:",
+                       u"\t-mod=@MyMod",
+                       u"Another option is to use any community made Game MOD Launcher.",
+                       u"Now when you launch a game you will find all the missions and addon(s) implemented in the game.",
+                       u"In case of any problems try to contact author(s).", forum});
+    case InstallationKind::OwnDescription:
+        break;
+    }
+    return {};
+}
+
+QString startupInstallationSection()
+{
+    return missionSection(u"Arma 2", false);
+}
+
+QString installationNotice(InstallationKind kind)
+{
+    switch (kind) {
+    case InstallationKind::SPMission:
+        return QStringLiteral("Installation instructions for SP missions will be loaded automatically ...");
+    case InstallationKind::MPMission:
+        return QStringLiteral("Installation instructions for MP missions will be loaded automatically ...");
+    case InstallationKind::Addon:
+        return QStringLiteral("Installation instructions for Addons will be loaded automatically ...");
+    case InstallationKind::Mod:
+        return QStringLiteral("Installation instructions for Mods will be loaded automatically ...");
+    case InstallationKind::OwnDescription:
+        return QStringLiteral("Write here your own installation description ...");
+    }
+    return {};
+}
+
+QString disclaimer()
+{
+    QString text = lines({u"Disclaimer:", kUnderline,
+                          u"Any unauthorized modification of the released files is not allowed without any written permission by the author(s).",
+                          u"You are using those files at your own risk.",
+                          u"Author(s) of those files are not liable for any damage or loss of data caused by using of those files."});
+    text += u"Usage of those files is also prohibited for any commercial purposes.";
+    return text;
+}
+
+} // namespace kestrin::templates

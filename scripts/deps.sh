@@ -1,0 +1,25 @@
+# Sourced by the run and test scripts: installs the Debian packages the
+# project needs, only those that are missing.
+kestrin_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libgtest-dev libchm-dev fp-utils
+    xvfb xauth openbox trayer xdotool x11-utils imagemagick
+    fonts-dejavu-core
+)
+
+kestrin_install_missing() {
+    local missing=()
+    local p
+    for p in "${kestrin_packages[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

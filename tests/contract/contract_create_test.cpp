@@ -1,0 +1,297 @@
+// Create: the bytes written for a range of form states, the save dialog's
+// use, the messages, and saving over files that exist.
+#include "contract_suite.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace kestrin;
+
+namespace {
+
+// The fixed lines from "Required game" up to the "Required addons" block.
+QStringList head(const QString &kindAndName, const QString &version, const QString &authors,
+                 const QString &release, const QString &web, const QString &email, const QStringList &contacts,
+                 const QString &game)
+{
+    QStringList lines{kindAndName,
+                      "=================",
+                      "Version: " + version,
+                      "Author(s): " + authors,
+                      "",
+                      "Release date: " + release,
+                      "",
+                      "Contacts:",
+                      "=================",
+                      "Web: " + web,
+                      "Email: " + email};
+    lines += contacts;
+    lines += QStringList{"", "", "Required game: " + game, "=================", ""};
+    return lines;
+}
+
+QStringList sectionLines(const QString &heading, const QString &body)
+{
+    return QStringList{heading, "================="} + body.split(QStringLiteral("\r\n")) + QStringList{""};
+}
+
+QStringList tail(const QString &credits)
+{
+    return sectionLines(QStringLiteral("Credits: "), credits) + golden::disclaimerLines()
+        + QStringList{"", golden::footer()};
+}
+
+QByteArray bytes(const QStringList &lines)
+{
+    return crlfLines(lines).toLatin1();
+}
+
+const QStringList kNoneAddons{"Required addons: ", "=================", "None - official only", ""};
+
+} // namespace
+
+TEST_P(Contract, CreateWritesTheWorkedExampleByteForByte)
+{
+    harness->userPickArticle(QStringLiteral("MP mission"));
+    harness->userType(Control::ArticleNameText, QStringLiteral("Harbour Raid"));
+    harness->userType(Control::VersionText, QStringLiteral("1.2"));
+    harness->userType(Control::AuthorText, QStringLiteral("Raid Team"));
+    harness->userType(Control::ReleaseText, QStringLiteral("2011-05-01"));
+    harness->userClick(Control::SkypeCheck);
+    harness->userType(Control::ContactText3, QStringLiteral("raid.team"));
+    harness->userClick(Control::OtherCheck);
+    harness->userType(Control::ContactText5, QStringLiteral("forum PM to Raid Team"));
+    harness->userType(Control::RequiredGameText, QStringLiteral("1.05"));
+    harness->userClick(Control::OwnDescriptionOption);
+    harness->userType(Control::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
+    harness->userType(Control::DescriptionText, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
+    harness->userClick(Control::ContentCheck);
+    harness->userType(Control::ContentText, QStringLiteral("- night assault\r\n- random enemy patrols"));
+    harness->userClick(Control::ClassnamesCheck);
+    harness->userType(Control::ClassnamesText, QStringLiteral("Tested on dedicated server."));
+    harness->userType(Control::CreditsText, QStringLiteral("Thanks to all testers."));
+
+    const QByteArray expected =
+        crlfLines({"MP mission\t-\tHarbour Raid",
+                   "=================",
+                   "Version: 1.2",
+                   "Author(s): Raid Team",
+                   "",
+                   "Release date: 2011-05-01",
+                   "",
+                   "Contacts:",
+                   "=================",
+                   "Web: http://",
+                   "Email: @",
+                   "Skype: raid.team",
+                   "Other: forum PM to Raid Team",
+                   "",
+                   "",
+                   "Required game: 1.05",
+                   "=================",
+                   "",
+                   "Required addons: ",
+                   "=================",
+                   "None - official only",
+                   "",
+                   "Installation: ",
+                   "=================",
+                   "Copy the mission file into your MPMissions folder.",
+                   "",
+                   "Description: ",
+                   "=================",
+                   "Take the harbour before dawn.",
+                   "Up to 8 players.",
+                   "",
+                   "Features: ",
+                   "=================",
+                   "- night assault",
+                   "- random enemy patrols",
+                   "",
+                   "Notes: ",
+                   "=================",
+                   "Tested on dedicated server.",
+                   "",
+                   "Credits: ",
+                   "=================",
+                   "Thanks to all testers.",
+                   "",
+                   "Disclaimer:",
+                   "=================",
+                   "Any unauthorized modification of the released files is not allowed without any written "
+                   "permission by the author(s).",
+                   "You are using those files at your own risk.",
+                   "Author(s) of those files are not liable for any damage or loss of data caused by using of "
+                   "those files.",
+                   "Usage of those files is also prohibited for any commercial purposes.",
+                   "",
+                   "--- ReadMe file created in Kestrin Editor by Vantry ---"})
+            .toLatin1();
+    const QByteArray written = createFile();
+    EXPECT_EQ(written.count('\n'), 52);
+    EXPECT_EQ(written, expected) << visible(written);
+}
+
+TEST_P(Contract, CreateWritesEachFormStateExactly)
+{
+    struct Case {
+        const char *name;
+        std::function<void(FormHarness &)> prepare;
+        QStringList expected;
+    };
+    const QStringList emptyHead = head("SP mission\t-\t", "", "", "", "http://", "@", {}, "");
+    const QStringList emptyMiddle = sectionLines("Description: ", "");
+    const Case cases[] = {
+        {"right after start", [](FormHarness &) {},
+         emptyHead + kNoneAddons + golden::spInstallation("Arma 2") + emptyMiddle + tail("")},
+        {"SP option after MP", [](FormHarness &h) {
+             h.userClick(Control::MPmissionOption);
+             h.userClick(Control::SPmissionOption);
+         },
+         emptyHead + kNoneAddons + golden::spInstallation("ArmA 2") + emptyMiddle + tail("")},
+        {"MP mission", [](FormHarness &h) { h.userClick(Control::MPmissionOption); },
+         emptyHead + kNoneAddons + golden::mpInstallation() + emptyMiddle + tail("")},
+        {"Addon", [](FormHarness &h) { h.userClick(Control::AddonOption); },
+         emptyHead + kNoneAddons + golden::addonInstallation() + emptyMiddle + tail("")},
+        {"Mod", [](FormHarness &h) { h.userClick(Control::ModOption); },
+         emptyHead + kNoneAddons + golden::modInstallation() + emptyMiddle + tail("")},
+        {"own description left at its prompt", [](FormHarness &h) { h.userClick(Control::OwnDescriptionOption); },
+         emptyHead + kNoneAddons
+             + sectionLines("Installation: ", "Write here your own installation description ...") + emptyMiddle
+             + tail("")},
+        {"own description of several lines",
+         [](FormHarness &h) {
+             h.userClick(Control::OwnDescriptionOption);
+             h.userType(Control::InstallationText, QStringLiteral("Step one\r\n\tStep two\r\n"));
+         },
+         emptyHead + kNoneAddons + QStringList{"Installation: ", "=================", "Step one", "\tStep two", "", ""}
+             + emptyMiddle + tail("")},
+        {"user defined addons list",
+         [](FormHarness &h) {
+             h.userClick(Control::AddonsCheck2);
+             h.userType(Control::AddonsText, QStringLiteral("@CBA_A2\r\n@ACE"));
+         },
+         emptyHead + sectionLines("Required addons: ", "@CBA_A2\r\n@ACE") + golden::spInstallation("Arma 2")
+             + emptyMiddle + tail("")},
+        {"user defined with an empty field", [](FormHarness &h) { h.userClick(Control::AddonsCheck2); },
+         emptyHead + QStringList{"Required addons: ", "=================", "", ""} + golden::spInstallation("Arma 2")
+             + emptyMiddle + tail("")},
+        {"every switch ticked, fields empty",
+         [](FormHarness &h) {
+             for (const AllowSwitch &s : kAllowSwitches)
+                 h.userClick(s.check);
+         },
+         head("SP mission\t-\t", "", "", "", "http://", "@", {"Skype: ", "ICQ: ", "Other: "}, "") + kNoneAddons
+             + golden::spInstallation("Arma 2") + emptyMiddle + sectionLines("Features: ", "")
+             + sectionLines("Changelog/known bugs: ", "") + sectionLines("Notes: ", "") + tail("")},
+        {"unticked switches hide typed text",
+         [](FormHarness &h) {
+             for (const AllowSwitch &s : kAllowSwitches) {
+                 h.userClick(s.check);
+                 h.userType(s.field, QStringLiteral("hidden"));
+                 h.userClick(s.check);
+             }
+         },
+         emptyHead + kNoneAddons + golden::spInstallation("Arma 2") + emptyMiddle + tail("")},
+        {"trailing line breaks and outer blanks kept",
+         [](FormHarness &h) {
+             h.userPickArticle(QStringLiteral("Addon"));
+             h.userType(Control::ArticleNameText, QStringLiteral("  Spaced  "));
+             h.userType(Control::VersionText, QStringLiteral(" 1 "));
+             h.userType(Control::AuthorText, QStringLiteral("A\r\nB\r\n"));
+             h.userType(Control::DescriptionText, QStringLiteral("\r\nText \r\n\r\n"));
+             h.userType(Control::CreditsText, QStringLiteral(" thanks"));
+             h.userClick(Control::ChangelogCheck);
+             h.userType(Control::ChangelogText, QStringLiteral("- fixed\r\n"));
+         },
+         head("Addon\t-\t  Spaced  ", " 1 ", "A", "", "http://", "@", {}, "").mid(0, 4)
+             + QStringList{"B", ""}
+             + head("Addon\t-\t  Spaced  ", " 1 ", "A", "", "http://", "@", {}, "").mid(4) + kNoneAddons
+             + golden::spInstallation("Arma 2") + sectionLines("Description: ", "\r\nText \r\n\r\n")
+             + sectionLines("Changelog/known bugs: ", "- fixed\r\n") + tail(" thanks")},
+        {"contacts and game typed",
+         [](FormHarness &h) {
+             h.userType(Control::ContactText1, QStringLiteral("http://example.org"));
+             h.userType(Control::ContactText2, QStringLiteral("me@example.org"));
+             h.userClick(Control::ICQCheck);
+             h.userType(Control::ContactText4, QStringLiteral("123456"));
+             h.userType(Control::RequiredGameText, QStringLiteral("1.11"));
+         },
+         head("SP mission\t-\t", "", "", "", "http://example.org", "me@example.org", {"ICQ: 123456"}, "1.11")
+             + kNoneAddons + golden::spInstallation("Arma 2") + emptyMiddle + tail("")},
+    };
+    int n = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        harness = GetParam()();
+        c.prepare(*harness);
+        const QByteArray written = createFile(QStringLiteral("case%1.txt").arg(n++));
+        EXPECT_EQ(written, bytes(c.expected)) << visible(written);
+    }
+}
+
+TEST_P(Contract, CreateUsesTheDialogAndReportsOncePerWrittenFile)
+{
+    const QString path = dir.filePath(QStringLiteral("ReadMe"));
+    harness->dialog.chooseNext(path);
+    doc().mnuCreate_Click();
+    EXPECT_EQ(harness->dialog.filter(), QStringLiteral("*.txt|*.txt"));
+    // The name is taken as it is: no extension is added.
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".txt")));
+    ASSERT_EQ(harness->messages.shown().size(), 1);
+    const MessageRequest &done = harness->messages.shown().front();
+    EXPECT_EQ(done.prompt, QStringLiteral("ReadMe file created successfully ..."));
+    EXPECT_EQ(done.title, QStringLiteral("Kestrin Editor"));
+    EXPECT_EQ(done.icon, MessageIcon::Information);
+    EXPECT_EQ(done.buttons, MessageButtons::Ok);
+
+    // Cancelled: nothing written, nothing shown; the blocks are still rebuilt.
+    harness->messages.clear();
+    harness->userClick(Control::SkypeCheck);
+    harness->dialog.chooseNext(std::nullopt);
+    ASSERT_TRUE(QFile::remove(path));
+    doc().mnuCreate_Click();
+    EXPECT_TRUE(harness->messages.shown().isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(doc().blocks().skypeLine, QStringLiteral("Skype: \r\n"));
+    EXPECT_TRUE(doc().readmeText().contains(QStringLiteral("Skype: \r\n")));
+
+    // The dialog remembers the name of the previous Create.
+    EXPECT_EQ(harness->dialog.fileName(), path);
+}
+
+TEST_P(Contract, CreateTwiceGivesIdenticalBytesAndReplacesLongerFiles)
+{
+    const QString path = dir.filePath(QStringLiteral("readme.txt"));
+    ASSERT_TRUE(writeFileBytes(path, QByteArray(100000, 'x')));
+    harness->userType(Control::ArticleNameText, QStringLiteral("Twice"));
+    const QByteArray first = createFile();
+    const QByteArray second = createFile();
+    EXPECT_EQ(first, second);
+    EXPECT_TRUE(first.startsWith("SP mission\t-\tTwice\r\n"));
+    EXPECT_TRUE(first.endsWith("--- ReadMe file created in Kestrin Editor by Vantry ---\r\n"));
+    EXPECT_EQ(harness->messages.prompts(), QStringList({"ReadMe file created successfully ...",
+                                                        "ReadMe file created successfully ..."}));
+    // No temporary files are left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"readme.txt"});
+}
+
+TEST_P(Contract, AFailedSaveWarnsNamesThePathAndKeepsTheAttemptsText)
+{
+    const QString path = dir.filePath(QStringLiteral("missing/readme.txt"));
+    harness->userClick(Control::ICQCheck);
+    harness->dialog.chooseNext(path);
+    doc().mnuCreate_Click();
+    ASSERT_EQ(harness->messages.shown().size(), 1);
+    const MessageRequest &warning = harness->messages.shown().front();
+    EXPECT_EQ(warning.icon, MessageIcon::Warning);
+    EXPECT_EQ(warning.buttons, MessageButtons::Ok);
+    EXPECT_EQ(warning.title, QStringLiteral("Kestrin Editor"));
+    EXPECT_TRUE(warning.prompt.startsWith(QStringLiteral("The ReadMe file could not be saved to ") + path
+                                          + QStringLiteral(":\r\n")))
+        << visible(warning.prompt);
+    EXPECT_GT(warning.prompt.size(), path.size() + 42);
+    EXPECT_EQ(doc().blocks().icqLine, QStringLiteral("ICQ: \r\n"));
+    EXPECT_TRUE(doc().readmeText().endsWith(golden::footer()));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "formharness.h"
+#include "golden.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+// The behaviour every implementation of the window's controls must show:
+// the contract itself, the handlers that rely on it, and Create. Each test
+// gets a freshly loaded window from the harness factory it is instantiated
+// with.
+class Contract : public ::testing::TestWithParam<HarnessFactory> {
+protected:
+    void SetUp() override
+    {
+        harness = GetParam()();
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    kestrin::ControlAccess &form() { return harness->form(); }
+    kestrin::ReadmeDocument &doc() { return harness->document(); }
+
+    // Runs Create, saving to a fresh file in the temporary folder, and
+    // returns the bytes written.
+    QByteArray createFile(const QString &name = QStringLiteral("readme.txt"))
+    {
+        const QString path = dir.filePath(name);
+        harness->dialog.chooseNext(path);
+        harness->messages.answerNext(kestrin::MessageAnswer::Ok);
+        doc().mnuCreate_Click();
+        return readFileBytes(path);
+    }
+
+    std::unique_ptr<FormHarness> harness;
+    QTemporaryDir dir;
+};
+
+#define KESTRIN_INSTANTIATE_CONTRACT(Name, factory) \
+    INSTANTIATE_TEST_SUITE_P(Name, Contract, ::testing::Values(HarnessFactory(factory)), \
+                             [](const ::testing::TestParamInfo<HarnessFactory> &) { return std::string("Form"); })

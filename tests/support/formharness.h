@@ -1,0 +1,31 @@
+#pragma once
+
+#include "facades.h"
+#include "readmedocument.h"
+
+#include <functional>
+#include <memory>
+
+// One loaded main window (real widgets or in memory) with its document,
+// answered through scripted facades. The load handler has already run.
+class FormHarness {
+public:
+    virtual ~FormHarness() = default;
+
+    virtual kestrin::ControlAccess &form() = 0;
+    virtual kestrin::ReadmeDocument &document() = 0;
+
+    // What a user does: click a check box or option button (nothing happens
+    // when it is disabled), and replace a field's text by typing; line
+    // breaks in the text are CR LF.
+    virtual void userClick(kestrin::Control control) = 0;
+    virtual void userType(kestrin::Control control, const QString &text) = 0;
+    // Picks an article kind from the drop-down list.
+    virtual void userPickArticle(const QString &kind) = 0;
+
+    ScriptedMessageBox messages;
+    ScriptedSaveDialog dialog;
+    kestrin::AtomicTextFileService files;
+};
+
+using HarnessFactory = std::function<std::unique_ptr<FormHarness>()>;
