@@ -40,7 +40,12 @@ SaveResult AtomicTextFileService::writeLine(const QString &path, QStringView tex
     qsizetype pos = 0;
     while (true) {
         const qsizetype end = chunkEnd(text, pos + kChunk);
-        encoder.encode(text.mid(pos, end - pos), buffer);
+        if (!encoder.encode(text.mid(pos, end - pos), buffer)) {
+            file.cancelWriting();
+            SaveResult result;
+            result.unmappable = true;
+            return result;
+        }
         pos = end;
         if (pos >= text.size())
             buffer.append("\r\n", 2);
@@ -49,7 +54,7 @@ SaveResult AtomicTextFileService::writeLine(const QString &path, QStringView tex
             file.cancelWriting();
             return {false, reason};
         }
-        buffer.clear();
+        buffer.resize(0); // keeps the storage for the next chunk
         if (pos >= text.size())
             break;
     }

@@ -190,38 +190,64 @@ QByteArray TextEncoder::prefix() const
     return {};
 }
 
-void TextEncoder::encode(QStringView text, QByteArray &out) const
+namespace {
+
+// Characters looked at together on the fast path for plain ASCII text.
+constexpr qsizetype kBlock = 64;
+
+bool blockIsAscii(const char16_t *src)
+{
+    char16_t bits = 0;
+    for (qsizetype k = 0; k < kBlock; ++k)
+        bits |= src[k];
+    return bits < 0x80;
+}
+
+// Narrows a run of ASCII characters; the restrict pointers let the compiler
+// use vector instructions.
+void narrowAscii(const char16_t *__restrict src, char *__restrict dst, qsizetype n)
+{
+    for (qsizetype k = 0; k < n; ++k)
+        dst[k] = char(src[k]);
+}
+
+} // namespace
+
+bool TextEncoder::encode(QStringView text, QByteArray &out) const
 {
     if (m_kind != Kind::CodePage) {
         out.append(text.toUtf8());
-        return;
+        return true;
     }
     const ReverseTable &table = reverseTable(m_codePage);
     const qsizetype start = out.size();
-    out.resize(start + text.size()); // one byte per UTF-16 unit at most, unless decomposed
+    out.resize(start + text.size()); // one byte per UTF-16 unit, unless decomposed
     char *dst = out.data() + start;
     qsizetype written = 0;
     const char16_t *src = text.utf16();
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n) {
-        // Fast path: runs of characters that map to a single byte.
-        const char16_t u = src[i];
-        if (u < 0x80) {
-            dst[written++] = char(u);
-            ++i;
+        if (i + kBlock <= n && blockIsAscii(src + i)) {
+            narrowAscii(src + i, dst + written, kBlock);
+            written += kBlock;
+            i += kBlock;
             continue;
         }
-        if (table[u] != 0) {
-            dst[written++] = char(table[u]);
+        const char16_t u = src[i];
+        if (inTable(table, u)) {
+            dst[written++] = u < 0x80 ? char(u) : char(table[u]);
             ++i;
             continue;
         }
         const char32_t cp = nextCodePoint(text, i);
         QByteArray bytes;
         if (!mapCodePoint(table, cp, &bytes)) {
-            if (m_replace)
-                bytes = QByteArrayLiteral("?");
+            if (!m_replace) {
+                out.resize(start + written);
+                return false;
+            }
+            bytes = QByteArrayLiteral("?");
         }
         if (bytes.size() > 1) {
             // A decomposed character may be longer than its UTF-16 form.
@@ -232,6 +258,7 @@ void TextEncoder::encode(QStringView text, QByteArray &out) const
         written += bytes.size();
     }
     out.resize(start + written);
+    return true;
 }
 
 QByteArray TextEncoder::encode(QStringView text) const
@@ -248,14 +275,18 @@ bool TextEncoder::canEncode(QStringView text) const
     const ReverseTable &table = reverseTable(m_codePage);
     const char16_t *src = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = src[i];
-        if (u < 0x80 || table[u] != 0)
+    qsizetype i = 0;
+    while (i < n) {
+        if (i + kBlock <= n && blockIsAscii(src + i)) {
+            i += kBlock;
             continue;
-        qsizetype j = i;
-        if (!mapCodePoint(table, nextCodePoint(text, j), nullptr))
+        }
+        if (inTable(table, src[i])) {
+            ++i;
+            continue;
+        }
+        if (!mapCodePoint(table, nextCodePoint(text, i), nullptr))
             return false;
-        i = j - 1;
     }
     return true;
 }

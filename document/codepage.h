@@ -39,11 +39,12 @@ public:
     // Bytes that open the file (the UTF-8 byte-order mark, or nothing).
     QByteArray prefix() const;
 
-    // Appends the encoding of text to out. Under a code page an unmappable
-    // character is written as '?' when replacing, and skipped otherwise
-    // (callers check with unmappable() first). A surrogate pair split at the
-    // end of text is left to the caller: see chunkEnd().
-    void encode(QStringView text, QByteArray &out) const;
+    // Appends the encoding of text to out. Under a code page a character it
+    // cannot hold is written as '?' when replacing; otherwise encoding stops
+    // there and false is returned. Texts cut into chunks must be cut where
+    // chunkEnd() says, so that no surrogate pair is split.
+    bool encode(QStringView text, QByteArray &out) const;
+    // The whole text with the prefix; stops where encode() would.
     QByteArray encode(QStringView text) const;
 
     // Every character that this encoder cannot hold, in order of appearance.

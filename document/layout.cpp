@@ -6,7 +6,14 @@
 
 namespace kestrin {
 
-QString layoutReadme(const LayoutFields &f, const SectionBlocks &b)
+QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks)
+{
+    QString text;
+    layoutReadme(fields, blocks, text);
+    return text;
+}
+
+void layoutReadme(const LayoutFields &f, const SectionBlocks &b, QString &text)
 {
     using namespace templates;
     const QStringView crlf = kCrLf;
@@ -41,11 +48,7 @@ QString layoutReadme(const LayoutFields &f, const SectionBlocks &b)
     qsizetype size = 0;
     for (QStringView piece : pieces)
         size += piece.size();
-    QString text;
-    text.reserve(size);
-    for (QStringView piece : pieces)
-        text += piece;
-    return text;
+    templates::assign(text, pieces, size);
 }
 
 } // namespace kestrin

@@ -35,5 +35,7 @@ struct LayoutFields {
 // The whole ReadMe text, ending with the footer line (no final CR LF: the
 // file writer adds it when it writes the text as one line).
 QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks);
+// The same into out, reusing its storage where it is large enough.
+void layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks, QString &out);
 
 } // namespace kestrin

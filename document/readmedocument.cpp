@@ -134,9 +134,12 @@ void ReadmeDocument::AddonsCheck2_Click()
     m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck2) == 1);
 }
 
-QString ReadmeDocument::switchedSection(Control check, QStringView heading, Control field) const
+void ReadmeDocument::buildSwitchedSection(QString &block, Control check, QStringView heading, Control field) const
 {
-    return ticked(m_form, check) ? templates::section(heading, m_form.text(field)) : QString();
+    if (ticked(m_form, check))
+        templates::assignSection(block, heading, m_form.text(field));
+    else
+        block.clear();
 }
 
 const QString &ReadmeDocument::assemble()
@@ -148,12 +151,13 @@ const QString &ReadmeDocument::assemble()
     m_blocks.icqLine = contactLine(Control::ICQCheck, u"ICQ: ", Control::ContactText4);
     m_blocks.otherLine = contactLine(Control::OtherCheck, u"Other: ", Control::ContactText5);
     if (m_form.isSelected(Control::OwnDescriptionOption))
-        m_blocks.installationBlock = templates::section(u"Installation: ", m_form.text(Control::InstallationText));
+        templates::assignSection(m_blocks.installationBlock, u"Installation: ", m_form.text(Control::InstallationText));
     if (ticked(m_form, Control::AddonsCheck2))
-        m_blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
-    m_blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
-    m_blocks.changelogBlock = switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
-    m_blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
+        templates::assignSection(m_blocks.addonsBlock, u"Required addons: ", m_form.text(Control::AddonsText));
+    buildSwitchedSection(m_blocks.featuresBlock, Control::ContentCheck, u"Features: ", Control::ContentText);
+    buildSwitchedSection(m_blocks.changelogBlock, Control::ChangelogCheck, u"Changelog/known bugs: ",
+                         Control::ChangelogText);
+    buildSwitchedSection(m_blocks.notesBlock, Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
 
     const LayoutFields fields{
         m_form.text(Control::ArticleCombo),     m_form.text(Control::ArticleNameText),
@@ -163,19 +167,14 @@ const QString &ReadmeDocument::assemble()
         m_form.text(Control::DescriptionText),  m_form.text(Control::CreditsText),
         m_form.caption(Control::DisclaimerText),
     };
-    // Drop the previous text first so that two copies never coexist.
-    m_readmeText.clear();
-    m_readmeText.squeeze();
-    m_readmeText = layoutReadme(fields, m_blocks);
+    // Built in place: the previous text's storage is reused, so that two
+    // copies never coexist.
+    layoutReadme(fields, m_blocks, m_readmeText);
     return m_readmeText;
 }
 
-bool ReadmeDocument::chooseEncoder(TextEncoder &encoder)
+bool ReadmeDocument::askForEncoder(TextEncoder &encoder)
 {
-    encoder = TextEncoder::codePage(m_codePage);
-    if (encoder.canEncode(m_readmeText))
-        return true;
-
     bool more = false;
     const QList<char32_t> chars = encoder.distinctUnmappable(m_readmeText, kShownUnmappable, &more);
     QStringList names;
@@ -213,11 +212,15 @@ ReadmeDocument::CreateOutcome ReadmeDocument::create()
         return CreateOutcome::Cancelled;
     const QString path = m_dialog.fileName();
 
+    // The save stops before the target is touched when the code page cannot
+    // hold a character; the user then chooses how to write it.
     TextEncoder encoder = TextEncoder::codePage(m_codePage);
-    if (!chooseEncoder(encoder))
-        return CreateOutcome::Cancelled;
-
-    const SaveResult result = m_files.writeLine(path, m_readmeText, encoder);
+    SaveResult result = m_files.writeLine(path, m_readmeText, encoder);
+    if (result.unmappable) {
+        if (!askForEncoder(encoder))
+            return CreateOutcome::Cancelled;
+        result = m_files.writeLine(path, m_readmeText, encoder);
+    }
     if (!result.ok) {
         m_messages.show({QStringLiteral("The ReadMe file could not be saved to %1:\r\n%2").arg(path, result.error),
                          kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});

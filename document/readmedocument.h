@@ -69,8 +69,8 @@ private:
     void applyTemplateKind(InstallationKind kind);
     void resetSwitchesAndKinds(const QString &installationSection);
     void paintOptionalFieldsThreeDLight();
-    QString switchedSection(Control check, QStringView heading, Control field) const;
-    bool chooseEncoder(TextEncoder &encoder);
+    void buildSwitchedSection(QString &block, Control check, QStringView heading, Control field) const;
+    bool askForEncoder(TextEncoder &encoder);
 
     ControlAccess &m_form;
     MessageBoxService &m_messages;

@@ -98,10 +98,13 @@ public:
 
 struct SaveResult {
     bool ok = false;
-    QString error; // the system's reason when not ok
+    QString error;            // the system's reason when not ok
+    bool unmappable = false;  // the encoder met a character it cannot hold
 };
 
-// Writes one text, followed by CR LF, as a whole file.
+// Writes one text, followed by CR LF, as a whole file. When the encoder
+// meets a character it cannot hold (and does not replace), nothing is
+// written and the result says so.
 class TextFileService {
 public:
     virtual ~TextFileService() = default;
