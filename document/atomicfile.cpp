@@ -27,40 +27,45 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 
 } // namespace
 
-SaveResult AtomicTextFileService::writeLine(const QString &path, QStringView text, const TextEncoder &encoder)
+SaveResult AtomicTextFileService::writePieces(const QString &path, const QList<QStringView> &pieces,
+                                              const TextEncoder &encoder)
 {
     if (path.isEmpty())
-        return {false, QStringLiteral("No file name was given.")};
+        return {false, QStringLiteral("No file name was given."), false};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, file.errorString()};
+        return {false, file.errorString(), false};
 
+    auto fail = [&file](bool unmappable) {
+        const QString reason = unmappable ? QString() : file.errorString();
+        file.cancelWriting();
+        return SaveResult{false, reason, unmappable};
+    };
+
+    // Encoded text gathers in the buffer and goes out whenever a chunk's
+    // worth is there.
     QByteArray buffer = encoder.prefix();
-    buffer.reserve(kChunk + 16);
-    qsizetype pos = 0;
-    while (true) {
-        const qsizetype end = chunkEnd(text, pos + kChunk);
-        if (!encoder.encode(text.mid(pos, end - pos), buffer)) {
-            file.cancelWriting();
-            SaveResult result;
-            result.unmappable = true;
-            return result;
+    buffer.reserve(kChunk + 1024);
+    for (QStringView piece : pieces) {
+        qsizetype pos = 0;
+        while (pos < piece.size()) {
+            const qsizetype end = chunkEnd(piece, pos + kChunk - buffer.size());
+            if (!encoder.encode(piece.mid(pos, end - pos), buffer))
+                return fail(true);
+            pos = end;
+            if (buffer.size() >= kChunk / 2) {
+                if (!writeAll(file, buffer))
+                    return fail(false);
+                buffer.resize(0); // keeps the storage for the next chunk
+            }
         }
-        pos = end;
-        if (pos >= text.size())
-            buffer.append("\r\n", 2);
-        if (!writeAll(file, buffer)) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return {false, reason};
-        }
-        buffer.resize(0); // keeps the storage for the next chunk
-        if (pos >= text.size())
-            break;
     }
+    buffer.append("\r\n", 2);
+    if (!writeAll(file, buffer))
+        return fail(false);
     if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+        return {false, file.errorString(), false};
+    return {true, {}, false};
 }
 
 } // namespace kestrin

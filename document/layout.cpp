@@ -2,53 +2,49 @@
 
 #include "templates.h"
 
-#include <initializer_list>
+#include <QStringList>
 
 namespace kestrin {
 
-QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks)
-{
-    QString text;
-    layoutReadme(fields, blocks, text);
-    return text;
-}
-
-void layoutReadme(const LayoutFields &f, const SectionBlocks &b, QString &text)
+QStringList readmePieces(const LayoutFields &f, const SectionBlocks &b)
 {
     using namespace templates;
-    const QStringView crlf = kCrLf;
-    const QStringView rule = kUnderline;
-    const std::initializer_list<QStringView> pieces{
-        f.article, u"\t-\t", f.name, crlf,
+    const QString crlf = kCrLf.toString();
+    const QString rule = kUnderline.toString();
+    QStringList pieces{
+        f.article, QStringLiteral("\t-\t"), f.name, crlf,
         rule, crlf,
-        u"Version: ", f.version, crlf,
-        u"Author(s): ", f.authors, crlf,
+        QStringLiteral("Version: "), f.version, crlf,
+        QStringLiteral("Author(s): "), f.authors, crlf,
         crlf,
-        u"Release date: ", f.releaseDate, crlf,
+        QStringLiteral("Release date: "), f.releaseDate, crlf,
         crlf,
-        u"Contacts:", crlf,
+        QStringLiteral("Contacts:"), crlf,
         rule, crlf,
-        u"Web: ", f.web, crlf,
-        u"Email: ", f.email, crlf,
+        QStringLiteral("Web: "), f.web, crlf,
+        QStringLiteral("Email: "), f.email, crlf,
         b.skypeLine, b.icqLine, b.otherLine,
         crlf,
         crlf,
-        u"Required game: ", f.requiredGame, crlf,
+        QStringLiteral("Required game: "), f.requiredGame, crlf,
         rule, crlf,
         crlf,
         b.addonsBlock,
         b.installationBlock,
-        u"Description: ", crlf, rule, crlf, f.description, crlf, crlf,
+        QStringLiteral("Description: "), crlf, rule, crlf, f.description, crlf, crlf,
         b.featuresBlock, b.changelogBlock, b.notesBlock,
-        u"Credits: ", crlf, rule, crlf, f.credits, crlf, crlf,
+        QStringLiteral("Credits: "), crlf, rule, crlf, f.credits, crlf, crlf,
         f.disclaimer, crlf,
         crlf,
-        kFooter,
+        kFooter.toString(),
     };
-    qsizetype size = 0;
-    for (QStringView piece : pieces)
-        size += piece.size();
-    templates::assign(text, pieces, size);
+    pieces.removeAll(QString());
+    return pieces;
+}
+
+QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks)
+{
+    return readmePieces(fields, blocks).join(QString());
 }
 
 } // namespace kestrin

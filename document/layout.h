@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace kestrin {
 
@@ -35,7 +36,10 @@ struct LayoutFields {
 // The whole ReadMe text, ending with the footer line (no final CR LF: the
 // file writer adds it when it writes the text as one line).
 QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks);
-// The same into out, reusing its storage where it is large enough.
-void layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks, QString &out);
+
+// The same text as the pieces it is joined from, in order. The pieces share
+// the storage of the fields and blocks (Qt's implicit sharing), so a large
+// text is never copied to be assembled.
+QStringList readmePieces(const LayoutFields &fields, const SectionBlocks &blocks);
 
 } // namespace kestrin

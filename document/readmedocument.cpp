@@ -134,15 +134,27 @@ void ReadmeDocument::AddonsCheck2_Click()
     m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck2) == 1);
 }
 
-void ReadmeDocument::buildSwitchedSection(QString &block, Control check, QStringView heading, Control field) const
+QString ReadmeDocument::switchedSection(Control check, QStringView heading, Control field) const
 {
-    if (ticked(m_form, check))
-        templates::assignSection(block, heading, m_form.text(field));
-    else
-        block.clear();
+    return ticked(m_form, check) ? templates::section(heading, m_form.text(field)) : QString();
 }
 
-const QString &ReadmeDocument::assemble()
+QString ReadmeDocument::assemble()
+{
+    rebuildText();
+    return readmeText();
+}
+
+QList<QStringView> ReadmeDocument::textPieces() const
+{
+    QList<QStringView> views;
+    views.reserve(m_readmeText.size());
+    for (const QString &piece : m_readmeText)
+        views.append(piece);
+    return views;
+}
+
+void ReadmeDocument::rebuildText()
 {
     auto contactLine = [this](Control check, QStringView label, Control field) {
         return ticked(m_form, check) ? label.toString() + m_form.text(field) + templates::kCrLf.toString() : QString();
@@ -151,13 +163,12 @@ const QString &ReadmeDocument::assemble()
     m_blocks.icqLine = contactLine(Control::ICQCheck, u"ICQ: ", Control::ContactText4);
     m_blocks.otherLine = contactLine(Control::OtherCheck, u"Other: ", Control::ContactText5);
     if (m_form.isSelected(Control::OwnDescriptionOption))
-        templates::assignSection(m_blocks.installationBlock, u"Installation: ", m_form.text(Control::InstallationText));
+        m_blocks.installationBlock = templates::section(u"Installation: ", m_form.text(Control::InstallationText));
     if (ticked(m_form, Control::AddonsCheck2))
-        templates::assignSection(m_blocks.addonsBlock, u"Required addons: ", m_form.text(Control::AddonsText));
-    buildSwitchedSection(m_blocks.featuresBlock, Control::ContentCheck, u"Features: ", Control::ContentText);
-    buildSwitchedSection(m_blocks.changelogBlock, Control::ChangelogCheck, u"Changelog/known bugs: ",
-                         Control::ChangelogText);
-    buildSwitchedSection(m_blocks.notesBlock, Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
+        m_blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
+    m_blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
+    m_blocks.changelogBlock = switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
+    m_blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
 
     const LayoutFields fields{
         m_form.text(Control::ArticleCombo),     m_form.text(Control::ArticleNameText),
@@ -167,16 +178,26 @@ const QString &ReadmeDocument::assemble()
         m_form.text(Control::DescriptionText),  m_form.text(Control::CreditsText),
         m_form.caption(Control::DisclaimerText),
     };
-    // Built in place: the previous text's storage is reused, so that two
-    // copies never coexist.
-    layoutReadme(fields, m_blocks, m_readmeText);
-    return m_readmeText;
+    m_readmeText = readmePieces(fields, m_blocks);
 }
 
 bool ReadmeDocument::askForEncoder(TextEncoder &encoder)
 {
     bool more = false;
-    const QList<char32_t> chars = encoder.distinctUnmappable(m_readmeText, kShownUnmappable, &more);
+    QList<char32_t> chars;
+    for (const QString &piece : m_readmeText) {
+        for (char32_t cp : encoder.distinctUnmappable(piece, kShownUnmappable + 1)) {
+            if (chars.contains(cp))
+                continue;
+            if (chars.size() == kShownUnmappable) {
+                more = true;
+                break;
+            }
+            chars.append(cp);
+        }
+        if (more)
+            break;
+    }
     QStringList names;
     for (char32_t cp : chars)
         names << describeCharacter(cp);
@@ -205,7 +226,7 @@ bool ReadmeDocument::askForEncoder(TextEncoder &encoder)
 
 ReadmeDocument::CreateOutcome ReadmeDocument::create()
 {
-    assemble();
+    rebuildText();
 
     m_dialog.setFilter(QStringLiteral("*.txt|*.txt"));
     if (!m_dialog.showSave())
@@ -215,11 +236,12 @@ ReadmeDocument::CreateOutcome ReadmeDocument::create()
     // The save stops before the target is touched when the code page cannot
     // hold a character; the user then chooses how to write it.
     TextEncoder encoder = TextEncoder::codePage(m_codePage);
-    SaveResult result = m_files.writeLine(path, m_readmeText, encoder);
+    const QList<QStringView> pieces = textPieces();
+    SaveResult result = m_files.writePieces(path, pieces, encoder);
     if (result.unmappable) {
         if (!askForEncoder(encoder))
             return CreateOutcome::Cancelled;
-        result = m_files.writeLine(path, m_readmeText, encoder);
+        result = m_files.writePieces(path, pieces, encoder);
     }
     if (!result.ok) {
         m_messages.show({QStringLiteral("The ReadMe file could not be saved to %1:\r\n%2").arg(path, result.error),

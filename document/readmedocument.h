@@ -54,14 +54,15 @@ public:
     void mnuCreate_Click() { create(); }
     CreateOutcome create();
 
-    // Create's steps up to the assembled text, without saving.
-    const QString &assemble();
+    // Create's steps up to the assembled text, without saving; returns it.
+    QString assemble();
 
     // New: asks, then puts every field, switch and default block back.
     void mnuNew_Click();
 
     const SectionBlocks &blocks() const { return m_blocks; }
-    const QString &readmeText() const { return m_readmeText; }
+    // The text the last Create assembled (empty before the first).
+    QString readmeText() const { return m_readmeText.join(QString()); }
     MessageAnswer lastNewAnswer() const { return m_newAnswer; }
 
 private:
@@ -69,8 +70,10 @@ private:
     void applyTemplateKind(InstallationKind kind);
     void resetSwitchesAndKinds(const QString &installationSection);
     void paintOptionalFieldsThreeDLight();
-    void buildSwitchedSection(QString &block, Control check, QStringView heading, Control field) const;
+    QString switchedSection(Control check, QStringView heading, Control field) const;
+    void rebuildText();
     bool askForEncoder(TextEncoder &encoder);
+    QList<QStringView> textPieces() const;
 
     ControlAccess &m_form;
     MessageBoxService &m_messages;
@@ -78,7 +81,7 @@ private:
     TextFileService &m_files;
     int m_codePage;
     SectionBlocks m_blocks;
-    QString m_readmeText;
+    QStringList m_readmeText; // as the pieces it is joined from
     MessageAnswer m_newAnswer = MessageAnswer::No;
 };
 

@@ -8,6 +8,7 @@
 #include "codepage.h"
 #include "controls.h"
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -108,7 +109,13 @@ struct SaveResult {
 class TextFileService {
 public:
     virtual ~TextFileService() = default;
-    virtual SaveResult writeLine(const QString &path, QStringView text, const TextEncoder &encoder) = 0;
+    // The text is given as pieces written one after the other.
+    virtual SaveResult writePieces(const QString &path, const QList<QStringView> &pieces,
+                                   const TextEncoder &encoder) = 0;
+    SaveResult writeLine(const QString &path, QStringView text, const TextEncoder &encoder)
+    {
+        return writePieces(path, {text}, encoder);
+    }
 };
 
 // Replaces the target atomically: the text goes to a temporary file in the
@@ -116,7 +123,7 @@ public:
 // Any failure leaves an existing target as it was and nothing else behind.
 class AtomicTextFileService : public TextFileService {
 public:
-    SaveResult writeLine(const QString &path, QStringView text, const TextEncoder &encoder) override;
+    SaveResult writePieces(const QString &path, const QList<QStringView> &pieces, const TextEncoder &encoder) override;
 };
 
 } // namespace kestrin

@@ -42,26 +42,12 @@ QString missionSection(QStringView game, bool multiplayer)
 
 } // namespace
 
-void assign(QString &out, std::initializer_list<QStringView> pieces, qsizetype size)
-{
-    out.resize(0);
-    if (out.capacity() > 2 * size + 4096)
-        out.squeeze();
-    out.reserve(size);
-    for (QStringView piece : pieces)
-        out += piece;
-}
-
-void assignSection(QString &out, QStringView heading, QStringView body)
-{
-    assign(out, {heading, kCrLf, kUnderline, kCrLf, body, kCrLf, kCrLf},
-           heading.size() + kUnderline.size() + body.size() + 3 * kCrLf.size());
-}
-
 QString section(QStringView heading, QStringView body)
 {
     QString out;
-    assignSection(out, heading, body);
+    out.reserve(heading.size() + kUnderline.size() + body.size() + 3 * kCrLf.size());
+    for (QStringView piece : {heading, kCrLf, kUnderline, kCrLf, body, kCrLf, kCrLf})
+        out += piece;
     return out;
 }
 

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <initializer_list>
-
 namespace kestrin {
 
 enum class InstallationKind { SPMission, MPMission, Addon, Mod, OwnDescription };
@@ -18,12 +16,6 @@ inline constexpr QStringView kFooter = u"--- ReadMe file created in Kestrin Edit
 
 // A section: heading, CR LF, underline, CR LF, body, CR LF, CR LF.
 QString section(QStringView heading, QStringView body);
-// The same into out, reusing its storage where it is large enough.
-void assignSection(QString &out, QStringView heading, QStringView body);
-
-// Sets out to the pieces joined (size is their total length), keeping out's
-// storage when it is large enough and giving back much larger storage.
-void assign(QString &out, std::initializer_list<QStringView> pieces, qsizetype size);
 
 // The required-addons section for "None - official only".
 QString noneAddonsSection();
