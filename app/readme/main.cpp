@@ -1,0 +1,359 @@
+// kestrin-readme: makes the ReadMe of an article from its article file, byte
+// for byte what Kestrin Editor's Create writes for the same form, and writes
+// it to standard output or to a file.
+//
+// Exit status: 0 written; 1 not written (a character the code page cannot
+// hold, or the write failed); 2 bad input or usage. Nothing is written
+// unless everything before the write succeeded.
+
+#include "article.h"
+#include "codepage.h"
+#include "services.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+using namespace kestrin;
+
+namespace {
+
+const QString kProgram = QStringLiteral("kestrin-readme");
+constexpr int kExitWritten = 0;
+constexpr int kExitNotWritten = 1;
+constexpr int kExitBadInput = 2;
+// Characters named when the code page cannot hold the text.
+constexpr qsizetype kShownUnmappable = 20;
+
+void printTo(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+void complain(const QString &message)
+{
+    printTo(stderr, message + QLatin1Char('\n'));
+}
+
+// A usage or program-level problem (no place in a file).
+void complainAsProgram(const QString &message)
+{
+    complain(kProgram + QStringLiteral(": ") + message);
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString describeCharacter(char32_t cp)
+{
+    const QString name = codePointName(cp);
+    const bool printable = QChar::isPrint(cp) && !QChar::isSpace(cp);
+    return printable ? QStringLiteral("%1 (%2)").arg(name, QString::fromUcs4(&cp, 1)) : name;
+}
+
+struct Encoding {
+    TextEncoder encoder = TextEncoder::utf8(false);
+    QString name;
+};
+
+std::optional<Encoding> encodingByName(const QString &name, bool replace)
+{
+    const QString n = name.toLower();
+    if (n == QLatin1String("ansi")) {
+        const int cp = systemAnsiCodePage();
+        return Encoding{TextEncoder::codePage(cp, replace), codePageName(cp)};
+    }
+    if (n == QLatin1String("utf-8"))
+        return Encoding{TextEncoder::utf8(false), n};
+    if (n == QLatin1String("utf-8-bom"))
+        return Encoding{TextEncoder::utf8(true), n};
+    for (int cp = 1250; cp <= 1258; ++cp) {
+        if (n == codePageName(cp))
+            return Encoding{TextEncoder::codePage(cp, replace), n};
+    }
+    return std::nullopt;
+}
+
+// The items joined by ", " in lines of at most width characters.
+QString wrapped(const QStringList &items, qsizetype width, const QString &indent)
+{
+    QString out;
+    QString line;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString item = items[i] + (i + 1 < items.size() ? QStringLiteral(",") : QString());
+        if (!line.isEmpty() && indent.size() + line.size() + 1 + item.size() > width) {
+            out += line + QLatin1Char('\n') + indent;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + item;
+    }
+    return out + line;
+}
+
+QString helpText()
+{
+    QStringList keys;
+    for (const QString &key : articleKeys()) {
+        if (key != QLatin1String("$schema") && key != QLatin1String("formatVersion") && key != QLatin1String("contacts")
+            && key != QLatin1String("installation"))
+            keys << key;
+    }
+    return QStringLiteral(
+               "Usage: kestrin-readme [OPTION]... ARTICLE.json\n"
+               "Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor's\n"
+               "Create writes it, and writes it to standard output. ARTICLE.json may be \"-\"\n"
+               "to read the article from standard input.\n"
+               "\n"
+               "Options:\n"
+               "  -o, --output FILE    write the ReadMe to FILE instead; FILE is replaced only\n"
+               "                       once the whole ReadMe is written (\"-\": standard output)\n"
+               "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
+               "                       --set version=1.3 (may be given several times)\n"
+               "  --unset KEY          leave KEY out, as if the file did not have it\n"
+               "  --encoding ENCODING  ansi (the default: the code page of your locale, here\n"
+               "                       %1), windows-1250 to windows-1258, utf-8, utf-8-bom\n"
+               "  --replace            write \"?\" for characters the code page cannot hold,\n"
+               "                       instead of failing\n"
+               "  -h, --help           show this help and exit\n"
+               "  --version            show the version and exit\n"
+               "\n"
+               "Keys for --set and --unset:\n"
+               "  %2\n"
+               "\n"
+               "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
+               "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
+        .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")));
+}
+
+struct Options {
+    QString articlePath;
+    QString outputPath; // empty or "-": standard output
+    QString encoding = QStringLiteral("ansi");
+    bool replace = false;
+    QList<ArticleOverride> overrides;
+    QStringList overrideOptions; // "--set" or "--unset", one per override
+};
+
+// Parses the command line; returns an exit status when the program should
+// end here (help, version, usage error).
+std::optional<int> parseCommandLine(const QStringList &arguments, Options &options)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("FILE"));
+    const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("KEY=VALUE"));
+    const QCommandLineOption unset(QStringLiteral("unset"), QString(), QStringLiteral("KEY"));
+    const QCommandLineOption encoding(QStringLiteral("encoding"), QString(), QStringLiteral("ENCODING"));
+    const QCommandLineOption replace(QStringList{QStringLiteral("replace")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("version")});
+    parser.addOptions({output, set, unset, encoding, replace, help, version});
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString &name = unknown.first();
+            complainAsProgram(QStringLiteral("unknown option %1 (see --help)")
+                                  .arg(quoted((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name)));
+        } else {
+            // The only other failure: an option that takes a value came last.
+            complainAsProgram(QStringLiteral("option %1 needs a value (see --help)").arg(quoted(arguments.last())));
+        }
+        return kExitBadInput;
+    }
+    if (parser.isSet(help)) {
+        printTo(stdout, helpText());
+        return kExitWritten;
+    }
+    if (parser.isSet(version)) {
+        printTo(stdout, kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_README_VERSION) + QLatin1Char('\n'));
+        return kExitWritten;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        complainAsProgram(QStringLiteral("no article file given (see --help)"));
+        return kExitBadInput;
+    }
+    if (positional.size() > 1) {
+        complainAsProgram(QStringLiteral("one article file expected, but %1 were given (see --help)")
+                              .arg(positional.size()));
+        return kExitBadInput;
+    }
+    options.articlePath = positional.first();
+    options.outputPath = parser.value(output);
+    if (parser.isSet(encoding))
+        options.encoding = parser.value(encoding);
+    options.replace = parser.isSet(replace);
+
+    // --set and --unset apply in the order they were given.
+    QStringList setValues = parser.values(set);
+    QStringList unsetValues = parser.values(unset);
+    for (const QString &name : parser.optionNames()) {
+        if (name == QLatin1String("set")) {
+            const QString assignment = setValues.takeFirst();
+            const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+            if (eq <= 0) {
+                complainAsProgram(QStringLiteral("--set %1 is not of the form KEY=VALUE").arg(quoted(assignment)));
+                return kExitBadInput;
+            }
+            options.overrides.append({assignment.left(eq), assignment.mid(eq + 1)});
+            options.overrideOptions << QStringLiteral("--set");
+        } else if (name == QLatin1String("unset")) {
+            options.overrides.append({unsetValues.takeFirst(), std::nullopt});
+            options.overrideOptions << QStringLiteral("--unset");
+        }
+    }
+    return std::nullopt;
+}
+
+bool isStandardStream(const QString &path)
+{
+    return path.isEmpty() || path == QLatin1String("-");
+}
+
+// The output names the article file itself: writing would destroy it.
+bool outputIsArticle(const Options &options)
+{
+    if (isStandardStream(options.articlePath) || isStandardStream(options.outputPath))
+        return false;
+    const QFileInfo article(options.articlePath);
+    const QFileInfo output(options.outputPath);
+    if (!output.exists())
+        return false;
+    return article.canonicalFilePath() == output.canonicalFilePath();
+}
+
+std::optional<QByteArray> readSource(const Options &options)
+{
+    QFile file;
+    bool opened = false;
+    if (options.articlePath == QLatin1String("-"))
+        opened = file.open(stdin, QIODevice::ReadOnly);
+    else {
+        file.setFileName(options.articlePath);
+        opened = file.open(QIODevice::ReadOnly);
+    }
+    if (!opened) {
+        complain(QStringLiteral("%1: cannot read the article file: %2").arg(options.articlePath, file.errorString()));
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        complain(QStringLiteral("%1: cannot read the article file: %2").arg(options.articlePath, file.errorString()));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+void reportProblems(const Options &options, const QList<ArticleProblem> &problems)
+{
+    const QString file = options.articlePath == QLatin1String("-") ? QStringLiteral("<stdin>") : options.articlePath;
+    for (const ArticleProblem &p : problems) {
+        if (p.overrideIndex >= 0) {
+            complainAsProgram(QStringLiteral("%1 %2: %3")
+                                  .arg(options.overrideOptions[p.overrideIndex],
+                                       options.overrides[p.overrideIndex].key, p.message));
+        } else if (p.line > 0) {
+            complain(QStringLiteral("%1:%2:%3: %4").arg(file, QString::number(p.line), QString::number(p.column),
+                                                        p.message));
+        } else {
+            complain(QStringLiteral("%1: %2").arg(file, p.message));
+        }
+    }
+}
+
+// Names every character the code page cannot hold, with its place in the
+// ReadMe; false when there is one.
+bool checkEncodable(const Encoding &encoding, const QString &text)
+{
+    const TextEncoder &encoder = encoding.encoder;
+    if (encoder.kind() != TextEncoder::Kind::CodePage || encoder.replacesUnmappable() || encoder.canEncode(text))
+        return true;
+    const QList<UnmappableChar> found = encoder.unmappable(text, kShownUnmappable + 1);
+    complainAsProgram(QStringLiteral("the ReadMe holds characters that %1 cannot hold:").arg(encoding.name));
+    for (qsizetype i = 0; i < std::min(found.size(), kShownUnmappable); ++i) {
+        complain(QStringLiteral("  line %1, column %2: %3")
+                     .arg(QString::number(found[i].line), QString::number(found[i].column),
+                          describeCharacter(found[i].codePoint)));
+    }
+    if (found.size() > kShownUnmappable)
+        complain(QStringLiteral("  and more"));
+    complainAsProgram(QStringLiteral("nothing was written; choose another --encoding (such as utf-8), "
+                                     "or --replace to write \"?\" in their place"));
+    return false;
+}
+
+int writeStandardOutput(const Encoding &encoding, const QString &text)
+{
+    QByteArray bytes = encoding.encoder.encode(text);
+    bytes.append("\r\n", 2);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
+        || !out.flush()) {
+        complainAsProgram(QStringLiteral("cannot write to standard output: %1").arg(out.errorString()));
+        return kExitNotWritten;
+    }
+    return kExitWritten;
+}
+
+int run(const QStringList &arguments)
+{
+    Options options;
+    if (const std::optional<int> status = parseCommandLine(arguments, options))
+        return *status;
+
+    const std::optional<Encoding> encoding = encodingByName(options.encoding, options.replace);
+    if (!encoding) {
+        complainAsProgram(QStringLiteral("unknown encoding %1; the encodings are ansi, windows-1250 to "
+                                         "windows-1258, utf-8 and utf-8-bom")
+                              .arg(quoted(options.encoding)));
+        return kExitBadInput;
+    }
+    if (outputIsArticle(options)) {
+        complainAsProgram(QStringLiteral("the output file %1 is the article file itself; nothing was written")
+                              .arg(quoted(options.outputPath)));
+        return kExitBadInput;
+    }
+
+    const std::optional<QByteArray> source = readSource(options);
+    if (!source)
+        return kExitBadInput;
+    const ArticleReadResult read = readArticle(*source, options.overrides);
+    if (!read.ok()) {
+        reportProblems(options, read.problems);
+        return kExitBadInput;
+    }
+
+    const QString text = assembleReadme(read.article);
+    if (!checkEncodable(*encoding, text))
+        return kExitNotWritten;
+
+    if (isStandardStream(options.outputPath))
+        return writeStandardOutput(*encoding, text);
+    const SaveResult saved = AtomicTextFileService().writeLine(options.outputPath, text, encoding->encoder);
+    if (!saved.ok) {
+        complainAsProgram(QStringLiteral("cannot write %1: %2")
+                              .arg(quoted(options.outputPath),
+                                   saved.unmappable ? QStringLiteral("a character cannot be encoded") : saved.error));
+        return kExitNotWritten;
+    }
+    return kExitWritten;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kProgram);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_README_VERSION));
+    return run(QCoreApplication::arguments());
+}
