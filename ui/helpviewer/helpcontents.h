@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace kestrin::help {
+
+class ChmArchive;
+
+// One line of a help file's table of contents. `local` is the page it opens,
+// absolute within the archive and possibly with a "#fragment"; empty for a
+// heading that only groups its children.
+struct ContentsEntry {
+    QString name;
+    QString local;
+    QList<ContentsEntry> children;
+
+    bool operator==(const ContentsEntry &) const = default;
+};
+
+// Reads an HTML Help sitemap (.hhc): nested <UL> lists of
+// <OBJECT type="text/sitemap"> items with "Name" and "Local" parameters.
+// Tolerates the loose HTML that help compilers accept: unclosed <LI>, any
+// letter case, unquoted attributes, comments, entities.
+QList<ContentsEntry> parseSitemap(const QByteArray &data);
+
+// Decodes the character references of an attribute value.
+QString decodeHtmlEntities(const QString &text);
+
+// The page a help file opens at: the default topic its #SYSTEM record
+// names, else the first page of its contents, else index.html or
+// default.html, else its first HTML page. Empty when it has no page at all.
+QString chooseHomePage(const ChmArchive &archive, const QList<ContentsEntry> &contents);
+
+} // namespace kestrin::help
