@@ -118,8 +118,8 @@ QString helpText()
                "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
                "                       --set version=1.3 (may be given several times)\n"
                "  --unset KEY          leave KEY out, as if the file did not have it\n"
-               "  --encoding ENCODING  ansi (the default: the code page of your locale, here\n"
-               "                       %1), windows-1250 to windows-1258, utf-8, utf-8-bom\n"
+               "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
+               "                       (default ansi: the locale's code page, here %1)\n"
                "  --replace            write \"?\" for characters the code page cannot hold,\n"
                "                       instead of failing\n"
                "  -h, --help           show this help and exit\n"
@@ -189,6 +189,10 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
     }
     options.articlePath = positional.first();
     options.outputPath = parser.value(output);
+    if (parser.isSet(output) && options.outputPath.isEmpty()) {
+        complainAsProgram(QStringLiteral("option \"--output\" needs a file name (\"-\" for standard output)"));
+        return kExitBadInput;
+    }
     if (parser.isSet(encoding))
         options.encoding = parser.value(encoding);
     options.replace = parser.isSet(replace);

@@ -1,0 +1,102 @@
+#include "clitestsupport.h"
+
+#include "golden.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <unistd.h>
+
+using namespace kestrin;
+
+CliResult runCli(const CliRun &run)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), run.locale);
+    env.remove(QStringLiteral("LANGUAGE"));
+    process.setProcessEnvironment(env);
+    if (!run.workingDirectory.isEmpty())
+        process.setWorkingDirectory(run.workingDirectory);
+    if (!run.stdoutFile.isEmpty())
+        process.setStandardOutputFile(run.stdoutFile);
+    if (run.unprivileged && geteuid() == 0) {
+        // Root may read and write anything; permissions mean something only
+        // to an ordinary user.
+        process.setChildProcessModifier([] {
+            if (setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(98);
+        });
+    }
+    process.start(QStringLiteral(KESTRIN_README_EXE), run.args);
+    CliResult result;
+    if (!process.waitForStarted(10000))
+        return result;
+    process.write(run.input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        result.crashed = true;
+        return result;
+    }
+    result.crashed = process.exitStatus() != QProcess::NormalExit;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QString sourcePath(const QString &relative)
+{
+    return QStringLiteral(KESTRIN_SOURCE_DIR "/") + relative;
+}
+
+UserForm::UserForm()
+    : document(form, messages, dialog, files)
+{
+    document.Form_Load();
+}
+
+void UserForm::click(Control control)
+{
+    form.click(control);
+}
+
+void UserForm::type(Control control, const QString &text)
+{
+    if (form.isEnabled(control))
+        form.setText(control, text);
+}
+
+void UserForm::pick(const QString &articleKind)
+{
+    form.setText(Control::ArticleCombo, articleKind);
+}
+
+QByteArray UserForm::create(const QString &path, int codePage)
+{
+    QFile::remove(path);
+    document.setCodePage(codePage);
+    dialog.chooseNext(path);
+    // Dismisses the success message. A question about characters the code
+    // page cannot hold would take this answer as a cancel: nothing written.
+    messages.answerNext(MessageAnswer::Ok);
+    document.create();
+    return readFileBytes(path);
+}
+
+QString formState(const ControlAccess &form)
+{
+    QString out;
+    for (int i = 0; i < kControlCount; ++i) {
+        const Control c = Control(i);
+        out += QStringLiteral("%1 text=[%2] value=%3 selected=%4 enabled=%5 colour=%6\n")
+                   .arg(QLatin1String(controlName(c)), QString::fromStdString(visible(form.text(c))))
+                   .arg(form.value(c))
+                   .arg(form.isSelected(c))
+                   .arg(form.isEnabled(c))
+                   .arg(int(form.background(c)));
+    }
+    return out;
+}

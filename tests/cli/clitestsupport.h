@@ -1,0 +1,60 @@
+#pragma once
+
+// Running kestrin-readme as a user does, and a window in memory that a test
+// fills in by clicks and typing, to compare the program with Create.
+
+#include "facades.h"
+#include "memoryform.h"
+#include "readmedocument.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct CliRun {
+    QStringList args;
+    QString workingDirectory;
+    QByteArray input;                               // standard input
+    QString locale = QStringLiteral("en_US.UTF-8"); // LC_ALL
+    QString stdoutFile;                             // standard output goes here when set
+    bool unprivileged = false; // run as "nobody" when the tests run as root
+};
+
+struct CliResult {
+    int exitCode = -1;
+    bool crashed = false;
+    QByteArray out;
+    QByteArray err;
+
+    QString errText() const { return QString::fromUtf8(err); }
+};
+
+CliResult runCli(const CliRun &run);
+
+// A file of the source tree (examples, docs).
+QString sourcePath(const QString &relative);
+
+// A loaded main window in memory, driven like a user drives it.
+class UserForm {
+public:
+    UserForm();
+    UserForm(const UserForm &) = delete;
+    UserForm &operator=(const UserForm &) = delete;
+
+    void click(kestrin::Control control); // nothing happens when it is disabled
+    void type(kestrin::Control control, const QString &text); // only into an enabled field
+    void pick(const QString &articleKind);
+
+    // Create, saved in codePage to path; returns the bytes written.
+    QByteArray create(const QString &path, int codePage);
+
+    kestrin::MemoryForm form;
+    ScriptedMessageBox messages;
+    ScriptedSaveDialog dialog;
+    kestrin::AtomicTextFileService files;
+    kestrin::ReadmeDocument document;
+};
+
+// Every control's text, value, enabled state and colour, one per line, for
+// comparing two forms.
+QString formState(const kestrin::ControlAccess &form);
