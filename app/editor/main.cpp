@@ -1,0 +1,36 @@
+// Kestrin Editor: creates the main window with the real message box, save
+// dialog and files, and shows it.
+
+#include "mainwindow.h"
+#include "qtservices.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+
+#include <csignal>
+
+int main(int argc, char *argv[])
+{
+#ifdef SIGXFSZ
+    // A file-size limit makes a save fail with a message instead of ending
+    // the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    QApplication::setOrganizationName(QString());
+    const QString icon = QStringLiteral(":/icons/kestrin-editor.png");
+    if (QFile::exists(icon))
+        QApplication::setWindowIcon(QIcon(icon));
+
+    kestrin::ui::QtMessageBoxService messages;
+    kestrin::ui::QtSaveDialogService dialog;
+    kestrin::AtomicTextFileService files;
+    kestrin::ui::MainWindow window(messages, dialog, files);
+    messages.setParentWidget(&window);
+    dialog.setParentWidget(&window);
+    window.show();
+    return app.exec();
+}

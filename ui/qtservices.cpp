@@ -1,0 +1,104 @@
+#include "qtservices.h"
+
+#include "fields.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kestrin::ui {
+
+namespace {
+
+QMessageBox::StandardButton toButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Information: break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+MessageAnswer QtMessageBoxService::show(const MessageRequest &request)
+{
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    switch (request.buttons) {
+    case MessageButtons::Ok: buttons = QMessageBox::Ok; break;
+    case MessageButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case MessageButtons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    }
+    QMessageBox box(toIcon(request.icon), request.title, fromCrLf(request.prompt), buttons, m_parent);
+    // Paths and typed text are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    const QMessageBox::StandardButton preferred = toButton(request.defaultAnswer);
+    if (buttons.testFlag(preferred))
+        box.setDefaultButton(preferred);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    default: break;
+    }
+    // Closed without a button (Escape, the close box): the box's own way out.
+    return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok
+           : request.buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                       : MessageAnswer::Cancel;
+}
+
+QStringList QtSaveDialogService::toNameFilters(const QString &filter)
+{
+    QStringList out;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ').trimmed();
+        if (patterns.isEmpty())
+            continue;
+        out << ((description.isEmpty() || description == patterns)
+                    ? patterns
+                    : QStringLiteral("%1 (%2)").arg(description, patterns));
+    }
+    return out;
+}
+
+void QtSaveDialogService::setFilter(const QString &filter)
+{
+    m_nameFilters = toNameFilters(filter);
+}
+
+bool QtSaveDialogService::showSave()
+{
+    QFileDialog dialog(m_parent, kProgramTitle);
+    dialog.setObjectName(QStringLiteral("Dialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString());
+    if (!m_nameFilters.isEmpty())
+        dialog.setNameFilters(m_nameFilters);
+    if (!m_fileName.isEmpty())
+        dialog.selectFile(m_fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty())
+        return false;
+    m_fileName = chosen.first();
+    return true;
+}
+
+} // namespace kestrin::ui
