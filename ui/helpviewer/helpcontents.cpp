@@ -136,6 +136,11 @@ bool isHtmlPage(const QString &path)
 
 } // namespace
 
+bool operator==(const ContentsEntry &a, const ContentsEntry &b)
+{
+    return a.name == b.name && a.local == b.local && a.children == b.children;
+}
+
 QString decodeHtmlEntities(const QString &text)
 {
     if (!text.contains(QLatin1Char('&')))

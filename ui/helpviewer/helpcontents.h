@@ -15,9 +15,13 @@ struct ContentsEntry {
     QString name;
     QString local;
     QList<ContentsEntry> children;
-
-    bool operator==(const ContentsEntry &) const = default;
 };
+
+bool operator==(const ContentsEntry &a, const ContentsEntry &b);
+inline bool operator!=(const ContentsEntry &a, const ContentsEntry &b)
+{
+    return !(a == b);
+}
 
 // Reads an HTML Help sitemap (.hhc): nested <UL> lists of
 // <OBJECT type="text/sitemap"> items with "Name" and "Local" parameters.

@@ -84,7 +84,7 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_splitter->addWidget(m_browser);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({250, 650});
+    m_splitter->setSizes({280, 620});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
