@@ -279,8 +279,16 @@ void Reader::readObject(const QJsonObject &object, const QString &prefix, Articl
 {
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString path = prefix.isEmpty() ? it.key() : prefix + QLatin1Char('.') + it.key();
-        const KeySpec *spec = it.key().contains(QLatin1Char('.')) ? nullptr : findKey(path);
-        if (!spec) {
+        const bool dotted = it.key().contains(QLatin1Char('.'));
+        const KeySpec *spec = findKey(path);
+        if (dotted && spec) {
+            // "contacts.web" names a key, but the file nests it.
+            report(path, Place::Key,
+                   QStringLiteral("unknown key %1; write %2 inside the object %3")
+                       .arg(quoted(path), quoted(leafOf(path)), quoted(parentOf(path))));
+            continue;
+        }
+        if (dotted || !spec) {
             report(path, Place::Key, unknownKeyMessage(path));
             continue;
         }

@@ -580,6 +580,8 @@ QList<ErrorRow> errorRows()
          msg(R"(article.json:1:15: unknown key "contacts.skyp"; the closest known key is "contacts.skype")")},
         {"contact at the top", args({"article.json"}), QByteArray(R"({"icq": "123"})"), 2,
          msg(R"(article.json:1:2: unknown key "icq"; the closest known key is "contacts.icq")")},
+        {"dotted key", args({"article.json"}), QByteArray(R"({"contacts.web": "x"})"), 2,
+         msg(R"(article.json:1:2: unknown key "contacts.web"; write "web" inside the object "contacts")")},
         {"key in other capitals", args({"article.json"}), QByteArray(R"({"ReleaseDate": "x"})"), 2,
          msg(R"(article.json:1:2: unknown key "ReleaseDate"; the closest known key is "releaseDate")")},
         {"key given twice", args({"article.json"}),
