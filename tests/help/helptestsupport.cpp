@@ -100,6 +100,25 @@ QList<Damage> damages()
                 return bytes;
             },
             "the file is damaged: its directory cannot be read."},
+        // Two that chmlib itself does not survive: a zero LZX window makes
+        // it divide by zero, a listing chunk that names itself as the next
+        // makes it list for ever.
+        {"lzx_window_zeroed",
+            [](const QByteArray &good) {
+                QByteArray bytes = good;
+                const qsizetype control = bytes.indexOf("LZXC");
+                bytes.replace(control + 12, 4, QByteArray(4, '\0'));
+                return bytes;
+            },
+            "the file is damaged: its compressed pages cannot be read."},
+        {"listing_chunk_loops",
+            [](const QByteArray &good) {
+                QByteArray bytes = good;
+                const qsizetype chunk = bytes.indexOf("PMGL");
+                bytes.replace(chunk + 16, 4, QByteArray(4, '\0'));
+                return bytes;
+            },
+            "the file is damaged: its directory cannot be read."},
         {"pages_wiped",
             [](const QByteArray &good) {
                 // Keeps the header and directory, zeroes the compressed pages.

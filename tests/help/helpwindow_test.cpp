@@ -175,6 +175,26 @@ TEST_F(HelpWindowTest, BackAndForwardRetraceTheWay)
     EXPECT_EQ(browser->source(), page("/index.html"));
 }
 
+TEST_F(HelpWindowTest, KeyboardGoesBackForwardHomeAndCloses)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    HelpBrowser *browser = window.browser();
+    browser->setFocus();
+    browser->followLink(QUrl(QStringLiteral("topics/new.html")));
+    browser->followLink(QUrl(QStringLiteral("exit.html")));
+
+    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(browser->source(), page("/topics/new.html"));
+    QTest::keyClick(browser, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(browser->source(), page("/topics/exit.html"));
+    QTest::keyClick(browser, Qt::Key_Home, Qt::AltModifier);
+    EXPECT_EQ(browser->source(), page("/index.html"));
+    QTest::keyClick(browser, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(HelpWindowTest, ContentsListTheTopicsInOrderAndOpenThem)
 {
     EXPECT_EQ(contentsNames(window),

@@ -1,5 +1,7 @@
 #include "chmarchive.h"
 
+#include "chmstructure.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +20,6 @@ constexpr quint16 kSystemContentsFile = 0;
 constexpr quint16 kSystemDefaultTopic = 2;
 constexpr quint16 kSystemTitle = 3;
 
-// The fixed part of the file header, up to the directory's place, and the
-// header section that records the file's size.
-constexpr qint64 kItsfHeaderSize = 0x58;
-constexpr qint64 kSizeRecordLength = 0x10;
-
 quint16 readLe16(const char *p)
 {
     return quint16(quint8(p[0]) | (quint8(p[1]) << 8));
@@ -39,45 +36,6 @@ QString systemString(QByteArrayView data)
     if (text.contains(QChar::ReplacementCharacter))
         text = QString::fromLatin1(data);
     return text.trimmed();
-}
-
-quint64 readLe64(const char *p)
-{
-    quint64 value = 0;
-    for (int i = 7; i >= 0; --i)
-        value = (value << 8) | quint8(p[i]);
-    return value;
-}
-
-// The file header names the whole file's size and where the directory
-// lies. chmlib takes them on trust; a file cut short (an interrupted copy or
-// download) shows here before anything is decompressed.
-QString checkHeader(QFile &file)
-{
-    const qint64 size = file.size();
-    if (size == 0)
-        return QStringLiteral("the file is empty.");
-    const QByteArray header = file.read(kItsfHeaderSize);
-    if (!header.startsWith("ITSF"))
-        return QStringLiteral("it is not a compiled HTML Help (.chm) file.");
-    if (header.size() < kItsfHeaderSize)
-        return QStringLiteral("the file is damaged or incomplete: it ends inside its header.");
-    const quint64 section0 = readLe64(header.constData() + 0x38);
-    const quint64 directory = readLe64(header.constData() + 0x48);
-    const quint64 directoryLength = readLe64(header.constData() + 0x50);
-    if (section0 > quint64(size) || !file.seek(qint64(section0)))
-        return QStringLiteral("the file is damaged: its header is not valid.");
-    const QByteArray sizeRecord = file.read(kSizeRecordLength);
-    if (sizeRecord.size() < kSizeRecordLength)
-        return QStringLiteral("the file is damaged or incomplete: it ends inside its header.");
-    const quint64 declared = readLe64(sizeRecord.constData() + 8);
-    if (declared > quint64(size))
-        return QStringLiteral("the file is damaged or incomplete: it should be %1 bytes long, but it holds %2.")
-            .arg(declared)
-            .arg(size);
-    if (directory > quint64(size) || directoryLength > quint64(size) - directory)
-        return QStringLiteral("the file is damaged: its directory lies outside the file.");
-    return {};
 }
 
 int collectEntry(chmFile *, chmUnitInfo *info, void *context)
@@ -131,7 +89,7 @@ bool ChmArchive::open(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString() + QLatin1Char('.'));
-    if (const QString problem = checkHeader(file); !problem.isEmpty())
+    if (const QString problem = checkChmStructure(file); !problem.isEmpty())
         return fail(problem);
     file.close();
 
