@@ -325,6 +325,10 @@ TEST(HelpWindow, RecoversWhenAGoodFileIsOpenedAfterABadOne)
     window.browser()->followLink(QUrl(QStringLiteral("topics/exit.html")));
     EXPECT_FALSE(window.openFile(bad));
     expectShowsError(window, bad, QStringLiteral("cannot be opened"));
+    // The browser's own keys (Alt+Left, Alt+Up) do not bring a page back.
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right})
+        QTest::keyClick(window.browser(), key, Qt::AltModifier);
+    expectShowsError(window, bad, QStringLiteral("cannot be opened"));
     ASSERT_TRUE(window.openFile(builtHelpFile()));
     EXPECT_EQ(window.browser()->source(), page("/index.html"));
     EXPECT_TRUE(shownText(window).contains(QStringLiteral("Kestrin Editor makes ReadMe files")));

@@ -61,6 +61,12 @@ void HelpBrowser::followLink(const QUrl &link)
         QDesktopServices::openUrl(url);
 }
 
+void HelpBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
+{
+    if (m_archive)
+        QTextBrowser::doSetSource(name, type);
+}
+
 QVariant HelpBrowser::loadResource(int type, const QUrl &name)
 {
     const QUrl url = resolve(name);

@@ -43,6 +43,11 @@ public:
         m_externalLinkHandler = std::move(handler);
     }
 
+protected:
+    // Without an archive (the file could not be opened) nothing is loaded,
+    // so that the message in its place stays, whatever keys are pressed.
+    void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
+
 private:
     QByteArray missingPage(const QString &path, bool damaged) const;
 
