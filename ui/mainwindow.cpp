@@ -85,8 +85,9 @@ protected:
     }
 };
 
-// Five tabs of equal width in one row across the whole tab control.
-class EqualTabBar : public QTabBar {
+// The tabs in one row across the whole tab control: the room left beside
+// the captions is shared out equally.
+class RowTabBar : public QTabBar {
 public:
     using QTabBar::QTabBar;
 
@@ -95,12 +96,19 @@ protected:
     {
         QSize size = QTabBar::tabSizeHint(index);
         const QWidget *tabs = parentWidget();
-        if (tabs && count() > 0) {
-            const int share = tabs->width() / count();
-            size.setWidth(std::max(size.width(), share));
-        }
+        if (!tabs || count() == 0)
+            return size;
+        int captions = 0;
+        for (int i = 0; i < count(); ++i)
+            captions += QTabBar::tabSizeHint(i).width();
+        const int room = tabs->width() - 2 * kRowMargin - captions;
+        if (room > 0)
+            size.rwidth() += room / count() + (index < room % count() ? 1 : 0);
         return size;
     }
+
+private:
+    static constexpr int kRowMargin = 2;
 };
 
 class MainTabWidget : public QTabWidget {
@@ -108,7 +116,7 @@ public:
     explicit MainTabWidget(QWidget *parent)
         : QTabWidget(parent)
     {
-        setTabBar(new EqualTabBar(this));
+        setTabBar(new RowTabBar(this));
         setUsesScrollButtons(false);
         setElideMode(Qt::ElideNone);
     }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "formharness.h"
+#include "mainwindow.h"
+
+class QWidget;
+
+// The real main window, shown offscreen, driven with mouse clicks and key
+// presses as a user drives it.
+class WidgetHarness : public FormHarness {
+public:
+    WidgetHarness();
+    ~WidgetHarness() override;
+
+    kestrin::ControlAccess &form() override { return m_window; }
+    kestrin::ReadmeDocument &document() override { return m_window.document(); }
+    kestrin::ui::MainWindow &window() { return m_window; }
+
+    void userClick(kestrin::Control control) override;
+    void userType(kestrin::Control control, const QString &text) override;
+    void userPickArticle(const QString &kind) override;
+
+    // Clicks the tab that holds the widget, unless it is showing already.
+    void showTabOf(QWidget *widget);
+    // Types a text into the focused field key by key; CR LF presses Enter.
+    static void typeKeys(QWidget *field, const QString &text, bool multiLine);
+
+private:
+    kestrin::ui::MainWindow m_window;
+};
