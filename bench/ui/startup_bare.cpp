@@ -1,0 +1,14 @@
+// The baseline: a bare QMainWindow, started and shown as the editor is.
+#include "startup_child.h"
+
+#include <QMainWindow>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Kestrin Editor"));
+    return startupbench::showAndReport(window);
+}

@@ -1,0 +1,25 @@
+// The editor's start, as its main does it: the real dialogs and files, the
+// main window with its document loaded, shown.
+#include "startup_child.h"
+
+#include "mainwindow.h"
+#include "qtservices.h"
+
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    const QString icon = QStringLiteral(":/icons/kestrin-editor.png");
+    if (QFile::exists(icon))
+        QApplication::setWindowIcon(QIcon(icon));
+    kestrin::ui::QtMessageBoxService messages;
+    kestrin::ui::QtSaveDialogService dialog;
+    kestrin::AtomicTextFileService files;
+    kestrin::ui::MainWindow window(messages, dialog, files);
+    messages.setParentWidget(&window);
+    dialog.setParentWidget(&window);
+    return startupbench::showAndReport(window);
+}
