@@ -6,6 +6,8 @@ kestrin_packages=(
     libgtest-dev libchm-dev fp-utils
     xvfb xauth openbox trayer xdotool x11-utils imagemagick
     fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file binutils
+    clang libclang-rt-14-dev llvm clang-format-14
 )
 
 kestrin_install_missing() {

@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary DESTDIR under the prefix /usr and checks
+# the installed tree:
+#   - every expected file is there, of the right kind (programs executable,
+#     icons PNGs of their size, manual pages gzip'd), and nothing else;
+#   - the desktop file and the metainfo validate, and agree on the id;
+#   - the editor finds its help file where it looks beside the program;
+#   - the installed kestrin-readme makes the worked example's ReadMe.
+#
+# Usage: check-install.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+
+build=${1:?usage: check-install.sh BUILD_DIR SOURCE_DIR}
+source=${2:?usage: check-install.sh BUILD_DIR SOURCE_DIR}
+id=io.github.vantry.KestrinEditor
+sizes=(16 22 24 32 48 64 256)
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >"$stage.log" 2>&1 || {
+    cat "$stage.log" >&2
+    rm -f "$stage.log"
+    echo "FAIL: cmake --install failed" >&2
+    exit 1
+}
+rm -f "$stage.log"
+root="$stage/usr"
+
+expected=(
+    bin/kestrin-editor
+    bin/kestrin-readme
+    share/kestrin-editor/Kestrin_Editor_Help.chm
+    share/applications/$id.desktop
+    share/metainfo/$id.metainfo.xml
+    share/icons/hicolor/scalable/apps/$id.svg
+    share/man/man1/kestrin-editor.1.gz
+    share/man/man1/kestrin-readme.1.gz
+    share/doc/kestrin-editor/README.md
+    share/doc/kestrin-editor/article-format.md
+    share/doc/kestrin-editor/article.schema.json
+    share/doc/kestrin-editor/examples/harbour-raid.json
+)
+for size in "${sizes[@]}"; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+
+# Every expected file, and nothing else.
+for f in "${expected[@]}"; do
+    [ -f "$root/$f" ] || fail "missing: /usr/$f"
+done
+while IFS= read -r f; do
+    rel=${f#"$root/"}
+    [ "$rel" != "$f" ] || { fail "installed outside the prefix: ${f#"$stage"}"; continue; }
+    found=0
+    for e in "${expected[@]}"; do
+        [ "$e" = "$rel" ] && found=1 && break
+    done
+    [ $found -eq 1 ] || fail "not expected: /usr/$rel"
+done < <(find "$stage" -type f -o -type l)
+
+# Kinds of files.
+for p in kestrin-editor kestrin-readme; do
+    [ -x "$root/bin/$p" ] || fail "/usr/bin/$p is not executable"
+    file -b "$root/bin/$p" | grep -q '^ELF' || fail "/usr/bin/$p is not an ELF program"
+done
+for size in "${sizes[@]}"; do
+    f="$root/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    [ -f "$f" ] || continue
+    file -b "$f" | grep -q "^PNG image data, $size x $size," \
+        || fail "icon ${size}x${size} is not a $size x $size PNG: $(file -b "$f")"
+done
+svg="$root/share/icons/hicolor/scalable/apps/$id.svg"
+[ -f "$svg" ] && { grep -q '<svg' "$svg" || fail "the scalable icon is not an SVG"; }
+for page in kestrin-editor kestrin-readme; do
+    f="$root/share/man/man1/$page.1.gz"
+    [ -f "$f" ] || continue
+    gzip -t "$f" || fail "$page.1.gz is not gzip'd"
+    zcat "$f" | grep -q "^\.TH ${page^^} 1" || fail "$page.1.gz is not the manual page of $page"
+done
+head -c 4 "$root/share/kestrin-editor/Kestrin_Editor_Help.chm" | grep -q ITSF || fail "the help file is not a compiled HTML Help file"
+
+# The help file where the editor looks beside its program (../share/kestrin-editor).
+[ -f "$root/bin/../share/kestrin-editor/Kestrin_Editor_Help.chm" ] || fail "the help file is not at ../share/kestrin-editor beside the program"
+
+# Desktop integration: valid, and one id throughout.
+desktop="$root/share/applications/$id.desktop"
+metainfo="$root/share/metainfo/$id.metainfo.xml"
+if [ -f "$desktop" ]; then
+    out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+    [ -z "$out" ] || fail "desktop-file-validate: $out"
+    grep -qx "Icon=$id" "$desktop" || fail "the desktop file's Icon is not $id"
+    grep -qx "Exec=kestrin-editor" "$desktop" || fail "the desktop file does not start kestrin-editor"
+fi
+if [ -f "$metainfo" ]; then
+    out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
+    grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+        || fail "the metainfo does not launch $id.desktop"
+fi
+
+# The installed command-line program makes the worked example's ReadMe.
+if [ -x "$root/bin/kestrin-readme" ]; then
+    readme="$stage/ReadMe.txt"
+    if "$root/bin/kestrin-readme" --encoding windows-1252 -o "$readme" \
+        "$root/share/doc/kestrin-editor/examples/harbour-raid.json"; then
+        cmp -s "$readme" "$source/packaging/harbour-raid-readme.txt" \
+            || fail "the installed kestrin-readme's ReadMe of the example differs from packaging/harbour-raid-readme.txt"
+    else
+        fail "the installed kestrin-readme failed on the example"
+    fi
+fi
+
+if [ $failures -ne 0 ]; then
+    echo "$failures problem(s) in the installed tree" >&2
+    exit 1
+fi
+echo "installed tree OK: ${#expected[@]} files"
