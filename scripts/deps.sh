@@ -2,7 +2,7 @@
 # project needs, only those that are missing.
 kestrin_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
     libgtest-dev libchm-dev fp-utils
     xvfb xauth openbox trayer xdotool x11-utils imagemagick
     fonts-dejavu-core

@@ -23,13 +23,13 @@ fi
 shot="${KESTRIN_SCREENSHOT:-$PWD/kestrin-editor-screenshot.png}"
 echo "No display found: starting Kestrin Editor on a virtual display (Xvfb) to take a screenshot."
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    openbox --sm-disable >/dev/null 2>&1 & wm=$!
+    sleep 0.5
     "$1" & pid=$!
-    for _ in $(seq 1 50); do
-        xdotool search --name "^Kestrin Editor$" >/dev/null 2>&1 && break
-        sleep 0.2
-    done
+    trap "kill $pid $wm 2>/dev/null" EXIT
+    id=$(timeout 30 xdotool search --sync --onlyvisible --classname kestrin-editor | head -1) || {
+        echo "The editor did not open its window." >&2; exit 1; }
     sleep 1
-    import -window root "$2"
-    kill "$pid"
-' _ "$app" "$shot"
+    import -frame -window "$id" "$2"
+' _ "$(realpath "$app")" "$shot"
 echo "Screenshot of the window saved to $shot"
