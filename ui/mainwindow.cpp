@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -331,6 +332,8 @@ void MainWindow::buildTabs()
         }
         case WidgetKind::LineEdit: {
             auto *edit = new QLineEdit(page);
+            // No length limit (QLineEdit's default is 32767 characters).
+            edit->setMaxLength(std::numeric_limits<int>::max());
             edit->setText(d ? d->text : QString());
             edit->setCursorPosition(0);
             widget = edit;

@@ -10,7 +10,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -385,6 +387,23 @@ TEST_F(MainWindowTest, MultiLineFieldsTakeEnterAndPassTabOn)
     pressTab();
     EXPECT_EQ(focusedName(), QStringLiteral("VersionText"));
     EXPECT_EQ(window().text(Control::AuthorText), QStringLiteral("Ann\r\nB\t\r\n"));
+}
+
+TEST_F(MainWindowTest, FieldsHaveNoLengthLimit)
+{
+    const QString longText(100000, u'x');
+    for (Control c : {Control::ArticleNameText, Control::ContactText1, Control::DescriptionText}) {
+        window().setText(c, longText);
+        EXPECT_EQ(window().text(c).size(), longText.size()) << controlName(c);
+    }
+    // Pasted beyond 32767 characters as well, and typed on after that.
+    QWidget *version = find("VersionText");
+    version->setFocus();
+    QGuiApplication::clipboard()->setText(QString(33000, u'9'));
+    QTest::keyClick(version, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(version, Qt::Key_End);
+    QTest::keyClick(version, '!');
+    EXPECT_EQ(window().text(Control::VersionText).size(), 33001);
 }
 
 TEST_F(MainWindowTest, ArticleComboTakesNoTypedText)
