@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -171,6 +172,9 @@ TEST_F(MainWindowTest, WindowHasTheDesignsFrameFontAndTabs)
     MainWindow &w = window();
     EXPECT_EQ(w.objectName(), QStringLiteral("Main"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Kestrin Editor"));
+    if (QFile::exists(QStringLiteral(":/icons/kestrin-editor.png"))) {
+        EXPECT_EQ(w.windowIcon().pixmap(128).size(), QSize(128, 128));
+    }
     const Qt::WindowFlags flags = w.windowFlags();
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
