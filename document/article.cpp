@@ -514,8 +514,10 @@ QByteArray jsonString(QStringView text)
         case u'\f': out += QLatin1String("\\f"); break;
         default:
             // Control characters and lone surrogate halves are escaped, so
-            // that the UTF-8 file keeps every character of the text.
-            if (c.unicode() < 0x20 || c.isSurrogate())
+            // that the UTF-8 file keeps every character of the text; so is
+            // U+FEFF, which Qt's JSON reader drops from the start of a
+            // string when it stands there unescaped.
+            if (c.unicode() < 0x20 || c.isSurrogate() || c.unicode() == 0xFEFF)
                 out += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
             else
                 out += c;

@@ -293,6 +293,12 @@ TEST(ArticleWrite, RoundTripKeepsEveryArticle)
     odd.description = joined({"", "", ""});
     odd.credits = QStringLiteral("\t\u2028 line separator");
     articles << odd;
+    // U+FEFF (zero width no-break space, as pasted from a file with a
+    // byte-order mark) opening a text and a line of one.
+    Article zeroWidth;
+    zeroWidth.name = QChar(0xFEFF) + QStringLiteral("Harbour Raid");
+    zeroWidth.description = QStringLiteral("a\r\n") + QChar(0xFEFF) + QStringLiteral("b");
+    articles << zeroWidth;
 
     for (const Article &a : articles) {
         const QByteArray json = writeArticleJson(a);

@@ -91,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     const QByteArrayView input(reinterpret_cast<const char *>(bytes), qsizetype(size));
     const qsizetype split = input.indexOf(QByteArrayView("\n%%\n"));
     const QByteArray source = (split < 0 ? input : input.first(split)).toByteArray();
-    const QList<ArticleOverride> overrides = split < 0 ? QList<ArticleOverride>() : parseOverrides(input.sliced(split + 4));
+    const QList<ArticleOverride> overrides =
+        split < 0 ? QList<ArticleOverride>() : parseOverrides(input.sliced(split + 4));
 
     const ArticleReadResult read = readArticle(source, overrides);
     for (const ArticleProblem &p : read.problems) {

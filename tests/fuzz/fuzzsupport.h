@@ -21,7 +21,7 @@ namespace kestrin::fuzz {
     std::abort();
 }
 
-#define KESTRIN_FUZZ_CHECK(condition)                                                                                 \
+#define KESTRIN_FUZZ_CHECK(condition)                                                                                  \
     do {                                                                                                               \
         if (!(condition))                                                                                              \
             ::kestrin::fuzz::fail(#condition, __FILE__, __LINE__);                                                     \
@@ -36,17 +36,14 @@ inline QString consumeText(FuzzedDataProvider &data, size_t maxBytes = 512)
     const int how = data.ConsumeIntegralInRange(0, 3);
     const std::string bytes = data.ConsumeRandomLengthString(maxBytes);
     switch (how) {
-    case 0:
-        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-    case 1:
-        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    case 0: return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    case 1: return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     case 2: {
         QString text(qsizetype(bytes.size() / 2), Qt::Uninitialized);
         std::memcpy(text.data(), bytes.data(), size_t(text.size()) * sizeof(char16_t));
         return text;
     }
-    default:
-        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).replace(u'\n', QStringLiteral("\r\n"));
+    default: return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).replace(u'\n', QStringLiteral("\r\n"));
     }
 }
 

@@ -41,18 +41,18 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 constexpr std::array<Control, 17> kTextBoxes{
-    Control::ArticleNameText, Control::VersionText,     Control::AuthorText,    Control::ReleaseText,
-    Control::ContactText1,    Control::ContactText2,    Control::ContactText3,  Control::ContactText4,
-    Control::ContactText5,    Control::RequiredGameText, Control::AddonsText,   Control::InstallationText,
-    Control::DescriptionText, Control::ContentText,     Control::ChangelogText, Control::ClassnamesText,
+    Control::ArticleNameText, Control::VersionText,      Control::AuthorText,    Control::ReleaseText,
+    Control::ContactText1,    Control::ContactText2,     Control::ContactText3,  Control::ContactText4,
+    Control::ContactText5,    Control::RequiredGameText, Control::AddonsText,    Control::InstallationText,
+    Control::DescriptionText, Control::ContentText,      Control::ChangelogText, Control::ClassnamesText,
     Control::CreditsText,
 };
 
 // The check boxes first (eight), then the option buttons.
 constexpr std::array<Control, 13> kClickable{
-    Control::SkypeCheck,      Control::ICQCheck,        Control::OtherCheck,   Control::ContentCheck,
-    Control::ChangelogCheck,  Control::ClassnamesCheck, Control::AddonsCheck1, Control::AddonsCheck2,
-    Control::SPmissionOption, Control::MPmissionOption, Control::AddonOption,  Control::ModOption,
+    Control::SkypeCheck,           Control::ICQCheck,        Control::OtherCheck,   Control::ContentCheck,
+    Control::ChangelogCheck,       Control::ClassnamesCheck, Control::AddonsCheck1, Control::AddonsCheck2,
+    Control::SPmissionOption,      Control::MPmissionOption, Control::AddonOption,  Control::ModOption,
     Control::OwnDescriptionOption,
 };
 
@@ -75,10 +75,8 @@ public:
         KESTRIN_FUZZ_CHECK(request.title == kProgramTitle);
         ++m_shown;
         switch (request.buttons) {
-        case MessageButtons::Ok:
-            return MessageAnswer::Ok;
-        case MessageButtons::YesNo:
-            return m_data.ConsumeBool() ? MessageAnswer::Yes : MessageAnswer::No;
+        case MessageButtons::Ok: return MessageAnswer::Ok;
+        case MessageButtons::YesNo: return m_data.ConsumeBool() ? MessageAnswer::Yes : MessageAnswer::No;
         case MessageButtons::YesNoCancel:
             return pick(m_data, std::array{MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel});
         }
@@ -318,9 +316,7 @@ void checkCreate(ReadmeDocument &document, FuzzMessages &messages, MemoryFiles &
         KESTRIN_FUZZ_CHECK(messages.shown() > shownBefore); // "ReadMe file created successfully ..."
         break;
     }
-    case ReadmeDocument::CreateOutcome::Cancelled:
-        KESTRIN_FUZZ_CHECK(!files.file.has_value());
-        break;
+    case ReadmeDocument::CreateOutcome::Cancelled: KESTRIN_FUZZ_CHECK(!files.file.has_value()); break;
     case ReadmeDocument::CreateOutcome::Failed:
         KESTRIN_FUZZ_CHECK(!files.file.has_value());
         KESTRIN_FUZZ_CHECK(files.failNext);
@@ -369,9 +365,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
                 form.setText(field, text);
             break;
         }
-        case 2:
-            form.click(pick(data, kClickable));
-            break;
+        case 2: form.click(pick(data, kClickable)); break;
         case 3: {
             const std::array<const char *, 5> kinds{kArticleKinds[0], kArticleKinds[1], kArticleKinds[2],
                                                     kArticleKinds[3], "no such kind"};
@@ -382,16 +376,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             document.mnuNew_Click();
             checkAfterNew(form, document);
             break;
-        case 5:
-            document.setCodePage(1250 + data.ConsumeIntegralInRange(0, 8));
-            break;
+        case 5: document.setCodePage(1250 + data.ConsumeIntegralInRange(0, 8)); break;
         case 6:
             files.failNext = data.ConsumeBool();
             checkCreate(document, messages, files);
             break;
-        case 7:
-            checkText(document.assemble(), form, document, data);
-            break;
+        case 7: checkText(document.assemble(), form, document, data); break;
         default:
             // A handler setting a box, as New and the pair of addons boxes do.
             form.setValue(kClickable[data.ConsumeIntegralInRange<size_t>(0, 7)], data.ConsumeIntegralInRange(0, 1));
