@@ -8,3 +8,54 @@ kestrin_install_missing
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+# Release checks, each timed. The default suite above already checked the
+# installed tree (CTest test install.tree: cmake --install into a temporary
+# DESTDIR) and validated the desktop and metainfo files.
+#
+#   KESTRIN_QUICK=1         stop after the default suite
+#   KESTRIN_FUZZ_SECONDS=N  fuzz each target N seconds (default 60)
+[ "${KESTRIN_QUICK:-0}" = 1 ] && exit 0
+
+step_names=()
+step_seconds=()
+step() {
+    local name=$1
+    shift
+    echo "=== $name"
+    local start=$SECONDS
+    "$@"
+    step_names+=("$name")
+    step_seconds+=($((SECONDS - start)))
+}
+
+# Code style: enforced once the whole tree has been formatted (the marker
+# file says so).
+if [ -f .format-enforced ]; then
+    step "code style (scripts/format.sh --check)" scripts/format.sh --check
+fi
+
+# The Debian package: built from the default build, installed, tried, removed.
+step "Debian package (packaging/package-test.sh)" packaging/package-test.sh build/default build/package
+
+# The whole suite again under AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer: any report fails its test.
+asan() {
+    cmake --preset asan
+    cmake --build --preset asan
+    ctest --preset asan
+}
+step "sanitizers (asan preset: build and ctest)" asan
+
+# libFuzzer targets, about a minute each, side by side.
+fuzz() {
+    cmake --preset fuzz
+    cmake --build --preset fuzz
+    tests/fuzz/run-fuzzers.sh build/fuzz "${KESTRIN_FUZZ_SECONDS:-60}"
+}
+step "fuzzing (fuzz preset)" fuzz
+
+echo "=== Release checks passed"
+for i in "${!step_names[@]}"; do
+    printf '%5d s  %s\n' "${step_seconds[$i]}" "${step_names[$i]}"
+done
