@@ -1,9 +1,13 @@
 #include "mainwindow.h"
 
+#include "aboutwindow.h"
 #include "fields.h"
+#include "helpwindow.h"
+#include "trayminimizer.h"
 #include "windowlayout.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,16 +36,6 @@ namespace kestrin::ui {
 namespace {
 
 const QString kIconResource = QStringLiteral(":/icons/kestrin-editor.png");
-
-QFont windowFont(qreal pointSize)
-{
-    QFont font;
-    // DejaVu Sans shares Verdana's wide, open shapes where Verdana is missing.
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 // The menu bar can be reached with the Alt key, and Enter chooses a command
 // that stands on the bar itself (Create), as it does on Windows.
@@ -238,6 +232,7 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     connectControls();
     m_document = std::make_unique<ReadmeDocument>(*this, messages, dialog, files);
     m_document->Form_Load();
+    m_tray = new TrayMinimizer(this);
 
     m_mainTab->setCurrentIndex(int(TabPage::BasicData));
     m_mainTab->setFocus(Qt::OtherFocusReason);
@@ -596,17 +591,44 @@ void MainWindow::mnuExit_Click()
 
 void MainWindow::mnuMinimize_Click()
 {
-    // Hides the window behind its notification-area icon.
+    minimize_to_tray();
+}
+
+void MainWindow::minimize_to_tray()
+{
+    m_tray->minimize();
 }
 
 void MainWindow::mnuHelpContents_Click()
 {
-    // Opens the help file.
+    help::HelpWindow::showHelp(this);
 }
 
 void MainWindow::mnuAbout_Click()
 {
-    // Shows the About window.
+    // One About window at a time; it disables this window while it is open
+    // and deletes itself when it closes, so each About is loaded afresh.
+    if (!m_about)
+        m_about = new AboutWindow(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+AboutWindow *MainWindow::aboutWindow() const
+{
+    return m_about;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Form_Unload: closing never asks and is never cancelled; the
+    // notification-area icon goes with the window, and so does an open
+    // About window.
+    m_tray->removeIcon();
+    if (m_about)
+        m_about->close();
+    QMainWindow::closeEvent(event);
 }
 
 } // namespace kestrin::ui

@@ -9,15 +9,20 @@
 #include "services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QTabWidget;
 
 namespace kestrin::ui {
+
+class AboutWindow;
+class TrayMinimizer;
 
 class MainWindow : public QMainWindow, public ControlAccess {
     Q_OBJECT
@@ -53,8 +58,15 @@ public slots:
     void mnuHelpContents_Click();
     void mnuAbout_Click();
 
+    // Sends the window to the notification area (or, where there is none,
+    // minimises it to the task bar).
+    void minimize_to_tray();
+    TrayMinimizer *tray() const { return m_tray; }
+    AboutWindow *aboutWindow() const;
+
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
@@ -74,6 +86,8 @@ private:
     KeyIndicators *m_indicators = nullptr;
     bool m_applyingColours = false;
     std::unique_ptr<ReadmeDocument> m_document;
+    TrayMinimizer *m_tray = nullptr;
+    QPointer<AboutWindow> m_about;
 };
 
 } // namespace kestrin::ui

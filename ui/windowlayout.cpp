@@ -1,5 +1,7 @@
 #include "windowlayout.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace kestrin::ui {
@@ -111,6 +113,16 @@ QRect pageRect(const ControlPlacement &p)
 std::optional<Control> documentControl(const ControlPlacement &placement)
 {
     return controlByName(QString::fromLatin1(placement.name));
+}
+
+QFont windowFont(qreal pointSize)
+{
+    QFont font;
+    // DejaVu Sans shares Verdana's wide, open shapes where Verdana is missing.
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    return font;
 }
 
 } // namespace kestrin::ui

@@ -6,6 +6,7 @@
 
 #include "controls.h"
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -53,6 +54,14 @@ QString tabCaption(TabPage page);
 
 // Twips to logical pixels, and a control's rectangle on its tab page.
 constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr QRect pixels(const QRect &twips)
+{
+    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
+}
+
+// The windows' font (Verdana, or a close substitute where it is missing) in
+// the given size.
+QFont windowFont(qreal pointSize);
 QRect pageRect(const ControlPlacement &placement);
 
 // The document's control that a placement shows, if any.
