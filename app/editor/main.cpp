@@ -19,7 +19,8 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    // No display name: Qt would add it to every window's title ("About" must
+    // read "About").
     QApplication::setOrganizationName(QString());
     const QString icon = QStringLiteral(":/icons/kestrin-editor.png");
     if (QFile::exists(icon))
