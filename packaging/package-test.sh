@@ -7,12 +7,13 @@
 #   3. the installed kestrin-readme makes the worked example's ReadMe, byte
 #      for byte packaging/harbour-raid-readme.txt;
 #   4. the installed kestrin-editor, started from the desktop file's Exec line
-#      on a virtual display with a window manager, shows its window "Kestrin
-#      Editor", which is then closed (Alt+F4) and the program ends with 0;
+#      in an empty folder on a virtual display with a window manager, shows
+#      its window "Kestrin Editor"; F1 opens the help window; both are
+#      closed (Alt+F4) and the program ends with 0;
 #   5. apt-get remove, also when a step failed.
 #
 # Needs root (or sudo) for apt-get. Usage: package-test.sh BUILD_DIR OUT_DIR
-# The package and a screenshot of the window stay in OUT_DIR.
+# The package and screenshots of the windows stay in OUT_DIR.
 set -euo pipefail
 
 build=$(realpath "${1:?usage: package-test.sh BUILD_DIR OUT_DIR}")
@@ -103,7 +104,6 @@ echo "ReadMe of examples/harbour-raid.json: $(wc -l <"$work/ReadMe.txt") lines, 
 
 echo "== The installed kestrin-editor on a virtual display"
 exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")
-shot="$out/installed-editor.png"
 # Started in an empty folder, as from a desktop menu; the window manager
 # turns Alt+F4 into a close request to the window.
 (cd "$work" && xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
@@ -118,7 +118,24 @@ shot="$out/installed-editor.png"
         exit 1
     fi
     sleep 1
-    import -window root "$2" 2>/dev/null || true
+    import -window root "$2/installed-editor.png" 2>/dev/null || true
+    # F1 opens the help window on the installed help file.
+    xdotool windowactivate --sync "$wid" key --clearmodifiers F1
+    if ! help=$(timeout 20 xdotool search --sync --onlyvisible --name "^Kestrin Editor Help$" | head -n 1) || [ -z "$help" ]; then
+        echo "FAIL: F1 opened no window \"Kestrin Editor Help\" within 20 s" >&2
+        kill "$pid" 2>/dev/null
+        exit 1
+    fi
+    sleep 1
+    import -window root "$2/installed-help.png" 2>/dev/null || true
+    # The help file it shows is the installed one (the viewer keeps it open).
+    if ! ls -l "/proc/$pid/fd" 2>/dev/null | grep -q " /usr/share/kestrin-editor/Kestrin_Editor_Help.chm\$"; then
+        echo "FAIL: the help window does not show /usr/share/kestrin-editor/Kestrin_Editor_Help.chm" >&2
+        kill "$pid" 2>/dev/null
+        exit 1
+    fi
+    xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
+    sleep 0.5
     xdotool windowactivate --sync "$wid" key --clearmodifiers alt+F4
     for _ in $(seq 1 100); do
         kill -0 "$pid" 2>/dev/null || break
@@ -131,9 +148,9 @@ shot="$out/installed-editor.png"
     fi
     wait "$pid"; status=$?
     [ "$status" -eq 0 ] || { echo "FAIL: the editor ended with status $status" >&2; cat editor.log >&2; exit 1; }
-    echo "window $wid shown and closed; the editor ended with status 0"
-' _ "$exec_line" "$shot")
-echo "screenshot of the installed editor: $shot"
+    echo "window $wid and its help window $help shown and closed; the editor ended with status 0"
+' _ "$exec_line" "$out")
+echo "screenshots of the installed editor: $out/installed-editor.png, $out/installed-help.png"
 
 remove_package
 trap 'rm -rf "$work"' EXIT

@@ -17,8 +17,8 @@ ctest --preset default
 #   KESTRIN_FUZZ_SECONDS=N  fuzz each target N seconds (default 60)
 [ "${KESTRIN_QUICK:-0}" = 1 ] && exit 0
 
-step_names=()
-step_seconds=()
+step_names=("install, default build and ctest")
+step_seconds=("$SECONDS")
 step() {
     local name=$1
     shift
@@ -59,3 +59,4 @@ echo "=== Release checks passed"
 for i in "${!step_names[@]}"; do
     printf '%5d s  %s\n' "${step_seconds[$i]}" "${step_names[$i]}"
 done
+printf '%5d s  in all\n' "$SECONDS"
