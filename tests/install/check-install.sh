@@ -42,6 +42,7 @@ expected=(
     share/man/man1/kestrin-editor.1.gz
     share/man/man1/kestrin-readme.1.gz
     share/doc/kestrin-editor/README.md
+    share/doc/kestrin-editor/changelog.gz
     share/doc/kestrin-editor/article-format.md
     share/doc/kestrin-editor/article.schema.json
     share/doc/kestrin-editor/examples/harbour-raid.json
@@ -83,6 +84,8 @@ for page in kestrin-editor kestrin-readme; do
     gzip -t "$f" || fail "$page.1.gz is not gzip'd"
     zcat "$f" | grep -q "^\.TH ${page^^} 1" || fail "$page.1.gz is not the manual page of $page"
 done
+f="$root/share/doc/kestrin-editor/changelog.gz"
+[ -f "$f" ] && { zcat "$f" | head -n 1 | grep -q '^kestrin-editor (' || fail "changelog.gz is not the package's change log"; }
 head -c 4 "$root/share/kestrin-editor/Kestrin_Editor_Help.chm" | grep -q ITSF || fail "the help file is not a compiled HTML Help file"
 
 # The help file where the editor looks beside its program (../share/kestrin-editor).
