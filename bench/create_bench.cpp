@@ -33,7 +33,10 @@ public:
 
 class FixedDialog : public SaveDialogService {
 public:
-    explicit FixedDialog(QString path) : m_path(std::move(path)) {}
+    explicit FixedDialog(QString path)
+        : m_path(std::move(path))
+    {
+    }
     void setFilter(const QString &) override {}
     bool showSave() override { return true; }
     QString fileName() const override { return m_path; }
@@ -176,9 +179,8 @@ int main(int argc, char **argv)
     std::printf("Create (assemble + encode + atomic write) against one plain write of the same bytes,\n"
                 "and against a plain write followed by fdatasync (the atomic save syncs before it renames)\n");
     std::printf("Medians; peak memory is Create's peak resident memory above the filled form.\n");
-    std::printf("%-8s %12s %10s %10s %9s %10s %9s %10s %9s\n", "fields", "file bytes", "create ms", "plain ms",
-                "ratio", "+sync ms", "ratio",
-                "peak KiB", "peak/size");
+    std::printf("%-8s %12s %10s %10s %9s %10s %9s %10s %9s\n", "fields", "file bytes", "create ms", "plain ms", "ratio",
+                "+sync ms", "ratio", "peak KiB", "peak/size");
     std::fflush(stdout);
     const std::pair<qsizetype, int> sizes[] = {{1 << 10, 51}, {1 << 20, 21}, {100 << 20, 5}};
     for (const auto &[size, repeats] : sizes) {

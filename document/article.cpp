@@ -265,8 +265,8 @@ std::optional<QString> Reader::readText(const QString &path, const QJsonValue &v
         const QJsonValue line = lines[i];
         if (!line.isString()) {
             report(path + QLatin1Char('[') + QString::number(i) + QLatin1Char(']'), Place::Value,
-                   QStringLiteral("line %1 of %2 must be a string, not %3").arg(QString::number(i + 1), quoted(path),
-                                                                             typeName(line)));
+                   QStringLiteral("line %1 of %2 must be a string, not %3")
+                       .arg(QString::number(i + 1), quoted(path), typeName(line)));
             *ok = false;
             continue;
         }
@@ -380,8 +380,8 @@ void Reader::readInstallation(const QJsonObject &group, Article &article)
 
     bool textOk = true;
     const std::optional<QString> text = group.contains(QStringLiteral("text"))
-        ? readText(textPath, group.value(QStringLiteral("text")), &textOk)
-        : std::nullopt;
+                                            ? readText(textPath, group.value(QStringLiteral("text")), &textOk)
+                                            : std::nullopt;
     if (!kindOk || !textOk)
         return;
 
@@ -459,13 +459,14 @@ QHash<QString, int> applyOverrides(QJsonObject &root, const QList<ArticleOverrid
             QStringList members;
             for (const QString &member : membersOf(key))
                 members << key + QLatin1Char('.') + member;
-            problems.append({0, 0, i,
-                             QStringLiteral("%1 is a group of keys; give one of %2")
-                                 .arg(quoted(key), listOf(members, "or"))});
+            problems.append(
+                {0, 0, i,
+                 QStringLiteral("%1 is a group of keys; give one of %2").arg(quoted(key), listOf(members, "or"))});
             continue;
         }
         if (spec->type == KeyType::Schema || spec->type == KeyType::FormatVersion) {
-            problems.append({0, 0, i, QStringLiteral("%1 describes the file itself and cannot be set").arg(quoted(key))});
+            problems.append(
+                {0, 0, i, QStringLiteral("%1 describes the file itself and cannot be set").arg(quoted(key))});
             continue;
         }
         const QJsonValue value = overrides[i].value ? QJsonValue(*overrides[i].value) : QJsonValue(QJsonValue::Null);
@@ -548,7 +549,10 @@ public:
     {
     }
 
-    void member(const char *key, const QByteArray &value) { m_members << jsonString(QString::fromLatin1(key)) + ": " + value; }
+    void member(const char *key, const QByteArray &value)
+    {
+        m_members << jsonString(QString::fromLatin1(key)) + ": " + value;
+    }
     void text(const char *key, QStringView text) { member(key, jsonText(text, m_level + 1)); }
     void optionalText(const char *key, const std::optional<QString> &text)
     {
@@ -687,7 +691,7 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     std::stable_sort(result.problems.begin(), result.problems.end(),
                      [](const ArticleProblem &a, const ArticleProblem &b) {
                          return std::tuple(a.overrideIndex, a.line, a.column)
-                             < std::tuple(b.overrideIndex, b.line, b.column);
+                                < std::tuple(b.overrideIndex, b.line, b.column);
                      });
     return result;
 }

@@ -1,6 +1,5 @@
 #include "articlesource.h"
 
-
 #include <algorithm>
 
 namespace kestrin {

@@ -19,36 +19,26 @@ int ansiCodePageForLocale(const QLocale &locale)
     case QLocale::Croatian:
     case QLocale::Romanian:
     case QLocale::Albanian:
-    case QLocale::Bosnian:
-        return locale.script() == QLocale::CyrillicScript ? 1251 : 1250;
-    case QLocale::Serbian:
-        return locale.script() == QLocale::LatinScript ? 1250 : 1251;
+    case QLocale::Bosnian: return locale.script() == QLocale::CyrillicScript ? 1251 : 1250;
+    case QLocale::Serbian: return locale.script() == QLocale::LatinScript ? 1250 : 1251;
     case QLocale::Russian:
     case QLocale::Ukrainian:
     case QLocale::Belarusian:
     case QLocale::Bulgarian:
     case QLocale::Macedonian:
-    case QLocale::Kazakh:
-        return 1251;
-    case QLocale::Greek:
-        return 1253;
+    case QLocale::Kazakh: return 1251;
+    case QLocale::Greek: return 1253;
     case QLocale::Turkish:
-    case QLocale::Azerbaijani:
-        return 1254;
-    case QLocale::Hebrew:
-        return 1255;
+    case QLocale::Azerbaijani: return 1254;
+    case QLocale::Hebrew: return 1255;
     case QLocale::Arabic:
     case QLocale::Persian:
-    case QLocale::Urdu:
-        return 1256;
+    case QLocale::Urdu: return 1256;
     case QLocale::Estonian:
     case QLocale::Latvian:
-    case QLocale::Lithuanian:
-        return 1257;
-    case QLocale::Vietnamese:
-        return 1258;
-    default:
-        return 1252;
+    case QLocale::Lithuanian: return 1257;
+    case QLocale::Vietnamese: return 1258;
+    default: return 1252;
     }
 }
 

@@ -55,8 +55,8 @@ struct ControlDesign {
     Control id;
     const char *name; // the control's name (objectName in the window)
     ControlKind kind;
-    QString text;     // initial text, or caption of labels, check boxes and options
-    int value;        // check boxes: 0 or 1; options: 1 when selected
+    QString text; // initial text, or caption of labels, check boxes and options
+    int value;    // check boxes: 0 or 1; options: 1 when selected
     bool enabled;
 };
 
@@ -81,9 +81,9 @@ inline constexpr std::array<AllowSwitch, 6> kAllowSwitches{{
 }};
 
 // The installation options, in the order of their buttons.
-inline constexpr std::array<Control, 5> kInstallationOptions{
-    Control::SPmissionOption, Control::MPmissionOption, Control::AddonOption,
-    Control::ModOption, Control::OwnDescriptionOption};
+inline constexpr std::array<Control, 5> kInstallationOptions{Control::SPmissionOption, Control::MPmissionOption,
+                                                             Control::AddonOption, Control::ModOption,
+                                                             Control::OwnDescriptionOption};
 
 // The items of ArticleCombo, in list order.
 inline constexpr std::array<const char *, 4> kArticleKinds{"SP mission", "MP mission", "Addon", "Mod"};

@@ -75,8 +75,7 @@ void ReadmeDocument::resetSwitchesAndKinds(const QString &installationSection)
 void ReadmeDocument::paintOptionalFieldsThreeDLight()
 {
     for (Control c : {Control::ContactText3, Control::ContactText4, Control::ContactText5, Control::AddonsText,
-                      Control::InstallationText, Control::ContentText, Control::ChangelogText,
-                      Control::ClassnamesText})
+                      Control::InstallationText, Control::ContentText, Control::ChangelogText, Control::ClassnamesText})
         m_form.setBackground(c, SystemColor::ThreeDLight);
 }
 
@@ -117,9 +116,8 @@ void ReadmeDocument::AddonsCheck1_Click()
         m_form.setValue(Control::AddonsCheck2, 0);
     if (m_form.value(Control::AddonsCheck1) == 0)
         m_form.setValue(Control::AddonsCheck2, 1);
-    m_form.setBackground(Control::AddonsText, m_form.value(Control::AddonsCheck1) != 0
-                                                  ? SystemColor::ThreeDLight
-                                                  : SystemColor::WindowBackground);
+    m_form.setBackground(Control::AddonsText, m_form.value(Control::AddonsCheck1) != 0 ? SystemColor::ThreeDLight
+                                                                                       : SystemColor::WindowBackground);
     if (m_form.value(Control::AddonsCheck1) == 1)
         m_blocks.addonsBlock = templates::noneAddonsSection();
     m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck1) == 0);
@@ -167,15 +165,16 @@ void ReadmeDocument::rebuildText()
     if (ticked(m_form, Control::AddonsCheck2))
         m_blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
     m_blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
-    m_blocks.changelogBlock = switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
+    m_blocks.changelogBlock =
+        switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
     m_blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
 
     const LayoutFields fields{
-        m_form.text(Control::ArticleCombo),     m_form.text(Control::ArticleNameText),
-        m_form.text(Control::VersionText),      m_form.text(Control::AuthorText),
-        m_form.text(Control::ReleaseText),      m_form.text(Control::ContactText1),
-        m_form.text(Control::ContactText2),     m_form.text(Control::RequiredGameText),
-        m_form.text(Control::DescriptionText),  m_form.text(Control::CreditsText),
+        m_form.text(Control::ArticleCombo),      m_form.text(Control::ArticleNameText),
+        m_form.text(Control::VersionText),       m_form.text(Control::AuthorText),
+        m_form.text(Control::ReleaseText),       m_form.text(Control::ContactText1),
+        m_form.text(Control::ContactText2),      m_form.text(Control::RequiredGameText),
+        m_form.text(Control::DescriptionText),   m_form.text(Control::CreditsText),
         m_form.caption(Control::DisclaimerText),
     };
     m_readmeText = readmePieces(fields, m_blocks);
@@ -211,16 +210,11 @@ bool ReadmeDocument::askForEncoder(TextEncoder &encoder)
                        "No: save in %1, with \"?\" in place of each of these characters.\r\n"
                        "Cancel: do not save.")
             .arg(codePageName(m_codePage), list);
-    switch (m_messages.show({prompt, kProgramTitle, MessageButtons::YesNoCancel, MessageIcon::Warning,
-                             MessageAnswer::Yes})) {
-    case MessageAnswer::Yes:
-        encoder = TextEncoder::utf8(true);
-        return true;
-    case MessageAnswer::No:
-        encoder = TextEncoder::codePage(m_codePage, true);
-        return true;
-    default:
-        return false;
+    switch (m_messages.show(
+        {prompt, kProgramTitle, MessageButtons::YesNoCancel, MessageIcon::Warning, MessageAnswer::Yes})) {
+    case MessageAnswer::Yes: encoder = TextEncoder::utf8(true); return true;
+    case MessageAnswer::No: encoder = TextEncoder::codePage(m_codePage, true); return true;
+    default: return false;
     }
 }
 

@@ -99,8 +99,8 @@ public:
 
 struct SaveResult {
     bool ok = false;
-    QString error;            // the system's reason when not ok
-    bool unmappable = false;  // the encoder met a character it cannot hold
+    QString error;           // the system's reason when not ok
+    bool unmappable = false; // the encoder met a character it cannot hold
 };
 
 // Writes one text, followed by CR LF, as a whole file. When the encoder

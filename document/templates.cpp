@@ -30,7 +30,7 @@ QString framed(std::initializer_list<QStringView> body)
 QString missionSection(QStringView game, bool multiplayer)
 {
     const QString path = QStringLiteral("Typically - C:\\Program Files\\Bohemia Interactive\\") + game.toString()
-        + (multiplayer ? QStringLiteral("\\MPMissions.") : QStringLiteral("\\Missions."));
+                         + (multiplayer ? QStringLiteral("\\MPMissions.") : QStringLiteral("\\Missions."));
     const QString forum = forumLine();
     return framed({multiplayer ? u"Move the mission *.pbo file(s) into the directory for the multi player missions."
                                : u"Move the mission *.pbo file(s) into the directory for the single player missions.",
@@ -60,30 +60,27 @@ QString installationSection(InstallationKind kind)
 {
     const QString forum = forumLine();
     switch (kind) {
-    case InstallationKind::SPMission:
-        return missionSection(u"ArmA 2", false);
-    case InstallationKind::MPMission:
-        return missionSection(u"ArmA 2", true);
+    case InstallationKind::SPMission: return missionSection(u"ArmA 2", false);
+    case InstallationKind::MPMission: return missionSection(u"ArmA 2", true);
     case InstallationKind::Addon:
-        return framed({u"For the first, create your own addons folder in the game directory.",
-                       u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyAddons.",
-                       u"Then move all the addon *.pbo file(s) into this directory.",
-                       u"Create the game shortcut on the desktop and in the target properties of this shortcut set following:",
-                       u"\t-mod=@MyAddons",
-                       u"Another option is to use any community made Game MOD Launcher.",
-                       u"Now when you launch a game you will find the addon(s) in the editor.",
-                       u"In case of any problems try to contact author(s).", forum});
+        return framed(
+            {u"For the first, create your own addons folder in the game directory.",
+             u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyAddons.",
+             u"Then move all the addon *.pbo file(s) into this directory.",
+             u"Create the game shortcut on the desktop and in the target properties of this shortcut set following:",
+             u"\t-mod=@MyAddons", u"Another option is to use any community made Game MOD Launcher.",
+             u"Now when you launch a game you will find the addon(s) in the editor.",
+             u"In case of any problems try to contact author(s).", forum});
     case InstallationKind::Mod:
-        return framed({u"For the first, create your own folder for this Mod in the game directory.",
-                       u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyMod.",
-                       u"Then move all the Mod *.pbo file(s) into this directory keeping the original Mod folder structure.",
-                       u"Create the game shortcut on the desktop and in the target properties of this shortcut set following:",
-                       u"\t-mod=@MyMod",
-                       u"Another option is to use any community made Game MOD Launcher.",
-                       u"Now when you launch a game you will find all the missions and addon(s) implemented in the game.",
-                       u"In case of any problems try to contact author(s).", forum});
-    case InstallationKind::OwnDescription:
-        break;
+        return framed(
+            {u"For the first, create your own folder for this Mod in the game directory.",
+             u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyMod.",
+             u"Then move all the Mod *.pbo file(s) into this directory keeping the original Mod folder structure.",
+             u"Create the game shortcut on the desktop and in the target properties of this shortcut set following:",
+             u"\t-mod=@MyMod", u"Another option is to use any community made Game MOD Launcher.",
+             u"Now when you launch a game you will find all the missions and addon(s) implemented in the game.",
+             u"In case of any problems try to contact author(s).", forum});
+    case InstallationKind::OwnDescription: break;
     }
     return {};
 }
@@ -104,18 +101,18 @@ QString installationNotice(InstallationKind kind)
         return QStringLiteral("Installation instructions for Addons will be loaded automatically ...");
     case InstallationKind::Mod:
         return QStringLiteral("Installation instructions for Mods will be loaded automatically ...");
-    case InstallationKind::OwnDescription:
-        return QStringLiteral("Write here your own installation description ...");
+    case InstallationKind::OwnDescription: return QStringLiteral("Write here your own installation description ...");
     }
     return {};
 }
 
 QString disclaimer()
 {
-    QString text = lines({u"Disclaimer:", kUnderline,
-                          u"Any unauthorized modification of the released files is not allowed without any written permission by the author(s).",
-                          u"You are using those files at your own risk.",
-                          u"Author(s) of those files are not liable for any damage or loss of data caused by using of those files."});
+    QString text = lines(
+        {u"Disclaimer:", kUnderline,
+         u"Any unauthorized modification of the released files is not allowed without any written permission by the author(s).",
+         u"You are using those files at your own risk.",
+         u"Author(s) of those files are not liable for any damage or loss of data caused by using of those files."});
     text += u"Usage of those files is also prohibited for any commercial purposes.";
     return text;
 }

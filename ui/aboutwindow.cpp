@@ -14,8 +14,8 @@ namespace kestrin::ui {
 
 namespace {
 
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twipRect,
-                 const QFont &font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twipRect, const QFont &font,
+                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));

@@ -7,9 +7,9 @@
 #include "windowlayout.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
@@ -66,8 +66,8 @@ protected:
     {
         QAction *action = activeAction();
         const int key = event->key();
-        const bool choose = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space
-                            || key == Qt::Key_Down || key == Qt::Key_Up;
+        const bool choose = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_Down
+                            || key == Qt::Key_Up;
         if (action && !action->menu() && action->isEnabled() && choose) {
             // Leave the keyboard mode first, so that the focus is back where
             // it was when the command runs.
@@ -198,8 +198,7 @@ QLabel *makeLabel(const ControlPlacement &p, const QString &caption, QWidget *pa
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files,
-                       QWidget *parent)
+MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files, QWidget *parent)
     : QMainWindow(parent)
     , m_messages(messages)
 {
@@ -256,9 +255,7 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    auto addSeparator = [](QMenu *menu, const char *name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
+    auto addSeparator = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -408,8 +405,9 @@ void MainWindow::buildStatusBar()
 void MainWindow::showIndicators(KeyIndicators::State state)
 {
     // An indicator whose key is off shows its caption greyed.
-    const std::pair<QLabel *, bool> panels[] = {
-        {m_numPanel, state.numLock}, {m_capsPanel, state.capsLock}, {m_insertPanel, state.insert}};
+    const std::pair<QLabel *, bool> panels[] = {{m_numPanel, state.numLock},
+                                                {m_capsPanel, state.capsLock},
+                                                {m_insertPanel, state.insert}};
     for (const auto &[label, on] : panels) {
         label->setEnabled(on);
         label->setAccessibleDescription(on ? QStringLiteral("on") : QStringLiteral("off"));

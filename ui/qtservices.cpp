@@ -55,9 +55,9 @@ MessageAnswer QtMessageBoxService::show(const MessageRequest &request)
     default: break;
     }
     // Closed without a button (Escape, the close box): the box's own way out.
-    return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok
+    return request.buttons == MessageButtons::Ok      ? MessageAnswer::Ok
            : request.buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                                       : MessageAnswer::Cancel;
+                                                      : MessageAnswer::Cancel;
 }
 
 QStringList QtSaveDialogService::toNameFilters(const QString &filter)

@@ -13,7 +13,10 @@ namespace kestrin::ui {
 // A modal QMessageBox over the parent window.
 class QtMessageBoxService : public MessageBoxService {
 public:
-    explicit QtMessageBoxService(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit QtMessageBoxService(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParentWidget(QWidget *parent) { m_parent = parent; }
 
     MessageAnswer show(const MessageRequest &request) override;
@@ -27,7 +30,10 @@ private:
 // opens with the name chosen the previous time.
 class QtSaveDialogService : public SaveDialogService {
 public:
-    explicit QtSaveDialogService(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit QtSaveDialogService(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParentWidget(QWidget *parent) { m_parent = parent; }
 
     void setFilter(const QString &filter) override;

@@ -29,8 +29,7 @@ bool TrayMinimizer::minimize()
         m_icon = std::make_unique<QSystemTrayIcon>();
         // Queued: restoring removes the icon, whose window must not be
         // destroyed inside its own mouse handler.
-        connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayMinimizer::onActivated,
-                Qt::QueuedConnection);
+        connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayMinimizer::onActivated, Qt::QueuedConnection);
     }
     m_icon->setIcon(m_window->windowIcon());
     m_icon->setToolTip(tip());
@@ -84,15 +83,12 @@ void TrayMinimizer::watchIconWidget()
 void TrayMinimizer::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        restore();
-        break;
+    case QSystemTrayIcon::Trigger: restore(); break;
     case QSystemTrayIcon::Context:
         if (!m_iconWidget)
             restore();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

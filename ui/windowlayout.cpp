@@ -55,8 +55,7 @@ constexpr std::array<ControlPlacement, 52> kPlacements{{
      nullptr},
 
     // Installation: the five options form one group.
-    {"Label3", K::Label, P::Installation, 120, 600, 2415, 255, 47, nullptr, "Installation instructions for:",
-     nullptr},
+    {"Label3", K::Label, P::Installation, 120, 600, 2415, 255, 47, nullptr, "Installation instructions for:", nullptr},
     {"SPmissionOption", K::OptionButton, P::Installation, 120, 960, 1335, 255, 42, nullptr, nullptr, nullptr},
     {"MPmissionOption", K::OptionButton, P::Installation, 1560, 960, 1335, 255, 41, nullptr, nullptr, nullptr},
     {"AddonOption", K::OptionButton, P::Installation, 3000, 960, 855, 255, 45, nullptr, nullptr, nullptr},
@@ -67,8 +66,8 @@ constexpr std::array<ControlPlacement, 52> kPlacements{{
 
     // Details: each "Allow" box at the right end of its field's caption row.
     {"Label5", K::Label, P::Details, 120, 600, 1095, 255, 40, nullptr, "Description:", "DescriptionText"},
-    {"DescriptionText", K::MultiLineEdit, P::Details, 120, 840, 6615, 1215, 36, "Description for your article",
-     nullptr, nullptr},
+    {"DescriptionText", K::MultiLineEdit, P::Details, 120, 840, 6615, 1215, 36, "Description for your article", nullptr,
+     nullptr},
     {"Label6", K::Label, P::Details, 120, 2160, 855, 255, 39, nullptr, "Features:", "ContentText"},
     {"ContentCheck", K::CheckBox, P::Details, 5880, 2160, 855, 255, 32, nullptr, nullptr, nullptr},
     {"ContentText", K::MultiLineEdit, P::Details, 120, 2400, 6615, 1215, 35, "Interesting features in your article",
@@ -85,8 +84,8 @@ constexpr std::array<ControlPlacement, 52> kPlacements{{
     {"Label9", K::Label, P::Credits, 120, 600, 1815, 255, 29, nullptr, "Credits and thanks:", "CreditsText"},
     {"CreditsText", K::MultiLineEdit, P::Credits, 120, 840, 6615, 3615, 26, "Put here all the credits and thanks",
      nullptr, nullptr},
-    {"Label10", K::Label, P::Credits, 120, 4680, 3615, 255, 28, nullptr, "Disclaimer (will be added automatically):",
-     "DisclaimerText"},
+    {"Label10", K::Label, P::Credits, 120, 4680, 3615, 255, 28, nullptr,
+     "Disclaimer (will be added automatically):", "DisclaimerText"},
     {"DisclaimerText", K::ReadOnlyField, P::Credits, 120, 5040, 6615, 1695, 27, "Automatic disclaimer", nullptr,
      nullptr},
 }};

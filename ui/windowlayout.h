@@ -40,9 +40,9 @@ struct ControlPlacement {
     TabPage page;
     int left, top, width, height; // twips, relative to the tab control
     int tabIndex;
-    const char *toolTip;          // nullptr: none
-    const char *caption;          // labels the document does not know; nullptr otherwise
-    const char *buddy;            // the field a label names; nullptr: none
+    const char *toolTip; // nullptr: none
+    const char *caption; // labels the document does not know; nullptr otherwise
+    const char *buddy;   // the field a label names; nullptr: none
     bool rightAligned = false;
 };
 
@@ -53,7 +53,10 @@ std::span<const ControlPlacement> controlPlacements();
 QString tabCaption(TabPage page);
 
 // Twips to logical pixels, and a control's rectangle on its tab page.
-constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int pixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
 constexpr QRect pixels(const QRect &twips)
 {
     return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};

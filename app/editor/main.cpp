@@ -22,6 +22,9 @@ int main(int argc, char *argv[])
     // No display name: Qt would add it to every window's title ("About" must
     // read "About").
     QApplication::setOrganizationName(QString());
+    // Matches the window to its menu entry on desktops that go by the
+    // desktop file's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantry.KestrinEditor"));
     const QString icon = QStringLiteral(":/icons/kestrin-editor.png");
     if (QFile::exists(icon))
         QApplication::setWindowIcon(QIcon(icon));

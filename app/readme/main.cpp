@@ -106,30 +106,29 @@ QString helpText()
             && key != QLatin1String("installation"))
             keys << key;
     }
-    return QStringLiteral(
-               "Usage: kestrin-readme [OPTION]... ARTICLE.json\n"
-               "Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor's\n"
-               "Create writes it, and writes it to standard output. ARTICLE.json may be \"-\"\n"
-               "to read the article from standard input.\n"
-               "\n"
-               "Options:\n"
-               "  -o, --output FILE    write the ReadMe to FILE instead; FILE is replaced only\n"
-               "                       once the whole ReadMe is written (\"-\": standard output)\n"
-               "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
-               "                       --set version=1.3 (may be given several times)\n"
-               "  --unset KEY          leave KEY out, as if the file did not have it\n"
-               "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
-               "                       (default ansi: the locale's code page, here %1)\n"
-               "  --replace            write \"?\" for characters the code page cannot hold,\n"
-               "                       instead of failing\n"
-               "  -h, --help           show this help and exit\n"
-               "  --version            show the version and exit\n"
-               "\n"
-               "Keys for --set and --unset:\n"
-               "  %2\n"
-               "\n"
-               "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
-               "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
+    return QStringLiteral("Usage: kestrin-readme [OPTION]... ARTICLE.json\n"
+                          "Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor's\n"
+                          "Create writes it, and writes it to standard output. ARTICLE.json may be \"-\"\n"
+                          "to read the article from standard input.\n"
+                          "\n"
+                          "Options:\n"
+                          "  -o, --output FILE    write the ReadMe to FILE instead; FILE is replaced only\n"
+                          "                       once the whole ReadMe is written (\"-\": standard output)\n"
+                          "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
+                          "                       --set version=1.3 (may be given several times)\n"
+                          "  --unset KEY          leave KEY out, as if the file did not have it\n"
+                          "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
+                          "                       (default ansi: the locale's code page, here %1)\n"
+                          "  --replace            write \"?\" for characters the code page cannot hold,\n"
+                          "                       instead of failing\n"
+                          "  -h, --help           show this help and exit\n"
+                          "  --version            show the version and exit\n"
+                          "\n"
+                          "Keys for --set and --unset:\n"
+                          "  %2\n"
+                          "\n"
+                          "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
+                          "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
         .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")));
 }
 
@@ -147,7 +146,8 @@ struct Options {
 std::optional<int> parseCommandLine(const QStringList &arguments, Options &options)
 {
     QCommandLineParser parser;
-    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("FILE"));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                    QStringLiteral("FILE"));
     const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("KEY=VALUE"));
     const QCommandLineOption unset(QStringLiteral("unset"), QString(), QStringLiteral("KEY"));
     const QCommandLineOption encoding(QStringLiteral("encoding"), QString(), QStringLiteral("ENCODING"));
@@ -183,8 +183,8 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
         return kExitBadInput;
     }
     if (positional.size() > 1) {
-        complainAsProgram(QStringLiteral("one article file expected, but %1 were given (see --help)")
-                              .arg(positional.size()));
+        complainAsProgram(
+            QStringLiteral("one article file expected, but %1 were given (see --help)").arg(positional.size()));
         return kExitBadInput;
     }
     options.articlePath = positional.first();
@@ -262,12 +262,12 @@ void reportProblems(const Options &options, const QList<ArticleProblem> &problem
     const QString file = options.articlePath == QLatin1String("-") ? QStringLiteral("<stdin>") : options.articlePath;
     for (const ArticleProblem &p : problems) {
         if (p.overrideIndex >= 0) {
-            complainAsProgram(QStringLiteral("%1 %2: %3")
-                                  .arg(options.overrideOptions[p.overrideIndex],
-                                       options.overrides[p.overrideIndex].key, p.message));
+            complainAsProgram(
+                QStringLiteral("%1 %2: %3")
+                    .arg(options.overrideOptions[p.overrideIndex], options.overrides[p.overrideIndex].key, p.message));
         } else if (p.line > 0) {
-            complain(QStringLiteral("%1:%2:%3: %4").arg(file, QString::number(p.line), QString::number(p.column),
-                                                        p.message));
+            complain(QStringLiteral("%1:%2:%3: %4")
+                         .arg(file, QString::number(p.line), QString::number(p.column), p.message));
         } else {
             complain(QStringLiteral("%1: %2").arg(file, p.message));
         }

@@ -110,9 +110,9 @@ int main(int argc, char *argv[])
     }
     // Xvfb picks a free display and writes its number to the given fd.
     QProcess server;
-    server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
+    server.start(xvfb,
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                  QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     QByteArray number;
     while (!number.contains('\n') && server.waitForReadyRead(10000))
         number += server.readAllStandardOutput();

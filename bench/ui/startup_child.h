@@ -28,7 +28,10 @@ inline long peakMemoryKb()
 
 class ReadyWhenExposed : public QObject {
 public:
-    explicit ReadyWhenExposed(QWidget *window) : m_window(window) {}
+    explicit ReadyWhenExposed(QWidget *window)
+        : m_window(window)
+    {
+    }
 
     bool eventFilter(QObject *, QEvent *event) override
     {

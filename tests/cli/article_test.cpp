@@ -31,8 +31,8 @@ std::string problems(const ArticleReadResult &r)
 {
     std::string out;
     for (const ArticleProblem &p : r.problems)
-        out += std::to_string(p.line) + ":" + std::to_string(p.column) + " [" + std::to_string(p.overrideIndex)
-            + "] " + p.message.toStdString() + "\n";
+        out += std::to_string(p.line) + ":" + std::to_string(p.column) + " [" + std::to_string(p.overrideIndex) + "] "
+               + p.message.toStdString() + "\n";
     return out;
 }
 
@@ -199,7 +199,10 @@ TEST(ArticleRead, OverridesReplaceAddAndRemoveKeys)
         {{{QStringLiteral("contacts.skype"), std::nullopt}}, [](Article &a) { a.skype.reset(); }},
         {{{QStringLiteral("features"), std::nullopt}}, [](Article &a) { a.features.reset(); }},
         {{{QStringLiteral("requiredAddons"), std::nullopt}}, [](Article &a) { a.requiredAddons.reset(); }},
-        {{{QStringLiteral("changelog"), QStringLiteral("x\ny")}}, [](Article &a) { a.changelog = joined({"x", "y"}); }},
+        {{{QStringLiteral("changelog"), QStringLiteral("x\ny")}},
+         [](Article &a) {
+             a.changelog = joined({"x", "y"});
+         }},
         {{{QStringLiteral("version"), std::nullopt}}, [](Article &a) { a.version.clear(); }},
         {{{QStringLiteral("installation.kind"), QStringLiteral("Addon")}},
          [](Article &a) { a.installation = InstallationKind::Addon; }},
@@ -227,10 +230,10 @@ TEST(ArticleRead, OverridesReplaceAddAndRemoveKeys)
 
 TEST(ArticleRead, ProblemsOfAnOverrideNameTheOverrideNotTheFile)
 {
-    const ArticleReadResult r = read(R"({"kind": "Bogus", "name": 5})",
-                                     {{QStringLiteral("name"), QStringLiteral("ok")},
-                                      {QStringLiteral("installation.kind"), QStringLiteral("Tank")},
-                                      {QStringLiteral("contacts"), QStringLiteral("x")}});
+    const ArticleReadResult r =
+        read(R"({"kind": "Bogus", "name": 5})", {{QStringLiteral("name"), QStringLiteral("ok")},
+                                                 {QStringLiteral("installation.kind"), QStringLiteral("Tank")},
+                                                 {QStringLiteral("contacts"), QStringLiteral("x")}});
     EXPECT_EQ(problems(r),
               "1:10 [-1] unknown article kind \"Bogus\"; the article kinds are \"SP mission\", \"MP mission\", "
               "\"Addon\" and \"Mod\"\n"
@@ -372,9 +375,7 @@ const QList<FormScript> &formScripts()
              u.pick(QStringLiteral("Addon"));
          },
          true},
-        {"own description without typing",
-         [](UserForm &u) { u.click(C::OwnDescriptionOption); },
-         true},
+        {"own description without typing", [](UserForm &u) { u.click(C::OwnDescriptionOption); }, true},
     };
     return scripts;
 }
@@ -561,7 +562,8 @@ TEST(ArticleDocs, ExamplesReadWithoutProblems)
     ASSERT_FALSE(files.isEmpty());
 
     const QString page = QString::fromUtf8(readFileBytes(sourcePath(QStringLiteral("docs/article-format.md"))));
-    const QRegularExpression block(QStringLiteral("```json\\n(.*?)```"), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression block(QStringLiteral("```json\\n(.*?)```"),
+                                   QRegularExpression::DotMatchesEverythingOption);
     auto it = block.globalMatch(page);
     int blocks = 0;
     while (it.hasNext()) {

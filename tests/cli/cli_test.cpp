@@ -56,7 +56,8 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(QDir(folder).relativeFilePath(path), it.fileInfo().isDir() ? QByteArray("<dir>") : readFileBytes(path));
+        files.insert(QDir(folder).relativeFilePath(path),
+                     it.fileInfo().isDir() ? QByteArray("<dir>") : readFileBytes(path));
     }
     return files;
 }
@@ -190,8 +191,7 @@ QList<CreateRow> createRows()
 {
     QList<CreateRow> rows{
         {"a new window", "{}", [](UserForm &) {}, everyEncoding()},
-        {"SP template chosen again",
-         R"({"installation": {"kind": "SP mission"}})",
+        {"SP template chosen again", R"({"installation": {"kind": "SP mission"}})",
          [](UserForm &u) {
              u.click(C::MPmissionOption);
              u.click(C::SPmissionOption);
@@ -235,10 +235,8 @@ QList<CreateRow> createRows()
              u.click(C::ModOption);
          },
          everyEncoding()},
-        {"own description left as the prompt",
-         R"({"installation": {"kind": "Own description"}})",
-         [](UserForm &u) { u.click(C::OwnDescriptionOption); },
-         everyEncoding()},
+        {"own description left as the prompt", R"({"installation": {"kind": "Own description"}})",
+         [](UserForm &u) { u.click(C::OwnDescriptionOption); }, everyEncoding()},
         {"the worked example", harbourRaid(), fillInHarbourRaid, everyEncoding()},
         {"blanks and line breaks kept",
          R"({"description": "  x  \n", "credits": ["", "a", ""], "features": "\r\n", "contacts": {"icq": " 1 "}})",
@@ -289,8 +287,8 @@ TEST_F(Cli, AnsiIsTheCodePageOfTheLocale)
         const char *name;
     };
     const Row rows[] = {
-        {"pl_PL.UTF-8", 1250, "Zażółć"},    {"ru_RU.UTF-8", 1251, "Съешь"}, {"el_GR.UTF-8", 1253, "Ξεσκεπάζω"},
-        {"de_DE.UTF-8", 1252, "Größe"},     {"C", 1252, "Größe"},           {"tr_TR.UTF-8", 1254, "Pijamalı"},
+        {"pl_PL.UTF-8", 1250, "Zażółć"}, {"ru_RU.UTF-8", 1251, "Съешь"}, {"el_GR.UTF-8", 1253, "Ξεσκεπάζω"},
+        {"de_DE.UTF-8", 1252, "Größe"},  {"C", 1252, "Größe"},           {"tr_TR.UTF-8", 1254, "Pijamalı"},
     };
     for (const Row &row : rows) {
         const QString name = QString::fromUtf8(row.name);
@@ -299,9 +297,9 @@ TEST_F(Cli, AnsiIsTheCodePageOfTheLocale)
         user.type(C::ArticleNameText, name);
         const QByteArray expected = user.create(path(QStringLiteral("created.txt")), row.codePage);
         ASSERT_FALSE(expected.isEmpty()) << row.locale;
-        for (const QStringList &args : {QStringList{QStringLiteral("article.json")},
-                                        QStringList{QStringLiteral("article.json"), QStringLiteral("--encoding"),
-                                                    QStringLiteral("ANSI")}}) {
+        for (const QStringList &args :
+             {QStringList{QStringLiteral("article.json")},
+              QStringList{QStringLiteral("article.json"), QStringLiteral("--encoding"), QStringLiteral("ANSI")}}) {
             const CliResult r = run(args, QString::fromLatin1(row.locale));
             EXPECT_EQ(r.exitCode, 0) << row.locale << "\n" << r.errText().toStdString();
             EXPECT_EQ(visible(r.out), visible(expected)) << row.locale;
@@ -430,8 +428,8 @@ struct ErrorRow {
     QStringList args;
     std::optional<QByteArray> article; // article.json; the worked example when not given
     int exit;
-    QString message;                   // the whole of standard error
-    bool outputVariants = true;        // also run with -o onto an existing and a new file
+    QString message;            // the whole of standard error
+    bool outputVariants = true; // also run with -o onto an existing and a new file
     std::function<void(const QString &)> prepare = {};
     bool unprivileged = false;
     QString stdoutFile = {};
@@ -475,56 +473,124 @@ QList<ErrorRow> errorRows()
     auto readOnlyFolder = [](const QString &folder) {
         QFile(folder).setPermissions(QFileDevice::Permissions(0x7777));
         QDir(folder).mkdir(QStringLiteral("ro"));
-        QFile(folder + QStringLiteral("/ro")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                                              | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QFile(folder + QStringLiteral("/ro"))
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                            | QFileDevice::ExeOther);
     };
     return {
         // Usage.
         {"no article file", {}, {}, 2, msg("kestrin-readme: no article file given (see --help)")},
-        {"two article files", args({"article.json", "other.json"}), {}, 2,
+        {"two article files",
+         args({"article.json", "other.json"}),
+         {},
+         2,
          msg("kestrin-readme: one article file expected, but 2 were given (see --help)")},
-        {"unknown long option", args({"article.json", "--frob"}), {}, 2,
+        {"unknown long option",
+         args({"article.json", "--frob"}),
+         {},
+         2,
          msg(R"(kestrin-readme: unknown option "--frob" (see --help))")},
-        {"unknown short option", args({"-x", "article.json"}), {}, 2,
+        {"unknown short option",
+         args({"-x", "article.json"}),
+         {},
+         2,
          msg(R"(kestrin-readme: unknown option "-x" (see --help))")},
-        {"output without a value", args({"article.json", "-o"}), {}, 2,
-         msg(R"(kestrin-readme: option "-o" needs a value (see --help))"), false},
-        {"set without a value", args({"article.json", "--set"}), {}, 2,
-         msg(R"(kestrin-readme: option "--set" needs a value (see --help))"), false},
-        {"empty output name", args({"article.json", "-o", ""}), {}, 2,
-         msg(R"(kestrin-readme: option "--output" needs a file name ("-" for standard output))"), false},
-        {"unknown encoding", args({"article.json", "--encoding", "latin-1"}), {}, 2,
+        {"output without a value",
+         args({"article.json", "-o"}),
+         {},
+         2,
+         msg(R"(kestrin-readme: option "-o" needs a value (see --help))"),
+         false},
+        {"set without a value",
+         args({"article.json", "--set"}),
+         {},
+         2,
+         msg(R"(kestrin-readme: option "--set" needs a value (see --help))"),
+         false},
+        {"empty output name",
+         args({"article.json", "-o", ""}),
+         {},
+         2,
+         msg(R"(kestrin-readme: option "--output" needs a file name ("-" for standard output))"),
+         false},
+        {"unknown encoding",
+         args({"article.json", "--encoding", "latin-1"}),
+         {},
+         2,
          msg(R"(kestrin-readme: unknown encoding "latin-1"; the encodings are ansi, windows-1250 to windows-1258, utf-8 and utf-8-bom)")},
-        {"set without =", args({"article.json", "--set", "version"}), {}, 2,
+        {"set without =",
+         args({"article.json", "--set", "version"}),
+         {},
+         2,
          msg(R"(kestrin-readme: --set "version" is not of the form KEY=VALUE)")},
-        {"set without a key", args({"article.json", "--set", "=1.3"}), {}, 2,
+        {"set without a key",
+         args({"article.json", "--set", "=1.3"}),
+         {},
+         2,
          msg(R"(kestrin-readme: --set "=1.3" is not of the form KEY=VALUE)")},
-        {"set of an unknown key", args({"article.json", "--set", "verison=1.3"}), {}, 2,
+        {"set of an unknown key",
+         args({"article.json", "--set", "verison=1.3"}),
+         {},
+         2,
          msg(R"(kestrin-readme: --set verison: unknown key "verison"; the closest known key is "version")")},
-        {"set of a group", args({"article.json", "--set", "contacts=x"}), {}, 2,
+        {"set of a group",
+         args({"article.json", "--set", "contacts=x"}),
+         {},
+         2,
          msg(R"(kestrin-readme: --set contacts: "contacts" is a group of keys; give one of "contacts.web", "contacts.email", "contacts.skype", "contacts.icq" or "contacts.other")")},
-        {"unset of the format version", args({"article.json", "--unset", "formatVersion"}), {}, 2,
+        {"unset of the format version",
+         args({"article.json", "--unset", "formatVersion"}),
+         {},
+         2,
          msg(R"(kestrin-readme: --unset formatVersion: "formatVersion" describes the file itself and cannot be set)")},
-        {"set of an unknown article kind", args({"article.json", "--set", "kind=Tank"}), {}, 2,
+        {"set of an unknown article kind",
+         args({"article.json", "--set", "kind=Tank"}),
+         {},
+         2,
          msg(R"(kestrin-readme: --set kind: unknown article kind "Tank"; the article kinds are %1)", {kinds})},
-        {"set of an unknown installation kind", args({"article.json", "--set", "installation.kind=Tank"}), {}, 2,
+        {"set of an unknown installation kind",
+         args({"article.json", "--set", "installation.kind=Tank"}),
+         {},
+         2,
          msg(R"(kestrin-readme: --set installation.kind: unknown installation kind "Tank"; the installation kinds are "SP mission", "MP mission", "Addon", "Mod" and "Own description")")},
-        {"set of a template kind beside the file's own text", args({"article.json", "--set", "installation.kind=Addon"}),
-         {}, 2,
+        {"set of a template kind beside the file's own text",
+         args({"article.json", "--set", "installation.kind=Addon"}),
+         {},
+         2,
          msg(R"(article.json:17:9: "installation.text" is used only with the installation kind "Own description", not with "Addon")")},
-        {"output onto the article itself", args({"article.json", "-o", "./article.json"}), {}, 2,
+        {"output onto the article itself",
+         args({"article.json", "-o", "./article.json"}),
+         {},
+         2,
          msg(R"(kestrin-readme: the output file "./article.json" is the article file itself; nothing was written)"),
          false},
 
         // The article file cannot be read.
-        {"missing file", args({"missing.json"}), {}, 2,
+        {"missing file",
+         args({"missing.json"}),
+         {},
+         2,
          msg("missing.json: cannot read the article file: No such file or directory")},
-        {"a folder", args({"sub"}), {}, 2, msg("sub: cannot read the article file: file to open is a directory"), true,
+        {"a folder",
+         args({"sub"}),
+         {},
+         2,
+         msg("sub: cannot read the article file: file to open is a directory"),
+         true,
          [](const QString &folder) { QDir(folder).mkdir(QStringLiteral("sub")); }},
-        {"a path through a file", args({"article.json/x.json"}), {}, 2,
+        {"a path through a file",
+         args({"article.json/x.json"}),
+         {},
+         2,
          msg("article.json/x.json: cannot read the article file: Not a directory")},
-        {"no permission to read", args({"article.json"}), {}, 2,
-         msg("article.json: cannot read the article file: Permission denied"), false, chmodArticle, true},
+        {"no permission to read",
+         args({"article.json"}),
+         {},
+         2,
+         msg("article.json: cannot read the article file: Permission denied"),
+         false,
+         chmodArticle,
+         true},
 
         // Not one JSON object.
         {"empty file", args({"article.json"}), QByteArray(), 2,
@@ -584,9 +650,8 @@ QList<ErrorRow> errorRows()
          msg(R"(article.json:1:2: unknown key "contacts.web"; write "web" inside the object "contacts")")},
         {"key in other capitals", args({"article.json"}), QByteArray(R"({"ReleaseDate": "x"})"), 2,
          msg(R"(article.json:1:2: unknown key "ReleaseDate"; the closest known key is "releaseDate")")},
-        {"key given twice", args({"article.json"}),
-         QByteArray("{\n    \"version\": \"1\",\n    \"version\": \"2\"\n}"), 2,
-         msg(R"(article.json:3:5: key "version" is given more than once (first in line 2))")},
+        {"key given twice", args({"article.json"}), QByteArray("{\n    \"version\": \"1\",\n    \"version\": \"2\"\n}"),
+         2, msg(R"(article.json:3:5: key "version" is given more than once (first in line 2))")},
         {"newer format", args({"article.json"}), QByteArray(R"({"formatVersion": 2, "bogus": 1})"), 2,
          msg("article.json:1:2: the file has format version 2; this program reads format version 1")},
         {"format version as a text", args({"article.json"}), QByteArray(R"({"formatVersion": "1"})"), 2,
@@ -604,15 +669,35 @@ QList<ErrorRow> errorRows()
                 "  line 1, column 14: U+0141 (Ł)", "  line 1, column 17: U+017A (ź)", "  line 35, column 1: U+0416 (Ж)",
                 "kestrin-readme: nothing was written; choose another --encoding (such as utf-8), or --replace to "
                 "write \"?\" in their place"})},
-        {"missing folder", args({"article.json", "-o", "nofolder/out.txt"}), {}, 1,
-         msg(R"(kestrin-readme: cannot write "nofolder/out.txt": No such file or directory)"), false},
-        {"folder as output", args({"article.json", "-o", "sub"}), {}, 1,
-         msg(R"(kestrin-readme: cannot write "sub": Filename refers to a directory)"), false,
+        {"missing folder",
+         args({"article.json", "-o", "nofolder/out.txt"}),
+         {},
+         1,
+         msg(R"(kestrin-readme: cannot write "nofolder/out.txt": No such file or directory)"),
+         false},
+        {"folder as output",
+         args({"article.json", "-o", "sub"}),
+         {},
+         1,
+         msg(R"(kestrin-readme: cannot write "sub": Filename refers to a directory)"),
+         false,
          [](const QString &folder) { QDir(folder).mkdir(QStringLiteral("sub")); }},
-        {"folder without permission to write", args({"article.json", "-o", "ro/out.txt"}), {}, 1,
-         msg(R"(kestrin-readme: cannot write "ro/out.txt": Permission denied)"), false, readOnlyFolder, true},
-        {"standard output full", args({"article.json"}), {}, 1,
-         msg("kestrin-readme: cannot write to standard output: No space left on device"), false, {}, false,
+        {"folder without permission to write",
+         args({"article.json", "-o", "ro/out.txt"}),
+         {},
+         1,
+         msg(R"(kestrin-readme: cannot write "ro/out.txt": Permission denied)"),
+         false,
+         readOnlyFolder,
+         true},
+        {"standard output full",
+         args({"article.json"}),
+         {},
+         1,
+         msg("kestrin-readme: cannot write to standard output: No space left on device"),
+         false,
+         {},
+         false,
          QStringLiteral("/dev/full")},
     };
 }
@@ -635,7 +720,8 @@ TEST(CliErrors, EachIsReportedAndNothingIsWritten)
         for (const Variant &variant : variants) {
             QTemporaryDir dir;
             ASSERT_TRUE(dir.isValid());
-            ASSERT_TRUE(writeFileBytes(dir.filePath(QStringLiteral("article.json")), row.article.value_or(harbourRaid())));
+            ASSERT_TRUE(
+                writeFileBytes(dir.filePath(QStringLiteral("article.json")), row.article.value_or(harbourRaid())));
             if (variant.exists) {
                 ASSERT_TRUE(writeFileBytes(dir.filePath(variant.target), "the old ReadMe\r\n"));
             }

@@ -17,7 +17,7 @@ struct CliRun {
     QByteArray input;                               // standard input
     QString locale = QStringLiteral("en_US.UTF-8"); // LC_ALL
     QString stdoutFile;                             // standard output goes here when set
-    bool unprivileged = false; // run as "nobody" when the tests run as root
+    bool unprivileged = false;                      // run as "nobody" when the tests run as root
 };
 
 struct CliResult {
@@ -41,7 +41,7 @@ public:
     UserForm(const UserForm &) = delete;
     UserForm &operator=(const UserForm &) = delete;
 
-    void click(kestrin::Control control); // nothing happens when it is disabled
+    void click(kestrin::Control control);                     // nothing happens when it is disabled
     void type(kestrin::Control control, const QString &text); // only into an enabled field
     void pick(const QString &articleKind);
 

@@ -33,8 +33,8 @@ TEST_P(Contract, SettingACheckBoxRunsItsHandlerOnlyWhenTheValueChanges)
     // Design values: ContentCheck ticked, SkypeCheck unticked (the load
     // handler has unticked everything but AddonsCheck1).
     const Step steps[] = {
-        {Control::SkypeCheck, 0, false},   {Control::SkypeCheck, 1, true},  {Control::SkypeCheck, 1, false},
-        {Control::SkypeCheck, 0, true},    {Control::AddonsCheck1, 1, false}, {Control::AddonsCheck2, 1, true},
+        {Control::SkypeCheck, 0, false},      {Control::SkypeCheck, 1, true},    {Control::SkypeCheck, 1, false},
+        {Control::SkypeCheck, 0, true},       {Control::AddonsCheck1, 1, false}, {Control::AddonsCheck2, 1, true},
         {Control::ClassnamesCheck, 0, false},
     };
     for (const Step &s : steps) {
@@ -65,8 +65,8 @@ TEST_P(Contract, HandlersRunNestedInsideTheSettingCall)
     });
     form().setValue(Control::SkypeCheck, 1);
     trace << QStringLiteral("returned");
-    EXPECT_EQ(trace, QStringList({"enter SkypeCheck", "enter ICQCheck", "leave ICQCheck", "leave SkypeCheck",
-                                  "returned"}));
+    EXPECT_EQ(trace,
+              QStringList({"enter SkypeCheck", "enter ICQCheck", "leave ICQCheck", "leave SkypeCheck", "returned"}));
 }
 
 TEST_P(Contract, SelectingAnOptionRunsOnlyTheNewlySelectedOnesHandler)
@@ -74,8 +74,8 @@ TEST_P(Contract, SelectingAnOptionRunsOnlyTheNewlySelectedOnesHandler)
     QList<Control> calls;
     form().setClickHandler([&](Control c) { calls.append(c); });
 
-    const Control sequence[] = {Control::SPmissionOption, Control::MPmissionOption, Control::MPmissionOption,
-                                Control::OwnDescriptionOption, Control::AddonOption, Control::ModOption,
+    const Control sequence[] = {Control::SPmissionOption,      Control::MPmissionOption, Control::MPmissionOption,
+                                Control::OwnDescriptionOption, Control::AddonOption,     Control::ModOption,
                                 Control::SPmissionOption};
     Control selected = Control::SPmissionOption;
     for (Control option : sequence) {

@@ -10,9 +10,8 @@ using namespace kestrin;
 namespace {
 
 // The fixed lines from "Required game" up to the "Required addons" block.
-QStringList head(const QString &kindAndName, const QString &version, const QString &authors,
-                 const QString &release, const QString &web, const QString &email, const QStringList &contacts,
-                 const QString &game)
+QStringList head(const QString &kindAndName, const QString &version, const QString &authors, const QString &release,
+                 const QString &web, const QString &email, const QStringList &contacts, const QString &game)
 {
     QStringList lines{kindAndName,
                       "=================",
@@ -38,7 +37,7 @@ QStringList sectionLines(const QString &heading, const QString &body)
 QStringList tail(const QString &credits)
 {
     return sectionLines(QStringLiteral("Credits: "), credits) + golden::disclaimerLines()
-        + QStringList{"", golden::footer()};
+           + QStringList{"", golden::footer()};
 }
 
 QByteArray bytes(const QStringList &lines)
@@ -144,7 +143,8 @@ TEST_P(Contract, CreateWritesEachFormStateExactly)
     const Case cases[] = {
         {"right after start", [](FormHarness &) {},
          emptyHead + kNoneAddons + golden::spInstallation("Arma 2") + emptyMiddle + tail("")},
-        {"SP option after MP", [](FormHarness &h) {
+        {"SP option after MP",
+         [](FormHarness &h) {
              h.userClick(Control::MPmissionOption);
              h.userClick(Control::SPmissionOption);
          },
@@ -156,9 +156,8 @@ TEST_P(Contract, CreateWritesEachFormStateExactly)
         {"Mod", [](FormHarness &h) { h.userClick(Control::ModOption); },
          emptyHead + kNoneAddons + golden::modInstallation() + emptyMiddle + tail("")},
         {"own description left at its prompt", [](FormHarness &h) { h.userClick(Control::OwnDescriptionOption); },
-         emptyHead + kNoneAddons
-             + sectionLines("Installation: ", "Write here your own installation description ...") + emptyMiddle
-             + tail("")},
+         emptyHead + kNoneAddons + sectionLines("Installation: ", "Write here your own installation description ...")
+             + emptyMiddle + tail("")},
         {"own description of several lines",
          [](FormHarness &h) {
              h.userClick(Control::OwnDescriptionOption);
@@ -204,8 +203,7 @@ TEST_P(Contract, CreateWritesEachFormStateExactly)
              h.userClick(Control::ChangelogCheck);
              h.userType(Control::ChangelogText, QStringLiteral("- fixed\r\n"));
          },
-         head("Addon\t-\t  Spaced  ", " 1 ", "A", "", "http://", "@", {}, "").mid(0, 4)
-             + QStringList{"B", ""}
+         head("Addon\t-\t  Spaced  ", " 1 ", "A", "", "http://", "@", {}, "").mid(0, 4) + QStringList{"B", ""}
              + head("Addon\t-\t  Spaced  ", " 1 ", "A", "", "http://", "@", {}, "").mid(4) + kNoneAddons
              + golden::spInstallation("Arma 2") + sectionLines("Description: ", "\r\nText \r\n\r\n")
              + sectionLines("Changelog/known bugs: ", "- fixed\r\n") + tail(" thanks")},
@@ -271,8 +269,8 @@ TEST_P(Contract, CreateTwiceGivesIdenticalBytesAndReplacesLongerFiles)
     EXPECT_EQ(first, second);
     EXPECT_TRUE(first.startsWith("SP mission\t-\tTwice\r\n"));
     EXPECT_TRUE(first.endsWith("--- ReadMe file created in Kestrin Editor by Vantry ---\r\n"));
-    EXPECT_EQ(harness->messages.prompts(), QStringList({"ReadMe file created successfully ...",
-                                                        "ReadMe file created successfully ..."}));
+    EXPECT_EQ(harness->messages.prompts(),
+              QStringList({"ReadMe file created successfully ...", "ReadMe file created successfully ..."}));
     // No temporary files are left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"readme.txt"});
 }

@@ -6,7 +6,7 @@ using namespace kestrin;
 
 namespace {
 
-const Control kOptionalFields[] = {Control::ContactText3, Control::ContactText4, Control::ContactText5,
+const Control kOptionalFields[] = {Control::ContactText3, Control::ContactText4,  Control::ContactText5,
                                    Control::ContentText,  Control::ChangelogText, Control::ClassnamesText};
 
 QString noneSection()

@@ -37,6 +37,6 @@ protected:
     QTemporaryDir dir;
 };
 
-#define KESTRIN_INSTANTIATE_CONTRACT(Name, factory) \
-    INSTANTIATE_TEST_SUITE_P(Name, Contract, ::testing::Values(HarnessFactory(factory)), \
+#define KESTRIN_INSTANTIATE_CONTRACT(Name, factory)                                                                    \
+    INSTANTIATE_TEST_SUITE_P(Name, Contract, ::testing::Values(HarnessFactory(factory)),                               \
                              [](const ::testing::TestParamInfo<HarnessFactory> &) { return std::string("Form"); })

@@ -17,12 +17,11 @@ TEST(CodePage, LocaleGivesTheWindowsCodePage)
         int codePage;
     };
     const Case cases[] = {
-        {"cs_CZ", 1250}, {"sk_SK", 1250}, {"pl_PL", 1250}, {"hu_HU", 1250}, {"sl_SI", 1250},
-        {"hr_HR", 1250}, {"ro_RO", 1250}, {"sq_AL", 1250}, {"bs_BA", 1250}, {"sr_Latn_RS", 1250},
-        {"ru_RU", 1251}, {"uk_UA", 1251}, {"be_BY", 1251}, {"bg_BG", 1251}, {"mk_MK", 1251},
-        {"sr_Cyrl_RS", 1251}, {"kk_KZ", 1251}, {"el_GR", 1253}, {"tr_TR", 1254}, {"az_AZ", 1254},
-        {"he_IL", 1255}, {"ar_EG", 1256}, {"fa_IR", 1256}, {"ur_PK", 1256}, {"et_EE", 1257},
-        {"lv_LV", 1257}, {"lt_LT", 1257}, {"vi_VN", 1258}, {"en_US", 1252}, {"de_DE", 1252},
+        {"cs_CZ", 1250}, {"sk_SK", 1250}, {"pl_PL", 1250}, {"hu_HU", 1250},      {"sl_SI", 1250}, {"hr_HR", 1250},
+        {"ro_RO", 1250}, {"sq_AL", 1250}, {"bs_BA", 1250}, {"sr_Latn_RS", 1250}, {"ru_RU", 1251}, {"uk_UA", 1251},
+        {"be_BY", 1251}, {"bg_BG", 1251}, {"mk_MK", 1251}, {"sr_Cyrl_RS", 1251}, {"kk_KZ", 1251}, {"el_GR", 1253},
+        {"tr_TR", 1254}, {"az_AZ", 1254}, {"he_IL", 1255}, {"ar_EG", 1256},      {"fa_IR", 1256}, {"ur_PK", 1256},
+        {"et_EE", 1257}, {"lv_LV", 1257}, {"lt_LT", 1257}, {"vi_VN", 1258},      {"en_US", 1252}, {"de_DE", 1252},
         {"fr_FR", 1252}, {"pt_BR", 1252}, {"ja_JP", 1252}, {"C", 1252},
     };
     for (const Case &c : cases)
@@ -64,8 +63,10 @@ TEST(CodePage, FindsAndReplacesWhatItCannotHold)
     EXPECT_FALSE(strict.canEncode(text));
     const QList<UnmappableChar> found = strict.unmappable(text);
     ASSERT_EQ(found.size(), 4);
-    const std::pair<char32_t, std::pair<int, int>> expected[] = {
-        {0x141, {2, 1}}, {0x17A, {2, 4}}, {0x1F600, {2, 6}}, {0x141, {3, 1}}};
+    const std::pair<char32_t, std::pair<int, int>> expected[] = {{0x141, {2, 1}},
+                                                                 {0x17A, {2, 4}},
+                                                                 {0x1F600, {2, 6}},
+                                                                 {0x141, {3, 1}}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(found[i].codePoint, expected[i].first);
         EXPECT_EQ(found[i].line, expected[i].second.first);
@@ -125,7 +126,8 @@ TEST_F(Question, IsAskedBeforeSavingCharactersTheCodePageCannotHold)
         QByteArray firstLine; // nullptr: no file
     };
     const Case cases[] = {
-        {MessageAnswer::Yes, QByteArray("\xEF\xBB\xBFSP mission\t-\t\xC5\x81\xC3\xB3\x64\xC5\xBA \xF0\x9F\x98\x80\r\n")},
+        {MessageAnswer::Yes,
+         QByteArray("\xEF\xBB\xBFSP mission\t-\t\xC5\x81\xC3\xB3\x64\xC5\xBA \xF0\x9F\x98\x80\r\n")},
         {MessageAnswer::No, QByteArray("SP mission\t-\t?\xF3\x64? ?\r\n")},
         {MessageAnswer::Cancel, QByteArray()},
     };

@@ -21,10 +21,30 @@ LayoutFields emptyFields()
 TEST(Layout, EmptyEverythingKeepsEveryLabelAndTheFixedLines)
 {
     const QString text = layoutReadme(emptyFields(), SectionBlocks{});
-    QStringList expected{"\t-\t", "=================", "Version: ", "Author(s): ", "", "Release date: ", "",
-                         "Contacts:", "=================", "Web: ", "Email: ", "", "", "Required game: ",
-                         "=================", "", "Description: ", "=================", "", "", "Credits: ",
-                         "=================", "", ""};
+    QStringList expected{"\t-\t",
+                         "=================",
+                         "Version: ",
+                         "Author(s): ",
+                         "",
+                         "Release date: ",
+                         "",
+                         "Contacts:",
+                         "=================",
+                         "Web: ",
+                         "Email: ",
+                         "",
+                         "",
+                         "Required game: ",
+                         "=================",
+                         "",
+                         "Description: ",
+                         "=================",
+                         "",
+                         "",
+                         "Credits: ",
+                         "=================",
+                         "",
+                         ""};
     expected += golden::disclaimerLines();
     expected += QStringList{"", golden::footer()};
     // The assembled text ends with the footer itself; the writer adds CR LF.
@@ -82,7 +102,9 @@ TEST(Layout, LargeValuesAreNotTruncated)
 TEST(Templates, SectionFrameAndTabLines)
 {
     EXPECT_EQ(templates::section(u"H: ", u""), QStringLiteral("H: \r\n=================\r\n\r\n\r\n"));
-    EXPECT_TRUE(templates::installationSection(InstallationKind::Addon).contains(QStringLiteral("\r\n\t-mod=@MyAddons\r\n")));
-    EXPECT_TRUE(templates::installationSection(InstallationKind::Mod).contains(QStringLiteral("\r\n\t-mod=@MyMod\r\n")));
+    EXPECT_TRUE(
+        templates::installationSection(InstallationKind::Addon).contains(QStringLiteral("\r\n\t-mod=@MyAddons\r\n")));
+    EXPECT_TRUE(
+        templates::installationSection(InstallationKind::Mod).contains(QStringLiteral("\r\n\t-mod=@MyMod\r\n")));
     EXPECT_TRUE(templates::installationSection(InstallationKind::OwnDescription).isEmpty());
 }

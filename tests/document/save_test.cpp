@@ -117,8 +117,8 @@ TEST_F(Save, ReadOnlyFolderAndFileAreLeftAlone)
     const QString existing = locked + QStringLiteral("/old.txt");
     const QByteArray old(5000, 'k');
     ASSERT_TRUE(writeFileBytes(existing, old));
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
-        | QFile::ReadGroup | QFile::ExeGroup;
+    const auto readOnly =
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup;
     ASSERT_TRUE(QFile::setPermissions(locked, readOnly));
     ASSERT_TRUE(QFile::setPermissions(existing, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup));
 

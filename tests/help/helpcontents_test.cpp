@@ -20,7 +20,7 @@ ContentsEntry entry(const char *name, const char *local, QList<ContentsEntry> ch
 QByteArray item(const char *name, const char *local)
 {
     return QByteArray("<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"") + name
-         + "\"><param name=\"Local\" value=\"" + local + "\"></OBJECT>\n";
+           + "\"><param name=\"Local\" value=\"" + local + "\"></OBJECT>\n";
 }
 
 TEST(Sitemap, ReadsTheShapesHelpCompilersAccept)
@@ -30,7 +30,8 @@ TEST(Sitemap, ReadsTheShapesHelpCompilersAccept)
         QByteArray sitemap;
         QList<ContentsEntry> expected;
     } cases[] = {
-        {"flat list", "<UL>" + item("One", "a.html") + item("Two", "b/c.html") + "</UL>",
+        {"flat list",
+         "<UL>" + item("One", "a.html") + item("Two", "b/c.html") + "</UL>",
          {entry("One", "/a.html"), entry("Two", "/b/c.html")}},
         {"nested lists",
          "<UL>" + item("Book", "book.html") + "<UL>" + item("Page", "p.html") + "<UL>" + item("Deep", "d.html")
@@ -44,8 +45,10 @@ TEST(Sitemap, ReadsTheShapesHelpCompilersAccept)
         {"entities and a '>' inside a value",
          "<UL>" + item("Tom &amp; Jerry &#62; &#x41;&lt;", "t.html") + item("a > b", "ab.html") + "</UL>",
          {entry("Tom & Jerry > A<", "/t.html"), entry("a > b", "/ab.html")}},
-        {"a heading without a page", "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Group\">"
-                                     "</OBJECT><UL>" + item("Child", "c.html") + "</UL></UL>",
+        {"a heading without a page",
+         "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Group\">"
+         "</OBJECT><UL>"
+             + item("Child", "c.html") + "</UL></UL>",
          {entry("Group", "", {entry("Child", "/c.html")})}},
         {"fragments, archive prefixes and web pages",
          "<UL>" + item("Anchor", "topics/x.html#part") + item("Prefixed", "ms-its:help.chm::/y.html")
@@ -61,14 +64,16 @@ TEST(Sitemap, ReadsTheShapesHelpCompilersAccept)
          "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"First\"><param name=\"Local\" "
          "value=\"1.html\"><param name=\"Name\" value=\"Second\"><param name=\"Local\" value=\"2.html\"></OBJECT></UL>",
          {entry("First", "/1.html")}},
-        {"a missing name falls back to the page", "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" "
-                                                  "value=\"n.html\"></OBJECT></UL>",
+        {"a missing name falls back to the page",
+         "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" "
+         "value=\"n.html\"></OBJECT></UL>",
          {entry("/n.html", "/n.html")}},
         {"a list that skips a level and closes too often",
-         "<UL><UL><UL>" + item("Deep first", "d.html") + "</UL></UL>" + item("Back up", "u.html")
-             + "</UL></UL></UL>" + item("Outside", "o.html"),
+         "<UL><UL><UL>" + item("Deep first", "d.html") + "</UL></UL>" + item("Back up", "u.html") + "</UL></UL></UL>"
+             + item("Outside", "o.html"),
          {entry("Deep first", "/d.html"), entry("Back up", "/u.html"), entry("Outside", "/o.html")}},
-        {"cut off in the middle", "<UL>" + item("Whole", "w.html") + "<LI><OBJECT type=\"text/sitemap\"><param na",
+        {"cut off in the middle",
+         "<UL>" + item("Whole", "w.html") + "<LI><OBJECT type=\"text/sitemap\"><param na",
          {entry("Whole", "/w.html")}},
         {"empty", "", {}},
     };
@@ -150,9 +155,9 @@ TEST(HelpContents, HomePageIsTheDeclaredTopicThenContentsThenIndexThenFirstPage)
         QString file;
         const char *home;
     } cases[] = {
-        {builtHelpFile(), "/index.html"},                 // declared default topic
-        {fixtureFile("tocfirst"), "/second.html"},        // no default topic: first page of the contents
-        {fixtureFile("bare"), "/alpha.html"},             // neither: first page by name
+        {builtHelpFile(), "/index.html"},          // declared default topic
+        {fixtureFile("tocfirst"), "/second.html"}, // no default topic: first page of the contents
+        {fixtureFile("bare"), "/alpha.html"},      // neither: first page by name
     };
     for (const auto &c : cases) {
         ChmArchive archive;

@@ -122,11 +122,11 @@ TEST_F(HelpWindowTest, PicturesAndStyleSheetsComeFromTheHelpFile)
     window.browser()->followLink(QUrl(QStringLiteral("topics/main-window.html")));
 
     // Asked the way the page asks for them, relative to the page.
-    const QVariant css
-        = browser->loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("../kestrin.css")));
+    const QVariant css =
+        browser->loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("../kestrin.css")));
     EXPECT_TRUE(css.toByteArray().contains("font-family"));
-    const QVariant png
-        = browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../images/main-window.png")));
+    const QVariant png =
+        browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../images/main-window.png")));
     EXPECT_TRUE(png.toByteArray().startsWith("\x89PNG"));
     EXPECT_FALSE(
         browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../images/none.png"))).isValid());
@@ -134,10 +134,10 @@ TEST_F(HelpWindowTest, PicturesAndStyleSheetsComeFromTheHelpFile)
                      .isValid());
 
     // And the page really shows them: the picture is decoded at its size...
-    const QVariant image = browser->document()->resource(
-        QTextDocument::ImageResource, QUrl(QStringLiteral("../images/main-window.png")));
-    const QImage decoded
-        = image.value<QImage>().isNull() ? QImage::fromData(image.toByteArray()) : image.value<QImage>();
+    const QVariant image =
+        browser->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("../images/main-window.png")));
+    const QImage decoded =
+        image.value<QImage>().isNull() ? QImage::fromData(image.toByteArray()) : image.value<QImage>();
     EXPECT_EQ(decoded.size(), QSize(520, 420));
     // ...and the heading has the style sheet's colour.
     const QTextBlock heading = browser->document()->begin();
@@ -198,10 +198,11 @@ TEST_F(HelpWindowTest, KeyboardGoesBackForwardHomeAndCloses)
 TEST_F(HelpWindowTest, ContentsListTheTopicsInOrderAndOpenThem)
 {
     EXPECT_EQ(contentsNames(window),
-        (QStringList {"Kestrin Editor Help", "Getting started", "The main window", "Basic data", "Requirements",
-            "Installation", "Details", "Credits", "The \"Allow\" switches", "Creating the ReadMe", "The ReadMe file",
-            "Saving, code pages and save errors", "Starting again with New", "Minimize to the notification area",
-            "Exit and closing the window", "Help and About", "Keyboard shortcuts", "The kestrin-readme command"}));
+              (QStringList{"Kestrin Editor Help", "Getting started", "The main window", "Basic data", "Requirements",
+                           "Installation", "Details", "Credits", "The \"Allow\" switches", "Creating the ReadMe",
+                           "The ReadMe file", "Saving, code pages and save errors", "Starting again with New",
+                           "Minimize to the notification area", "Exit and closing the window", "Help and About",
+                           "Keyboard shortcuts", "The kestrin-readme command"}));
     EXPECT_TRUE(window.contentsTree()->isVisibleTo(&window));
     EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 11);
     EXPECT_TRUE(contentsItem(window, QStringLiteral("The main window"))->isExpanded());
@@ -243,7 +244,7 @@ TEST_F(HelpWindowTest, WebLinksGoToTheDesktopAndMissingPagesSaySo)
     QList<QUrl> external;
     window.browser()->setExternalLinkHandler([&external](const QUrl &url) { external << url; });
     window.browser()->followLink(QUrl(QStringLiteral("http://forums.bistudio.com/index.php")));
-    EXPECT_EQ(external, QList<QUrl> {QUrl(QStringLiteral("http://forums.bistudio.com/index.php"))});
+    EXPECT_EQ(external, QList<QUrl>{QUrl(QStringLiteral("http://forums.bistudio.com/index.php"))});
     EXPECT_EQ(window.browser()->source(), page("/index.html"));
 
     window.browser()->followLink(QUrl(QStringLiteral("topics/nowhere.html")));

@@ -64,7 +64,8 @@ QStringList spInstallation(const char *game)
     return {"Installation: ",
             "=================",
             "Move the mission *.pbo file(s) into the directory for the single player missions.",
-            QStringLiteral("Typically - C:\\Program Files\\Bohemia Interactive\\%1\\Missions.").arg(QLatin1String(game)),
+            QStringLiteral("Typically - C:\\Program Files\\Bohemia Interactive\\%1\\Missions.")
+                .arg(QLatin1String(game)),
             "Then you will find this mission(s) in the SP missions list in the game menu.",
             "In case of any problems try to contact author(s).",
             kForum,
@@ -117,12 +118,13 @@ QStringList modInstallation()
 
 QStringList disclaimerLines()
 {
-    return {"Disclaimer:",
-            "=================",
-            "Any unauthorized modification of the released files is not allowed without any written permission by the author(s).",
-            "You are using those files at your own risk.",
-            "Author(s) of those files are not liable for any damage or loss of data caused by using of those files.",
-            "Usage of those files is also prohibited for any commercial purposes."};
+    return {
+        "Disclaimer:",
+        "=================",
+        "Any unauthorized modification of the released files is not allowed without any written permission by the author(s).",
+        "You are using those files at your own risk.",
+        "Author(s) of those files are not liable for any damage or loss of data caused by using of those files.",
+        "Usage of those files is also prohibited for any commercial purposes."};
 }
 
 QString footer()

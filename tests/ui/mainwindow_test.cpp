@@ -72,16 +72,15 @@ const Expected kDesign[] = {
     {"AddonsCheck2", 1, 4200, 1200, 1575, 255, "User defined", nullptr, nullptr},
     {"AddonsText", 1, 120, 1560, 6615, 3525, nullptr, "List of required addons", nullptr},
     {"Label11", 1, 120, 5160, 6615, 615,
-     "Note:\nMore addons and their download links can be added later, after creation of this ReadMe file ...",
-     nullptr, nullptr},
+     "Note:\nMore addons and their download links can be added later, after creation of this ReadMe file ...", nullptr,
+     nullptr},
     {"Label3", 2, 120, 600, 2415, 255, "Installation instructions for:", nullptr, nullptr},
     {"SPmissionOption", 2, 120, 960, 1335, 255, "SP mission", nullptr, nullptr},
     {"MPmissionOption", 2, 1560, 960, 1335, 255, "MP mission", nullptr, nullptr},
     {"AddonOption", 2, 3000, 960, 855, 255, "Addon", nullptr, nullptr},
     {"ModOption", 2, 4080, 960, 855, 255, "Mod", nullptr, nullptr},
     {"OwnDescriptionOption", 2, 4920, 960, 1695, 255, "Own description", nullptr, nullptr},
-    {"InstallationText", 2, 120, 1320, 6615, 5295, nullptr, "Write here your own installation isntructions",
-     nullptr},
+    {"InstallationText", 2, 120, 1320, 6615, 5295, nullptr, "Write here your own installation isntructions", nullptr},
     {"Label5", 3, 120, 600, 1095, 255, "Description:", nullptr, "DescriptionText"},
     {"DescriptionText", 3, 120, 840, 6615, 1215, nullptr, "Description for your article", nullptr},
     {"Label6", 3, 120, 2160, 855, 255, "Features:", nullptr, "ContentText"},
@@ -118,10 +117,7 @@ protected:
     QAction *action(const char *name) { return window().findChild<QAction *>(QLatin1String(name)); }
     QWidget *focused() { return window().focusWidget(); }
     QString focusedName() { return focused() ? focused()->objectName() : QString(); }
-    void pressTab(Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(focused(), Qt::Key_Tab, modifiers);
-    }
+    void pressTab(Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), Qt::Key_Tab, modifiers); }
 
     std::unique_ptr<WidgetHarness> harness;
 };
@@ -270,7 +266,8 @@ TEST_F(MainWindowTest, ShortcutsWorkFromAnyTabAndField)
     QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(newSpy.size(), 1);
     ASSERT_EQ(harness->messages.shown().size(), 1);
-    EXPECT_TRUE(harness->messages.shown()[0].prompt.startsWith(QStringLiteral("Do you really want to set all defaults")));
+    EXPECT_TRUE(
+        harness->messages.shown()[0].prompt.startsWith(QStringLiteral("Do you really want to set all defaults")));
 
     harness->showTabOf(find("AddonsCheck2"));
     find("AddonsCheck2")->setFocus();
@@ -317,8 +314,8 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
     auto shown = [&](Control c, QPalette::ColorGroup group) {
         return window().control(c)->palette().color(group, QPalette::Base);
     };
-    const Control greyed[] = {Control::ContactText3, Control::ContactText4, Control::ContactText5,
-                              Control::AddonsText,   Control::InstallationText, Control::ContentText,
+    const Control greyed[] = {Control::ContactText3,  Control::ContactText4,     Control::ContactText5,
+                              Control::AddonsText,    Control::InstallationText, Control::ContentText,
                               Control::ChangelogText, Control::ClassnamesText};
     for (int i = 0; i < kControlCount; ++i) {
         const Control c = Control(i);
@@ -334,7 +331,8 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
     EXPECT_EQ(shown(Control::ContactText3, QPalette::Active), base);
 
     // A greyed field's text stays legible on its colour.
-    const QColor grey = window().control(Control::InstallationText)->palette().color(QPalette::Disabled, QPalette::Text);
+    const QColor grey =
+        window().control(Control::InstallationText)->palette().color(QPalette::Disabled, QPalette::Text);
     EXPECT_GE(std::abs(qGray(grey.rgb()) - qGray(light.rgb())), 60);
 
     // Another colour scheme: every field follows it.
@@ -360,8 +358,8 @@ TEST_F(MainWindowTest, TabKeyFollowsTheTabIndexesOnBasicData)
         }
         return visited;
     };
-    const QStringList start{"AuthorText", "VersionText", "ReleaseText", "ContactText1", "ContactText2",
-                            "ArticleCombo", "SkypeCheck", "ICQCheck", "OtherCheck", "ArticleNameText"};
+    const QStringList start{"AuthorText",   "VersionText", "ReleaseText", "ContactText1", "ContactText2",
+                            "ArticleCombo", "SkypeCheck",  "ICQCheck",    "OtherCheck",   "ArticleNameText"};
     EXPECT_EQ(cycle(), start);
 
     // An enabled contact field takes its place by its index.
@@ -496,7 +494,7 @@ TEST_F(MainWindowTest, DisclaimerIsAReadOnlyFieldWithTheFixedText)
     EXPECT_TRUE(disclaimer->autoFillBackground());
     EXPECT_FALSE(disclaimer->focusPolicy() & Qt::TabFocus);
     // All six lines fit in the field.
-    const QRect needed = disclaimer->fontMetrics().boundingRect(disclaimer->contentsRect(), Qt::TextWordWrap,
-                                                                disclaimer->text());
+    const QRect needed =
+        disclaimer->fontMetrics().boundingRect(disclaimer->contentsRect(), Qt::TextWordWrap, disclaimer->text());
     EXPECT_LE(needed.height(), disclaimer->contentsRect().height());
 }

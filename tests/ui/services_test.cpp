@@ -49,8 +49,7 @@ private:
         timer->setInterval(5);
         QObject::connect(timer, &QTimer::timeout, timer, [this, timer, index] {
             QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || !modal->inherits(m_steps[index].className) || !modal->isVisible()
-                || modal == m_lastActedOn)
+            if (!modal || !modal->inherits(m_steps[index].className) || !modal->isVisible() || modal == m_lastActedOn)
                 return;
             timer->stop();
             timer->deleteLater();
@@ -86,21 +85,37 @@ TEST(QtMessageBox, ShowsTheRequestAndReturnsTheButtonPressed)
     const QString quit = QStringLiteral("Do you really want to quit ?\r\nAll unsaved data will be lost.");
     const Case cases[] = {
         {{quit, kProgramTitle, MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes},
-         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes, press(QMessageBox::No),
+         QMessageBox::Yes | QMessageBox::No,
+         QMessageBox::Question,
+         QMessageBox::Yes,
+         press(QMessageBox::No),
          MessageAnswer::No},
         {{quit, kProgramTitle, MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes},
-         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes, key(Qt::Key_Return),
+         QMessageBox::Yes | QMessageBox::No,
+         QMessageBox::Question,
+         QMessageBox::Yes,
+         key(Qt::Key_Return),
          MessageAnswer::Yes},
         {{quit, kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes},
-         QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::Yes, key(Qt::Key_Escape),
+         QMessageBox::Yes | QMessageBox::No,
+         QMessageBox::Warning,
+         QMessageBox::Yes,
+         key(Qt::Key_Escape),
          MessageAnswer::No},
         {{QStringLiteral("ReadMe file created successfully ..."), kProgramTitle, MessageButtons::Ok,
           MessageIcon::Information, MessageAnswer::Ok},
-         QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, key(Qt::Key_Return), MessageAnswer::Ok},
+         QMessageBox::Ok,
+         QMessageBox::Information,
+         QMessageBox::Ok,
+         key(Qt::Key_Return),
+         MessageAnswer::Ok},
         {{QStringLiteral("Characters <b>not</b> held"), kProgramTitle, MessageButtons::YesNoCancel,
           MessageIcon::Warning, MessageAnswer::Yes},
-         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning, QMessageBox::Yes,
-         key(Qt::Key_Escape), MessageAnswer::Cancel},
+         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         QMessageBox::Warning,
+         QMessageBox::Yes,
+         key(Qt::Key_Escape),
+         MessageAnswer::Cancel},
     };
     QWidget parent;
     QtMessageBoxService service(&parent);

@@ -49,9 +49,8 @@ void WidgetHarness::userClick(Control control)
     // On the box or the round button itself.
     QStyleOptionButton option;
     option.initFrom(button);
-    const QStyle::SubElement indicator = controlKind(control) == ControlKind::CheckBox
-                                             ? QStyle::SE_CheckBoxIndicator
-                                             : QStyle::SE_RadioButtonIndicator;
+    const QStyle::SubElement indicator =
+        controlKind(control) == ControlKind::CheckBox ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
     const QRect box = button->style()->subElementRect(indicator, &option, button);
     QTest::mouseClick(button, Qt::LeftButton, {}, box.center());
 }
@@ -90,8 +89,7 @@ void WidgetHarness::typeKeys(QWidget *field, const QString &text, bool multiLine
                 QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, line.mid(j, 2), {});
                 ++j;
             } else {
-                QTest::sendKeyEvent(QTest::Click, field, c == u' ' ? Qt::Key_Space : Qt::Key_unknown, QString(c),
-                                    {});
+                QTest::sendKeyEvent(QTest::Click, field, c == u' ' ? Qt::Key_Space : Qt::Key_unknown, QString(c), {});
             }
         }
     }

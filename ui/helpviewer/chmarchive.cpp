@@ -152,8 +152,8 @@ std::optional<QByteArray> ChmArchive::read(const QString &path) const
     QByteArray data(qsizetype(info.length), Qt::Uninitialized);
     if (info.length == 0)
         return data;
-    const LONGINT64 got = chm_retrieve_object(m_file, &info, reinterpret_cast<unsigned char *>(data.data()), 0,
-                                              LONGINT64(info.length));
+    const LONGINT64 got =
+        chm_retrieve_object(m_file, &info, reinterpret_cast<unsigned char *>(data.data()), 0, LONGINT64(info.length));
     if (got != LONGINT64(info.length))
         return std::nullopt;
     return data;

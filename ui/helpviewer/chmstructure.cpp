@@ -21,7 +21,7 @@ constexpr qint64 kPmgiHeaderLength = 0x08;
 constexpr quint64 kMaxPathLength = 512;
 constexpr qint64 kMaxDirectoryLength = 64 * 1024 * 1024;
 constexpr quint64 kMaxBlockLength = 16 * 1024 * 1024;
-constexpr quint64 kCompressedSlack = 6144; // what chmlib allows a block to grow by
+constexpr quint64 kCompressedSlack = 6144;  // what chmlib allows a block to grow by
 constexpr quint64 kControlDataBuffer = 256; // chmlib's buffer for the control data
 
 const QByteArray kResetTable =
@@ -107,9 +107,9 @@ struct Entry {
 };
 
 struct Chunk {
-    bool listing = false; // PMGL
-    bool index = false;   // PMGI
-    qint32 next = -1;     // PMGL: the next listing chunk
+    bool listing = false;    // PMGL
+    bool index = false;      // PMGI
+    qint32 next = -1;        // PMGL: the next listing chunk
     QList<quint64> children; // PMGI: the chunks it points to
 };
 
@@ -130,8 +130,8 @@ bool parseChunk(QByteArrayView chunk, quint32 chunkCount, Chunk &out, QHash<QByt
     const quint32 freeSpace = header.u32();
     if (signature == "PMGL") {
         out.listing = true;
-        header.u32();        // unknown
-        header.i32();        // previous chunk
+        header.u32(); // unknown
+        header.i32(); // previous chunk
         out.next = header.i32();
         if (!header.ok() || freeSpace > quint64(chunk.size() - kPmglHeaderLength))
             return false;

@@ -131,7 +131,7 @@ std::optional<QString> firstPage(const ChmArchive &archive, const QList<Contents
 bool isHtmlPage(const QString &path)
 {
     return path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive)
-        || path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
+           || path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
 }
 
 } // namespace

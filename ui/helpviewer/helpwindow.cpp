@@ -102,8 +102,7 @@ HelpWindow::HelpWindow(QWidget *owner)
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::selectContentsItemFor);
     connect(m_contents, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { contentsItemChosen(current); });
-    connect(m_contents, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { contentsItemChosen(item); });
+    connect(m_contents, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { contentsItemChosen(item); });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
@@ -253,8 +252,8 @@ void HelpWindow::fillContents(QTreeWidgetItem *parent, const QList<ContentsEntry
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_contents);
         item->setText(0, entry.name);
         if (!entry.local.isEmpty()) {
-            const QUrl url = entry.local.startsWith(QLatin1Char('/')) ? HelpBrowser::urlForPath(entry.local)
-                                                                       : QUrl(entry.local);
+            const QUrl url =
+                entry.local.startsWith(QLatin1Char('/')) ? HelpBrowser::urlForPath(entry.local) : QUrl(entry.local);
             item->setData(0, kUrlRole, url);
             item->setToolTip(0, entry.name);
         }
