@@ -38,5 +38,5 @@ protected:
 };
 
 #define KESTRIN_INSTANTIATE_CONTRACT(Name, factory)                                                                    \
-    INSTANTIATE_TEST_SUITE_P(Name, Contract, ::testing::Values(HarnessFactory(factory)),                               \
+    INSTANTIATE_TEST_SUITE_P(Name, Contract, ::testing::Values(HarnessFactory{factory}),                               \
                              [](const ::testing::TestParamInfo<HarnessFactory> &) { return std::string("Form"); })

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 // One loaded main window (real widgets or in memory) with its document,
 // answered through scripted facades. The load handler has already run.
@@ -28,4 +29,10 @@ public:
     kestrin::AtomicTextFileService files;
 };
 
-using HarnessFactory = std::function<std::unique_ptr<FormHarness>()>;
+// Makes a fresh harness; the behaviour suite's parameter.
+struct HarnessFactory {
+    std::function<std::unique_ptr<FormHarness>()> make;
+    std::unique_ptr<FormHarness> operator()() const { return make(); }
+    // Test names and failure messages show the suite's name, not bytes.
+    friend void PrintTo(const HarnessFactory &, std::ostream *os) { *os << "harness"; }
+};
