@@ -2,6 +2,7 @@
 
 #include "articlesource.h"
 #include "memoryform.h"
+#include "offlinedocument.h"
 #include "readmedocument.h"
 
 #include <QJsonArray>
@@ -593,25 +594,6 @@ std::optional<QString> switchedText(const ControlAccess &form, Control check, Co
     return form.value(check) == 1 ? std::optional<QString>(form.text(field)) : std::nullopt;
 }
 
-// The document needs a message box, a save dialog and files only to save;
-// assembling the text uses none of them.
-class NoMessages : public MessageBoxService {
-public:
-    MessageAnswer show(const MessageRequest &) override { return MessageAnswer::Cancel; }
-};
-
-class NoDialog : public SaveDialogService {
-public:
-    void setFilter(const QString &) override {}
-    bool showSave() override { return false; }
-    QString fileName() const override { return {}; }
-};
-
-class NoFiles : public TextFileService {
-public:
-    SaveResult writePieces(const QString &, const QList<QStringView> &, const TextEncoder &) override { return {}; }
-};
-
 } // namespace
 
 QString installationKindName(InstallationKind kind)
@@ -806,14 +788,9 @@ Article articleFromForm(const ControlAccess &form)
 
 QString assembleReadme(const Article &article)
 {
-    MemoryForm form;
-    NoMessages messages;
-    NoDialog dialog;
-    NoFiles files;
-    ReadmeDocument document(form, messages, dialog, files);
-    document.Form_Load();
-    applyArticle(article, form);
-    return document.assemble();
+    OfflineDocument offline;
+    applyArticle(article, offline.form);
+    return offline.document.assemble();
 }
 
 } // namespace kestrin

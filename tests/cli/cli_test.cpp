@@ -88,51 +88,7 @@ TEST_F(Cli, WorkedExampleGivesTheFiftyTwoLines)
     const CliResult r = run({sourcePath(QStringLiteral("examples/harbour-raid.json"))});
     EXPECT_EQ(r.exitCode, 0) << r.errText().toStdString();
     EXPECT_TRUE(r.err.isEmpty());
-    QStringList lines{"MP mission\t-\tHarbour Raid",
-                      "=================",
-                      "Version: 1.2",
-                      "Author(s): Raid Team",
-                      "",
-                      "Release date: 2011-05-01",
-                      "",
-                      "Contacts:",
-                      "=================",
-                      "Web: http://",
-                      "Email: @",
-                      "Skype: raid.team",
-                      "Other: forum PM to Raid Team",
-                      "",
-                      "",
-                      "Required game: 1.05",
-                      "=================",
-                      "",
-                      "Required addons: ",
-                      "=================",
-                      "None - official only",
-                      "",
-                      "Installation: ",
-                      "=================",
-                      "Copy the mission file into your MPMissions folder.",
-                      "",
-                      "Description: ",
-                      "=================",
-                      "Take the harbour before dawn.",
-                      "Up to 8 players.",
-                      "",
-                      "Features: ",
-                      "=================",
-                      "- night assault",
-                      "- random enemy patrols",
-                      "",
-                      "Notes: ",
-                      "=================",
-                      "Tested on dedicated server.",
-                      "",
-                      "Credits: ",
-                      "=================",
-                      "Thanks to all testers.",
-                      ""};
-    lines << golden::disclaimerLines() << QString() << golden::footer();
+    const QStringList lines = golden::workedExample();
     ASSERT_EQ(lines.size(), 52);
     EXPECT_EQ(visible(r.out), visible(crlfLines(lines).toLatin1()));
 }

@@ -70,62 +70,7 @@ TEST_P(Contract, CreateWritesTheWorkedExampleByteForByte)
     harness->userType(Control::ClassnamesText, QStringLiteral("Tested on dedicated server."));
     harness->userType(Control::CreditsText, QStringLiteral("Thanks to all testers."));
 
-    const QByteArray expected =
-        crlfLines({"MP mission\t-\tHarbour Raid",
-                   "=================",
-                   "Version: 1.2",
-                   "Author(s): Raid Team",
-                   "",
-                   "Release date: 2011-05-01",
-                   "",
-                   "Contacts:",
-                   "=================",
-                   "Web: http://",
-                   "Email: @",
-                   "Skype: raid.team",
-                   "Other: forum PM to Raid Team",
-                   "",
-                   "",
-                   "Required game: 1.05",
-                   "=================",
-                   "",
-                   "Required addons: ",
-                   "=================",
-                   "None - official only",
-                   "",
-                   "Installation: ",
-                   "=================",
-                   "Copy the mission file into your MPMissions folder.",
-                   "",
-                   "Description: ",
-                   "=================",
-                   "Take the harbour before dawn.",
-                   "Up to 8 players.",
-                   "",
-                   "Features: ",
-                   "=================",
-                   "- night assault",
-                   "- random enemy patrols",
-                   "",
-                   "Notes: ",
-                   "=================",
-                   "Tested on dedicated server.",
-                   "",
-                   "Credits: ",
-                   "=================",
-                   "Thanks to all testers.",
-                   "",
-                   "Disclaimer:",
-                   "=================",
-                   "Any unauthorized modification of the released files is not allowed without any written "
-                   "permission by the author(s).",
-                   "You are using those files at your own risk.",
-                   "Author(s) of those files are not liable for any damage or loss of data caused by using of "
-                   "those files.",
-                   "Usage of those files is also prohibited for any commercial purposes.",
-                   "",
-                   "--- ReadMe file created in Kestrin Editor by Vantry ---"})
-            .toLatin1();
+    const QByteArray expected = crlfLines(golden::workedExample()).toLatin1();
     const QByteArray written = createFile();
     EXPECT_EQ(written.count('\n'), 52);
     EXPECT_EQ(written, expected) << visible(written);

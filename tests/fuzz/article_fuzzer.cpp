@@ -19,7 +19,7 @@
 
 #include "article.h"
 #include "codepage.h"
-#include "memoryform.h"
+#include "offlinedocument.h"
 #include "readmedocument.h"
 #include "templates.h"
 
@@ -36,23 +36,6 @@ using kestrin::fuzz::isWellFormed;
 namespace {
 
 constexpr qsizetype kMaxOverrides = 16;
-
-class NoMessages : public MessageBoxService {
-public:
-    MessageAnswer show(const MessageRequest &) override { return MessageAnswer::Cancel; }
-};
-
-class NoDialog : public SaveDialogService {
-public:
-    void setFilter(const QString &) override {}
-    bool showSave() override { return false; }
-    QString fileName() const override { return {}; }
-};
-
-class NoFiles : public TextFileService {
-public:
-    SaveResult writePieces(const QString &, const QList<QStringView> &, const TextEncoder &) override { return {}; }
-};
 
 QList<ArticleOverride> parseOverrides(QByteArrayView lines)
 {
@@ -114,12 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     KESTRIN_FUZZ_CHECK(writeArticleJson(again.article) == written);
 
     // On the form and back, on a new form and over a filled one.
-    MemoryForm form;
-    NoMessages messages;
-    NoDialog dialog;
-    NoFiles files;
-    ReadmeDocument document(form, messages, dialog, files);
-    document.Form_Load();
+    OfflineDocument offline;
+    MemoryForm &form = offline.form;
+    ReadmeDocument &document = offline.document;
     applyArticle(article, form);
     KESTRIN_FUZZ_CHECK(articleFromForm(form) == asOnTheForm(article));
     const QString text = document.assemble();

@@ -132,4 +132,62 @@ QString footer()
     return QStringLiteral("--- ReadMe file created in Kestrin Editor by Vantry ---");
 }
 
+QStringList workedExample()
+{
+    return {"MP mission\t-\tHarbour Raid",
+            "=================",
+            "Version: 1.2",
+            "Author(s): Raid Team",
+            "",
+            "Release date: 2011-05-01",
+            "",
+            "Contacts:",
+            "=================",
+            "Web: http://",
+            "Email: @",
+            "Skype: raid.team",
+            "Other: forum PM to Raid Team",
+            "",
+            "",
+            "Required game: 1.05",
+            "=================",
+            "",
+            "Required addons: ",
+            "=================",
+            "None - official only",
+            "",
+            "Installation: ",
+            "=================",
+            "Copy the mission file into your MPMissions folder.",
+            "",
+            "Description: ",
+            "=================",
+            "Take the harbour before dawn.",
+            "Up to 8 players.",
+            "",
+            "Features: ",
+            "=================",
+            "- night assault",
+            "- random enemy patrols",
+            "",
+            "Notes: ",
+            "=================",
+            "Tested on dedicated server.",
+            "",
+            "Credits: ",
+            "=================",
+            "Thanks to all testers.",
+            "",
+            "Disclaimer:",
+            "=================",
+            "Any unauthorized modification of the released files is not allowed without any written "
+            "permission by the author(s).",
+            "You are using those files at your own risk.",
+            "Author(s) of those files are not liable for any damage or loss of data caused by using of "
+            "those files.",
+            "Usage of those files is also prohibited for any commercial purposes.",
+            "",
+            "--- ReadMe file created in Kestrin Editor by Vantry ---"};
+}
+
 } // namespace golden

@@ -26,4 +26,6 @@ QStringList addonInstallation();
 QStringList modInstallation();
 QStringList disclaimerLines();
 QString footer();
+// The 52 lines of the Harbour Raid example ReadMe.
+QStringList workedExample();
 } // namespace golden
