@@ -21,7 +21,7 @@ namespace {
 
 enum class KeyType { Schema, FormatVersion, ArticleKind, Text, OptionalText, Group, InstallationKindName, OwnText };
 
-struct KeySpec {
+struct KeyRule {
     const char *path;
     KeyType type;
     QString Article::*text = nullptr;
@@ -29,7 +29,7 @@ struct KeySpec {
 };
 
 // Every key of the format, in the order the file is written.
-const std::array<KeySpec, 23> kKeys{{
+const std::array<KeyRule, 23> kKeys{{
     {"$schema", KeyType::Schema},
     {"formatVersion", KeyType::FormatVersion},
     {"kind", KeyType::ArticleKind, &Article::kind},
@@ -57,11 +57,11 @@ const std::array<KeySpec, 23> kKeys{{
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-const KeySpec *findKey(QStringView path)
+const KeyRule *findKey(QStringView path)
 {
-    for (const KeySpec &spec : kKeys) {
-        if (path == QLatin1String(spec.path))
-            return &spec;
+    for (const KeyRule &rule : kKeys) {
+        if (path == QLatin1String(rule.path))
+            return &rule;
     }
     return nullptr;
 }
@@ -97,8 +97,8 @@ QString listOf(const QStringList &items, const char *last)
 QStringList membersOf(QStringView group)
 {
     QStringList out;
-    for (const KeySpec &spec : kKeys) {
-        const QString path = QLatin1String(spec.path);
+    for (const KeyRule &rule : kKeys) {
+        const QString path = QLatin1String(rule.path);
         if (parentOf(path) == group)
             out << leafOf(path).toString();
     }
@@ -163,8 +163,8 @@ QString closestKey(QStringView path)
     const QStringView leaf = leafOf(path);
     QString best;
     int bestScore = 0;
-    for (const KeySpec &spec : kKeys) {
-        const QString candidate = QLatin1String(spec.path);
+    for (const KeyRule &rule : kKeys) {
+        const QString candidate = QLatin1String(rule.path);
         const bool sameObject = parentOf(candidate) == parent;
         // Twice the distance, plus one for another object: ties go to the
         // key of the same object.
@@ -213,7 +213,7 @@ private:
     enum class Place { Key, Value };
 
     void report(const QString &path, Place where, const QString &message);
-    void readMember(const KeySpec &spec, const QString &path, const QJsonValue &value, Article &article);
+    void readMember(const KeyRule &rule, const QString &path, const QJsonValue &value, Article &article);
     std::optional<QString> readText(const QString &path, const QJsonValue &value, bool *ok);
     void readInstallation(const QJsonObject &group, Article &article);
     QString textTypeMessage(const QString &path, const QJsonValue &value) const;
@@ -281,26 +281,26 @@ void Reader::readObject(const QJsonObject &object, const QString &prefix, Articl
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString path = prefix.isEmpty() ? it.key() : prefix + QLatin1Char('.') + it.key();
         const bool dotted = it.key().contains(QLatin1Char('.'));
-        const KeySpec *spec = findKey(path);
-        if (dotted && spec) {
+        const KeyRule *rule = findKey(path);
+        if (dotted && rule) {
             // "contacts.web" names a key, but the file nests it.
             report(path, Place::Key,
                    QStringLiteral("unknown key %1; write %2 inside the object %3")
                        .arg(quoted(path), quoted(leafOf(path)), quoted(parentOf(path))));
             continue;
         }
-        if (dotted || !spec) {
+        if (dotted || !rule) {
             report(path, Place::Key, unknownKeyMessage(path));
             continue;
         }
-        readMember(*spec, path, it.value(), article);
+        readMember(*rule, path, it.value(), article);
     }
 }
 
-void Reader::readMember(const KeySpec &spec, const QString &path, const QJsonValue &value, Article &article)
+void Reader::readMember(const KeyRule &rule, const QString &path, const QJsonValue &value, Article &article)
 {
     bool ok = true;
-    switch (spec.type) {
+    switch (rule.type) {
     case KeyType::Schema:
         if (!value.isString() && !value.isNull())
             report(path, Place::Key, QStringLiteral("%1 must be a text, not %2").arg(quoted(path), typeName(value)));
@@ -325,12 +325,12 @@ void Reader::readMember(const KeySpec &spec, const QString &path, const QJsonVal
         break;
     case KeyType::Text:
         if (const std::optional<QString> text = readText(path, value, &ok); text)
-            article.*spec.text = *text;
+            article.*rule.text = *text;
         break;
     case KeyType::OptionalText: {
         const std::optional<QString> text = readText(path, value, &ok);
         if (ok)
-            article.*spec.optionalText = text;
+            article.*rule.optionalText = text;
         break;
     }
     case KeyType::Group:
@@ -451,12 +451,12 @@ QHash<QString, int> applyOverrides(QJsonObject &root, const QList<ArticleOverrid
     QHash<QString, int> overridden;
     for (int i = 0; i < int(overrides.size()); ++i) {
         const QString &key = overrides[i].key;
-        const KeySpec *spec = findKey(key);
-        if (!spec) {
+        const KeyRule *rule = findKey(key);
+        if (!rule) {
             problems.append({0, 0, i, unknownKeyMessage(key)});
             continue;
         }
-        if (spec->type == KeyType::Group) {
+        if (rule->type == KeyType::Group) {
             QStringList members;
             for (const QString &member : membersOf(key))
                 members << key + QLatin1Char('.') + member;
@@ -465,7 +465,7 @@ QHash<QString, int> applyOverrides(QJsonObject &root, const QList<ArticleOverrid
                  QStringLiteral("%1 is a group of keys; give one of %2").arg(quoted(key), listOf(members, "or"))});
             continue;
         }
-        if (spec->type == KeyType::Schema || spec->type == KeyType::FormatVersion) {
+        if (rule->type == KeyType::Schema || rule->type == KeyType::FormatVersion) {
             problems.append(
                 {0, 0, i, QStringLiteral("%1 describes the file itself and cannot be set").arg(quoted(key))});
             continue;
@@ -613,8 +613,8 @@ std::optional<InstallationKind> installationKindByName(QStringView name)
 QStringList articleKeys()
 {
     QStringList out;
-    for (const KeySpec &spec : kKeys)
-        out << QLatin1String(spec.path);
+    for (const KeyRule &rule : kKeys)
+        out << QLatin1String(rule.path);
     return out;
 }
 
