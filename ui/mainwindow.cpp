@@ -35,8 +35,6 @@ namespace kestrin::ui {
 
 namespace {
 
-const QString kIconResource = QStringLiteral(":/icons/kestrin-editor.png");
-
 // The menu bar can be reached with the Alt key, and Enter chooses a command
 // that stands on the bar itself (Create), as it does on Windows.
 class AltNavigationStyle : public QProxyStyle {
@@ -206,8 +204,7 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     setWindowTitle(kProgramTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    if (QFile::exists(kIconResource))
-        setWindowIcon(QIcon(kIconResource));
+    setWindowIcon(applicationIcon());
     setFont(windowFont(8.25));
     // The window's background is the menu bar's colour.
     setBackgroundRole(QPalette::Button);

@@ -124,4 +124,15 @@ QFont windowFont(qreal pointSize)
     return font;
 }
 
+QIcon applicationIcon()
+{
+    static const QIcon icon = [] {
+        QIcon i;
+        // With its size given, the file is not decoded until it is drawn.
+        i.addFile(QStringLiteral(":/icons/kestrin-editor.png"), QSize(128, 128));
+        return i;
+    }();
+    return icon;
+}
+
 } // namespace kestrin::ui

@@ -7,6 +7,7 @@
 #include "controls.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -61,6 +62,10 @@ constexpr QRect pixels(const QRect &twips)
 {
     return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
 }
+
+// The application's icon (128 x 128), for every window and the
+// notification area; the picture is read when it is first drawn.
+QIcon applicationIcon();
 
 // The windows' font (Verdana, or a close substitute where it is missing) in
 // the given size.

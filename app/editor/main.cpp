@@ -3,10 +3,9 @@
 
 #include "mainwindow.h"
 #include "qtservices.h"
+#include "windowlayout.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QIcon>
 
 #include <csignal>
 
@@ -25,9 +24,7 @@ int main(int argc, char *argv[])
     // Matches the window to its menu entry on desktops that go by the
     // desktop file's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantry.KestrinEditor"));
-    const QString icon = QStringLiteral(":/icons/kestrin-editor.png");
-    if (QFile::exists(icon))
-        QApplication::setWindowIcon(QIcon(icon));
+    QApplication::setWindowIcon(kestrin::ui::applicationIcon());
 
     kestrin::ui::QtMessageBoxService messages;
     kestrin::ui::QtSaveDialogService dialog;

@@ -4,17 +4,14 @@
 
 #include "mainwindow.h"
 #include "qtservices.h"
-
-#include <QIcon>
+#include "windowlayout.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
-    const QString icon = QStringLiteral(":/icons/kestrin-editor.png");
-    if (QFile::exists(icon))
-        QApplication::setWindowIcon(QIcon(icon));
+    QApplication::setWindowIcon(kestrin::ui::applicationIcon());
     kestrin::ui::QtMessageBoxService messages;
     kestrin::ui::QtSaveDialogService dialog;
     kestrin::AtomicTextFileService files;
