@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace kestrin {
 
@@ -258,14 +259,14 @@ QByteArray TextEncoder::encode(QStringView text) const
     return out;
 }
 
-bool TextEncoder::canEncode(QStringView text) const
+namespace {
+
+// Moves i to just past the next character from i on that the code page
+// cannot hold, and returns it; std::nullopt at the end of the text.
+std::optional<char32_t> nextUnmappable(const ReverseTable &table, QStringView text, qsizetype &i)
 {
-    if (m_kind != Kind::CodePage)
-        return true;
-    const ReverseTable &table = reverseTable(m_codePage);
     const char16_t *src = text.utf16();
     const qsizetype n = text.size();
-    qsizetype i = 0;
     while (i < n) {
         if (i + kBlock <= n && blockIsAscii(src + i)) {
             i += kBlock;
@@ -275,10 +276,21 @@ bool TextEncoder::canEncode(QStringView text) const
             ++i;
             continue;
         }
-        if (!mapCodePoint(table, nextCodePoint(text, i), nullptr))
-            return false;
+        const char32_t cp = nextCodePoint(text, i);
+        if (!mapCodePoint(table, cp, nullptr))
+            return cp;
     }
-    return true;
+    return std::nullopt;
+}
+
+} // namespace
+
+bool TextEncoder::canEncode(QStringView text) const
+{
+    if (m_kind != Kind::CodePage)
+        return true;
+    qsizetype i = 0;
+    return !nextUnmappable(reverseTable(m_codePage), text, i);
 }
 
 QList<UnmappableChar> TextEncoder::unmappable(QStringView text, qsizetype limit) const
@@ -327,23 +339,27 @@ QList<char32_t> TextEncoder::distinctUnmappable(QStringView text, qsizetype maxD
         return found;
     const ReverseTable &table = reverseTable(m_codePage);
     qsizetype i = 0;
-    while (i < text.size()) {
-        const char16_t u = text[i].unicode();
-        if (u < 0x80 || table[u] != 0) {
-            ++i;
-            continue;
-        }
-        const char32_t cp = nextCodePoint(text, i);
-        if (mapCodePoint(table, cp, nullptr) || found.contains(cp))
+    while (const std::optional<char32_t> cp = nextUnmappable(table, text, i)) {
+        if (found.contains(*cp))
             continue;
         if (found.size() >= maxDistinct) {
             if (more)
                 *more = true;
             break;
         }
-        found.append(cp);
+        found.append(*cp);
     }
     return found;
+}
+
+QString describeCharacter(char32_t cp, GlyphPlace place)
+{
+    const QString name = codePointName(cp);
+    if (!QChar::isPrint(cp) || QChar::isSpace(cp))
+        return name;
+    const QString glyph = QString::fromUcs4(&cp, 1);
+    return place == GlyphPlace::First ? QStringLiteral("%1 (%2)").arg(glyph, name)
+                                      : QStringLiteral("%1 (%2)").arg(name, glyph);
 }
 
 } // namespace kestrin

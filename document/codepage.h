@@ -72,6 +72,12 @@ qsizetype chunkEnd(QStringView text, qsizetype pos);
 // "U+0142" style name of a code point.
 QString codePointName(char32_t cp);
 
+// A character as messages name it: its glyph and its code point, "ł
+// (U+0142)" or "U+0142 (ł)"; the code point alone where it has no visible
+// glyph.
+enum class GlyphPlace { First, Last };
+QString describeCharacter(char32_t cp, GlyphPlace place);
+
 namespace detail {
 extern const char16_t kUpperHalves[9][128];
 }

@@ -13,14 +13,6 @@ bool ticked(const ControlAccess &form, Control check)
     return form.value(check) == 1;
 }
 
-QString describeCharacter(char32_t cp)
-{
-    const QString name = codePointName(cp);
-    const QString glyph = QString::fromUcs4(&cp, 1);
-    const bool printable = QChar::isPrint(cp) && !QChar::isSpace(cp);
-    return printable ? QStringLiteral("%1 (%2)").arg(glyph, name) : name;
-}
-
 } // namespace
 
 ReadmeDocument::ReadmeDocument(ControlAccess &controls, MessageBoxService &messages, SaveDialogService &dialog,
@@ -199,7 +191,7 @@ bool ReadmeDocument::askForEncoder(TextEncoder &encoder)
     }
     QStringList names;
     for (char32_t cp : chars)
-        names << describeCharacter(cp);
+        names << describeCharacter(cp, GlyphPlace::First);
     QString list = names.join(QStringLiteral(", "));
     if (more)
         list += QStringLiteral(", ...");

@@ -4,11 +4,9 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kestrin::ui {
 
@@ -65,12 +63,7 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
     connect(m_close, &QPushButton::clicked, this, &AboutWindow::CloseButton_Click);
     setFocusProxy(m_close);
 
-    // Centred on the screen.
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frameRect(QPoint(), size());
-        frameRect.moveCenter(screen->availableGeometry().center());
-        move(frameRect.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void AboutWindow::Form_Load()

@@ -19,7 +19,6 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTabBar>
@@ -222,8 +221,7 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     const int clientWidth = pixels(kClientWidthTwips);
     const int clientHeight = pixels(kClientHeightTwips);
     setFixedSize(clientWidth, menuBar()->heightForWidth(clientWidth) + clientHeight);
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
     connectControls();
     m_document = std::make_unique<ReadmeDocument>(*this, messages, dialog, files);
@@ -539,9 +537,7 @@ void MainWindow::applyBackground(Control c)
     pal.setColor(QPalette::Disabled, QPalette::Text,
                  legibleGreyText(scheme.color(QPalette::Disabled, QPalette::Text),
                                  scheme.color(QPalette::Active, QPalette::Text), colour));
-    m_applyingColours = true;
     w->setPalette(pal);
-    m_applyingColours = false;
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -549,7 +545,7 @@ void MainWindow::changeEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::PaletteChange:
         // The scheme changed: every field takes its colour from the new one.
-        if (m_document && !m_applyingColours) {
+        if (m_document) {
             for (int i = 0; i < kControlCount; ++i) {
                 if (isTextBox(Control(i)))
                     applyBackground(Control(i));

@@ -84,7 +84,6 @@ private:
     QLabel *m_capsPanel = nullptr;
     QLabel *m_insertPanel = nullptr;
     KeyIndicators *m_indicators = nullptr;
-    bool m_applyingColours = false;
     std::unique_ptr<ReadmeDocument> m_document;
     TrayMinimizer *m_tray = nullptr;
     QPointer<AboutWindow> m_about;

@@ -1,6 +1,8 @@
 #include "windowlayout.h"
 
+#include <QScreen>
 #include <QStringList>
+#include <QWidget>
 
 #include <array>
 
@@ -133,6 +135,12 @@ QIcon applicationIcon()
         return i;
     }();
     return icon;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace kestrin::ui

@@ -11,6 +11,8 @@
 #include <QRect>
 #include <QString>
 
+class QWidget;
+
 #include <optional>
 #include <span>
 
@@ -66,6 +68,9 @@ constexpr QRect pixels(const QRect &twips)
 // The application's icon (128 x 128), for every window and the
 // notification area; the picture is read when it is first drawn.
 QIcon applicationIcon();
+
+// Moves a window so that it stands in the middle of its screen.
+void centreOnScreen(QWidget *window);
 
 // The windows' font (Verdana, or a close substitute where it is missing) in
 // the given size.

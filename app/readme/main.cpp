@@ -52,13 +52,6 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString describeCharacter(char32_t cp)
-{
-    const QString name = codePointName(cp);
-    const bool printable = QChar::isPrint(cp) && !QChar::isSpace(cp);
-    return printable ? QStringLiteral("%1 (%2)").arg(name, QString::fromUcs4(&cp, 1)) : name;
-}
-
 struct Encoding {
     TextEncoder encoder = TextEncoder::utf8(false);
     QString name;
@@ -286,7 +279,7 @@ bool checkEncodable(const Encoding &encoding, const QString &text)
     for (qsizetype i = 0; i < std::min(found.size(), kShownUnmappable); ++i) {
         complain(QStringLiteral("  line %1, column %2: %3")
                      .arg(QString::number(found[i].line), QString::number(found[i].column),
-                          describeCharacter(found[i].codePoint)));
+                          describeCharacter(found[i].codePoint, GlyphPlace::Last)));
     }
     if (found.size() > kShownUnmappable)
         complain(QStringLiteral("  and more"));

@@ -319,7 +319,7 @@ namespace {
 
 struct FormScript {
     const char *name;
-    std::function<void(UserForm &)> run;
+    std::function<void(MemoryHarness &)> run;
     bool choosesInstallation; // false: the start section ("Arma 2") stays
 };
 
@@ -327,55 +327,55 @@ const QList<FormScript> &formScripts()
 {
     using C = Control;
     static const QList<FormScript> scripts{
-        {"untouched", [](UserForm &) {}, false},
+        {"untouched", [](MemoryHarness &) {}, false},
         {"worked example",
-         [](UserForm &u) {
-             u.pick(QStringLiteral("MP mission"));
-             u.type(C::ArticleNameText, QStringLiteral("Harbour Raid"));
-             u.type(C::VersionText, QStringLiteral("1.2"));
-             u.click(C::SkypeCheck);
-             u.type(C::ContactText3, QStringLiteral("raid.team"));
-             u.click(C::OtherCheck);
-             u.type(C::ContactText5, QStringLiteral("forum PM to Raid Team"));
-             u.click(C::OwnDescriptionOption);
-             u.type(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-             u.type(C::DescriptionText, joined({"Take the harbour before dawn.", "Up to 8 players."}));
-             u.click(C::ContentCheck);
-             u.type(C::ContentText, joined({"- night assault", "- random enemy patrols"}));
-             u.click(C::ClassnamesCheck);
-             u.type(C::ClassnamesText, QStringLiteral("Tested on dedicated server."));
+         [](MemoryHarness &u) {
+             u.userPickArticle(QStringLiteral("MP mission"));
+             u.userType(C::ArticleNameText, QStringLiteral("Harbour Raid"));
+             u.userType(C::VersionText, QStringLiteral("1.2"));
+             u.userClick(C::SkypeCheck);
+             u.userType(C::ContactText3, QStringLiteral("raid.team"));
+             u.userClick(C::OtherCheck);
+             u.userType(C::ContactText5, QStringLiteral("forum PM to Raid Team"));
+             u.userClick(C::OwnDescriptionOption);
+             u.userType(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
+             u.userType(C::DescriptionText, joined({"Take the harbour before dawn.", "Up to 8 players."}));
+             u.userClick(C::ContentCheck);
+             u.userType(C::ContentText, joined({"- night assault", "- random enemy patrols"}));
+             u.userClick(C::ClassnamesCheck);
+             u.userType(C::ClassnamesText, QStringLiteral("Tested on dedicated server."));
          },
          true},
         {"every switch on, empty fields",
-         [](UserForm &u) {
+         [](MemoryHarness &u) {
              for (const AllowSwitch &s : kAllowSwitches)
-                 u.click(s.check);
-             u.click(C::AddonsCheck2);
-             u.click(C::AddonOption);
+                 u.userClick(s.check);
+             u.userClick(C::AddonsCheck2);
+             u.userClick(C::AddonOption);
          },
          true},
         {"user defined addons, mod",
-         [](UserForm &u) {
-             u.pick(QStringLiteral("Mod"));
-             u.click(C::AddonsCheck2);
-             u.type(C::AddonsText, joined({"@CBA", "@ACE", ""}));
-             u.click(C::ModOption);
-             u.click(C::ICQCheck);
-             u.type(C::ContactText4, QStringLiteral("123456"));
-             u.click(C::ChangelogCheck);
-             u.type(C::ChangelogText, joined({"1.1: fixed", "1.0: first"}));
-             u.type(C::CreditsText, QStringLiteral("  Thanks  "));
+         [](MemoryHarness &u) {
+             u.userPickArticle(QStringLiteral("Mod"));
+             u.userClick(C::AddonsCheck2);
+             u.userType(C::AddonsText, joined({"@CBA", "@ACE", ""}));
+             u.userClick(C::ModOption);
+             u.userClick(C::ICQCheck);
+             u.userType(C::ContactText4, QStringLiteral("123456"));
+             u.userClick(C::ChangelogCheck);
+             u.userType(C::ChangelogText, joined({"1.1: fixed", "1.0: first"}));
+             u.userType(C::CreditsText, QStringLiteral("  Thanks  "));
          },
          true},
         {"own description left with the prompt, then SP again",
-         [](UserForm &u) {
-             u.click(C::OwnDescriptionOption);
-             u.click(C::MPmissionOption);
-             u.click(C::SPmissionOption);
-             u.pick(QStringLiteral("Addon"));
+         [](MemoryHarness &u) {
+             u.userClick(C::OwnDescriptionOption);
+             u.userClick(C::MPmissionOption);
+             u.userClick(C::SPmissionOption);
+             u.userPickArticle(QStringLiteral("Addon"));
          },
          true},
-        {"own description without typing", [](UserForm &u) { u.click(C::OwnDescriptionOption); }, true},
+        {"own description without typing", [](MemoryHarness &u) { u.userClick(C::OwnDescriptionOption); }, true},
     };
     return scripts;
 }
@@ -385,23 +385,23 @@ const QList<FormScript> &formScripts()
 TEST(ArticleForm, FormToArticleToFormKeepsTheForm)
 {
     for (const FormScript &script : formScripts()) {
-        UserForm original;
+        MemoryHarness original;
         script.run(original);
-        const Article article = articleFromForm(original.form);
+        const Article article = articleFromForm(original.form());
 
-        UserForm copy;
-        applyArticle(article, copy.form);
+        MemoryHarness copy;
+        applyArticle(article, copy.form());
         if (!script.choosesInstallation) {
             // The file names SP mission, so the copy has the option's
             // notice where a new window shows its design text.
-            EXPECT_EQ(copy.form.text(Control::InstallationText),
+            EXPECT_EQ(copy.form().text(Control::InstallationText),
                       QStringLiteral("Installation instructions for SP missions will be loaded automatically ..."));
-            copy.form.setText(Control::InstallationText, original.form.text(Control::InstallationText));
+            copy.form().setText(Control::InstallationText, original.form().text(Control::InstallationText));
         }
-        EXPECT_EQ(formState(copy.form).toStdString(), formState(original.form).toStdString()) << script.name;
-        EXPECT_EQ(articleFromForm(copy.form), article) << script.name;
+        EXPECT_EQ(formState(copy.form()).toStdString(), formState(original.form()).toStdString()) << script.name;
+        EXPECT_EQ(articleFromForm(copy.form()), article) << script.name;
         if (script.choosesInstallation) {
-            EXPECT_EQ(copy.document.assemble().toStdString(), original.document.assemble().toStdString())
+            EXPECT_EQ(copy.document().assemble().toStdString(), original.document().assemble().toStdString())
                 << script.name;
         }
         // Through the file as well.
@@ -414,12 +414,12 @@ TEST(ArticleForm, FormToArticleToFormKeepsTheForm)
 TEST(ArticleForm, ApplyingToAFormInAnyStateGivesTheSameForm)
 {
     // A form that has been used: switches on, texts typed, other kinds.
-    auto dirty = [](UserForm &u) {
+    auto dirty = [](MemoryHarness &u) {
         for (const FormScript &script : formScripts())
             script.run(u);
-        u.click(Control::AddonsCheck2);
-        u.type(Control::AddonsText, QStringLiteral("left over"));
-        u.type(Control::ContactText3, QStringLiteral("left over"));
+        u.userClick(Control::AddonsCheck2);
+        u.userType(Control::AddonsText, QStringLiteral("left over"));
+        u.userType(Control::ContactText3, QStringLiteral("left over"));
     };
     QList<Article> articles(3);
     articles[0].installation = InstallationKind::SPMission;
@@ -427,13 +427,13 @@ TEST(ArticleForm, ApplyingToAFormInAnyStateGivesTheSameForm)
     articles[2].installation = InstallationKind::Addon;
     articles[2].requiredAddons = QStringLiteral("@X");
     for (const Article &a : std::as_const(articles)) {
-        UserForm fresh;
-        applyArticle(a, fresh.form);
-        UserForm used;
+        MemoryHarness fresh;
+        applyArticle(a, fresh.form());
+        MemoryHarness used;
         dirty(used);
-        applyArticle(a, used.form);
-        EXPECT_EQ(formState(used.form).toStdString(), formState(fresh.form).toStdString());
-        EXPECT_EQ(used.document.assemble().toStdString(), fresh.document.assemble().toStdString());
+        applyArticle(a, used.form());
+        EXPECT_EQ(formState(used.form()).toStdString(), formState(fresh.form()).toStdString());
+        EXPECT_EQ(used.document().assemble().toStdString(), fresh.document().assemble().toStdString());
     }
 }
 

@@ -26,26 +26,26 @@ QByteArray harbourRaid()
 }
 
 // The worked example as the user fills in the form.
-void fillInHarbourRaid(UserForm &u)
+void fillInHarbourRaid(MemoryHarness &u)
 {
-    u.pick(QStringLiteral("MP mission"));
-    u.type(C::ArticleNameText, QStringLiteral("Harbour Raid"));
-    u.type(C::VersionText, QStringLiteral("1.2"));
-    u.type(C::AuthorText, QStringLiteral("Raid Team"));
-    u.type(C::ReleaseText, QStringLiteral("2011-05-01"));
-    u.click(C::SkypeCheck);
-    u.type(C::ContactText3, QStringLiteral("raid.team"));
-    u.click(C::OtherCheck);
-    u.type(C::ContactText5, QStringLiteral("forum PM to Raid Team"));
-    u.type(C::RequiredGameText, QStringLiteral("1.05"));
-    u.click(C::OwnDescriptionOption);
-    u.type(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-    u.type(C::DescriptionText, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
-    u.click(C::ContentCheck);
-    u.type(C::ContentText, QStringLiteral("- night assault\r\n- random enemy patrols"));
-    u.click(C::ClassnamesCheck);
-    u.type(C::ClassnamesText, QStringLiteral("Tested on dedicated server."));
-    u.type(C::CreditsText, QStringLiteral("Thanks to all testers."));
+    u.userPickArticle(QStringLiteral("MP mission"));
+    u.userType(C::ArticleNameText, QStringLiteral("Harbour Raid"));
+    u.userType(C::VersionText, QStringLiteral("1.2"));
+    u.userType(C::AuthorText, QStringLiteral("Raid Team"));
+    u.userType(C::ReleaseText, QStringLiteral("2011-05-01"));
+    u.userClick(C::SkypeCheck);
+    u.userType(C::ContactText3, QStringLiteral("raid.team"));
+    u.userClick(C::OtherCheck);
+    u.userType(C::ContactText5, QStringLiteral("forum PM to Raid Team"));
+    u.userType(C::RequiredGameText, QStringLiteral("1.05"));
+    u.userClick(C::OwnDescriptionOption);
+    u.userType(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
+    u.userType(C::DescriptionText, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
+    u.userClick(C::ContentCheck);
+    u.userType(C::ContentText, QStringLiteral("- night assault\r\n- random enemy patrols"));
+    u.userClick(C::ClassnamesCheck);
+    u.userType(C::ClassnamesText, QStringLiteral("Tested on dedicated server."));
+    u.userType(C::CreditsText, QStringLiteral("Thanks to all testers."));
 }
 
 // Every file under a folder with its bytes.
@@ -98,7 +98,7 @@ namespace {
 struct CreateRow {
     const char *name;
     QByteArray json;
-    std::function<void(UserForm &)> user;
+    std::function<void(MemoryHarness &)> user;
     QStringList encodings;
 };
 
@@ -134,9 +134,9 @@ QList<CreateRow> nationalRows()
         const QString name = QString::fromUtf8(text);
         CreateRow row{text, {}, {}, nativeEncodings(cp)};
         row.json = QByteArray(R"({"name": ")") + text + R"(", "credits": ")" + text + R"("})";
-        row.user = [name](UserForm &u) {
-            u.type(C::ArticleNameText, name);
-            u.type(C::CreditsText, name);
+        row.user = [name](MemoryHarness &u) {
+            u.userType(C::ArticleNameText, name);
+            u.userType(C::CreditsText, name);
         };
         rows << row;
     }
@@ -146,63 +146,63 @@ QList<CreateRow> nationalRows()
 QList<CreateRow> createRows()
 {
     QList<CreateRow> rows{
-        {"a new window", "{}", [](UserForm &) {}, everyEncoding()},
+        {"a new window", "{}", [](MemoryHarness &) {}, everyEncoding()},
         {"SP template chosen again", R"({"installation": {"kind": "SP mission"}})",
-         [](UserForm &u) {
-             u.click(C::MPmissionOption);
-             u.click(C::SPmissionOption);
+         [](MemoryHarness &u) {
+             u.userClick(C::MPmissionOption);
+             u.userClick(C::SPmissionOption);
          },
          everyEncoding()},
         {"MP template with the basic data",
          R"({"kind": "MP mission", "name": "N", "version": "1", "authors": "A\nB", "releaseDate": "r",
              "contacts": {"web": "w", "email": "e"}, "requiredGame": "g", "installation": {"kind": "MP mission"},
              "description": "d", "credits": "c"})",
-         [](UserForm &u) {
-             u.pick(QStringLiteral("MP mission"));
-             u.type(C::ArticleNameText, QStringLiteral("N"));
-             u.type(C::VersionText, QStringLiteral("1"));
-             u.type(C::AuthorText, QStringLiteral("A\r\nB"));
-             u.type(C::ReleaseText, QStringLiteral("r"));
-             u.type(C::ContactText1, QStringLiteral("w"));
-             u.type(C::ContactText2, QStringLiteral("e"));
-             u.type(C::RequiredGameText, QStringLiteral("g"));
-             u.click(C::MPmissionOption);
-             u.type(C::DescriptionText, QStringLiteral("d"));
-             u.type(C::CreditsText, QStringLiteral("c"));
+         [](MemoryHarness &u) {
+             u.userPickArticle(QStringLiteral("MP mission"));
+             u.userType(C::ArticleNameText, QStringLiteral("N"));
+             u.userType(C::VersionText, QStringLiteral("1"));
+             u.userType(C::AuthorText, QStringLiteral("A\r\nB"));
+             u.userType(C::ReleaseText, QStringLiteral("r"));
+             u.userType(C::ContactText1, QStringLiteral("w"));
+             u.userType(C::ContactText2, QStringLiteral("e"));
+             u.userType(C::RequiredGameText, QStringLiteral("g"));
+             u.userClick(C::MPmissionOption);
+             u.userType(C::DescriptionText, QStringLiteral("d"));
+             u.userType(C::CreditsText, QStringLiteral("c"));
          },
          everyEncoding()},
         {"Addon template with user defined addons",
          R"({"kind": "Addon", "requiredAddons": ["@CBA", "@ACE"], "installation": {"kind": "Addon"}})",
-         [](UserForm &u) {
-             u.pick(QStringLiteral("Addon"));
-             u.click(C::AddonsCheck2);
-             u.type(C::AddonsText, QStringLiteral("@CBA\r\n@ACE"));
-             u.click(C::AddonOption);
+         [](MemoryHarness &u) {
+             u.userPickArticle(QStringLiteral("Addon"));
+             u.userClick(C::AddonsCheck2);
+             u.userType(C::AddonsText, QStringLiteral("@CBA\r\n@ACE"));
+             u.userClick(C::AddonOption);
          },
          everyEncoding()},
         {"Mod template, every optional text empty",
          R"({"kind": "Mod", "contacts": {"skype": "", "icq": "", "other": ""}, "requiredAddons": "",
              "installation": {"kind": "Mod"}, "features": "", "changelog": "", "notes": ""})",
-         [](UserForm &u) {
-             u.pick(QStringLiteral("Mod"));
+         [](MemoryHarness &u) {
+             u.userPickArticle(QStringLiteral("Mod"));
              for (const AllowSwitch &s : kAllowSwitches)
-                 u.click(s.check);
-             u.click(C::AddonsCheck1); // unticking "None" ticks "User defined"
-             u.click(C::ModOption);
+                 u.userClick(s.check);
+             u.userClick(C::AddonsCheck1); // unticking "None" ticks "User defined"
+             u.userClick(C::ModOption);
          },
          everyEncoding()},
         {"own description left as the prompt", R"({"installation": {"kind": "Own description"}})",
-         [](UserForm &u) { u.click(C::OwnDescriptionOption); }, everyEncoding()},
+         [](MemoryHarness &u) { u.userClick(C::OwnDescriptionOption); }, everyEncoding()},
         {"the worked example", harbourRaid(), fillInHarbourRaid, everyEncoding()},
         {"blanks and line breaks kept",
          R"({"description": "  x  \n", "credits": ["", "a", ""], "features": "\r\n", "contacts": {"icq": " 1 "}})",
-         [](UserForm &u) {
-             u.type(C::DescriptionText, QStringLiteral("  x  \r\n"));
-             u.type(C::CreditsText, QStringLiteral("\r\na\r\n"));
-             u.click(C::ContentCheck);
-             u.type(C::ContentText, QStringLiteral("\r\n"));
-             u.click(C::ICQCheck);
-             u.type(C::ContactText4, QStringLiteral(" 1 "));
+         [](MemoryHarness &u) {
+             u.userType(C::DescriptionText, QStringLiteral("  x  \r\n"));
+             u.userType(C::CreditsText, QStringLiteral("\r\na\r\n"));
+             u.userClick(C::ContentCheck);
+             u.userType(C::ContentText, QStringLiteral("\r\n"));
+             u.userClick(C::ICQCheck);
+             u.userType(C::ContactText4, QStringLiteral(" 1 "));
          },
          everyEncoding()},
     };
@@ -215,15 +215,15 @@ TEST_F(Cli, OutputEqualsWhatCreateWritesInEachEncoding)
 {
     for (const CreateRow &row : createRows()) {
         write(QStringLiteral("article.json"), row.json);
-        UserForm user;
+        MemoryHarness user;
         row.user(user);
-        const QString assembled = user.document.assemble();
+        const QString assembled = user.document().assemble();
         for (const QString &encoding : row.encodings) {
             QByteArray expected;
             if (encoding.startsWith(QLatin1String("windows-"))) {
-                UserForm again;
+                MemoryHarness again;
                 row.user(again);
-                expected = again.create(path(QStringLiteral("created.txt")), encoding.mid(8).toInt());
+                expected = createFile(again, path(QStringLiteral("created.txt")), encoding.mid(8).toInt());
             } else {
                 expected = TextEncoder::utf8(encoding.endsWith(QLatin1String("bom"))).encode(assembled) + "\r\n";
             }
@@ -249,9 +249,9 @@ TEST_F(Cli, AnsiIsTheCodePageOfTheLocale)
     for (const Row &row : rows) {
         const QString name = QString::fromUtf8(row.name);
         write(QStringLiteral("article.json"), QByteArray(R"({"name": ")") + row.name + "\"}");
-        UserForm user;
-        user.type(C::ArticleNameText, name);
-        const QByteArray expected = user.create(path(QStringLiteral("created.txt")), row.codePage);
+        MemoryHarness user;
+        user.userType(C::ArticleNameText, name);
+        const QByteArray expected = createFile(user, path(QStringLiteral("created.txt")), row.codePage);
         ASSERT_FALSE(expected.isEmpty()) << row.locale;
         for (const QStringList &args :
              {QStringList{QStringLiteral("article.json")},
@@ -338,13 +338,13 @@ TEST_F(Cli, ReplaceWritesWhatCreateWritesWhenToldToReplace)
 {
     const QString name = QStringLiteral("Zażółć ☃ 😀");
     write(QStringLiteral("article.json"), QByteArray(R"({"name": ")") + name.toUtf8() + "\"}");
-    UserForm user;
-    user.type(C::ArticleNameText, name);
-    user.document.setCodePage(1252);
+    MemoryHarness user;
+    user.userType(C::ArticleNameText, name);
+    user.document().setCodePage(1252);
     user.dialog.chooseNext(path(QStringLiteral("created.txt")));
     user.messages.answerNext(MessageAnswer::No); // save in the code page, with "?"
     user.messages.answerNext(MessageAnswer::Ok);
-    user.document.create();
+    user.document().create();
     const QByteArray expected = readFileBytes(path(QStringLiteral("created.txt")));
     ASSERT_TRUE(expected.startsWith("SP mission\t-\tZa?\xf3?? ? ?\r\n"));
 

@@ -52,37 +52,15 @@ QString sourcePath(const QString &relative)
     return QStringLiteral(KESTRIN_SOURCE_DIR "/") + relative;
 }
 
-UserForm::UserForm()
-    : document(form, messages, dialog, files)
-{
-    document.Form_Load();
-}
-
-void UserForm::click(Control control)
-{
-    form.click(control);
-}
-
-void UserForm::type(Control control, const QString &text)
-{
-    if (form.isEnabled(control))
-        form.setText(control, text);
-}
-
-void UserForm::pick(const QString &articleKind)
-{
-    form.setText(Control::ArticleCombo, articleKind);
-}
-
-QByteArray UserForm::create(const QString &path, int codePage)
+QByteArray createFile(MemoryHarness &user, const QString &path, int codePage)
 {
     QFile::remove(path);
-    document.setCodePage(codePage);
-    dialog.chooseNext(path);
+    user.document().setCodePage(codePage);
+    user.dialog.chooseNext(path);
     // Dismisses the success message. A question about characters the code
     // page cannot hold would take this answer as a cancel: nothing written.
-    messages.answerNext(MessageAnswer::Ok);
-    document.create();
+    user.messages.answerNext(MessageAnswer::Ok);
+    user.document().create();
     return readFileBytes(path);
 }
 

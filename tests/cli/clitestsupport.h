@@ -3,9 +3,7 @@
 // Running kestrin-readme as a user does, and a window in memory that a test
 // fills in by clicks and typing, to compare the program with Create.
 
-#include "facades.h"
-#include "memoryform.h"
-#include "readmedocument.h"
+#include "memoryharness.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,26 +32,9 @@ CliResult runCli(const CliRun &run);
 // A file of the source tree (examples, docs).
 QString sourcePath(const QString &relative);
 
-// A loaded main window in memory, driven like a user drives it.
-class UserForm {
-public:
-    UserForm();
-    UserForm(const UserForm &) = delete;
-    UserForm &operator=(const UserForm &) = delete;
-
-    void click(kestrin::Control control);                     // nothing happens when it is disabled
-    void type(kestrin::Control control, const QString &text); // only into an enabled field
-    void pick(const QString &articleKind);
-
-    // Create, saved in codePage to path; returns the bytes written.
-    QByteArray create(const QString &path, int codePage);
-
-    kestrin::MemoryForm form;
-    ScriptedMessageBox messages;
-    ScriptedSaveDialog dialog;
-    kestrin::AtomicTextFileService files;
-    kestrin::ReadmeDocument document;
-};
+// Create on a loaded in-memory window, saved in codePage to path; returns
+// the bytes written.
+QByteArray createFile(MemoryHarness &user, const QString &path, int codePage);
 
 // Every control's text, value, enabled state and colour, one per line, for
 // comparing two forms.
