@@ -5,6 +5,7 @@
 #include "offlinedocument.h"
 #include "readmedocument.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -791,6 +792,26 @@ QString assembleReadme(const Article &article)
     OfflineDocument offline;
     applyArticle(article, offline.form);
     return offline.document.assemble();
+}
+
+ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride> &overrides)
+{
+    ArticleFileRead read;
+    QFile file;
+    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                  : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        read.error = file.errorString();
+        return read;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        read.error = file.errorString();
+        return read;
+    }
+    read.readable = true;
+    read.result = readArticle(bytes, overrides);
+    return read;
 }
 
 } // namespace kestrin

@@ -84,6 +84,22 @@ struct ArticleReadResult {
 // reported; a JSON syntax error ends the reading at once.
 ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverride> &overrides = {});
 
+// The largest article file that is read: far above any real article, low
+// enough that a runaway input cannot exhaust memory.
+inline constexpr qint64 kArticleFileSizeLimit = qint64(64) * 1024 * 1024;
+
+// Reading an article file from disk (or "-" for standard input).
+struct ArticleFileRead {
+    bool readable = false; // false: the file could not be read at all
+    QString error;         // why it could not be read (the system's reason, or the size limit)
+    ArticleReadResult result;
+
+    bool ok() const { return readable && result.ok(); }
+};
+
+// Reads the file with a bounded buffer and checks it like readArticle.
+ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride> &overrides = {});
+
 // The article as a file: UTF-8 JSON with the keys in form order, multi-line
 // texts as arrays of lines, absent optional values left out.
 QByteArray writeArticleJson(const Article &article);

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace kestrin {
 
 namespace {
@@ -63,6 +65,28 @@ SaveResult AtomicTextFileService::writePieces(const QString &path, const QList<Q
     buffer.append("\r\n", 2);
     if (!writeAll(file, buffer))
         return fail(false);
+    if (!file.commit())
+        return {false, file.errorString(), false};
+    return {true, {}, false};
+}
+
+SaveResult AtomicTextFileService::writeBytes(const QString &path, QByteArrayView bytes)
+{
+    if (path.isEmpty())
+        return {false, QStringLiteral("No file name was given."), false};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, file.errorString(), false};
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.data() + done, std::min(bytes.size() - done, kChunk));
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return {false, reason, false};
+        }
+        done += n;
+    }
     if (!file.commit())
         return {false, file.errorString(), false};
     return {true, {}, false};

@@ -8,6 +8,7 @@
 #include "codepage.h"
 #include "controls.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -118,12 +119,20 @@ public:
     }
 };
 
+// Writes bytes, exactly as given, as a whole file (article files, exports).
+class ByteFileService {
+public:
+    virtual ~ByteFileService() = default;
+    virtual SaveResult writeBytes(const QString &path, QByteArrayView bytes) = 0;
+};
+
 // Replaces the target atomically: the text goes to a temporary file in the
 // same folder, which is renamed over the target only once it is complete.
 // Any failure leaves an existing target as it was and nothing else behind.
-class AtomicTextFileService : public TextFileService {
+class AtomicTextFileService : public TextFileService, public ByteFileService {
 public:
     SaveResult writePieces(const QString &path, const QList<QStringView> &pieces, const TextEncoder &encoder) override;
+    SaveResult writeBytes(const QString &path, QByteArrayView bytes) override;
 };
 
 } // namespace kestrin
