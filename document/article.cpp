@@ -799,7 +799,7 @@ ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride
     ArticleFileRead read;
     QFile file;
     const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                  : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened) {
         read.error = file.errorString();
         return read;
