@@ -2,7 +2,8 @@
 # Builds the Debian package of a build folder, installs it on this machine,
 # tries the installed programs, and removes the package again.
 #
-#   1. cpack -G DEB (dependencies computed by dpkg-shlibdeps);
+#   1. cpack -G DEB (dependencies computed by dpkg-shlibdeps), then lintian
+#      (errors fail);
 #   2. apt-get install ./kestrin-editor_<version>_<arch>.deb;
 #   3. the installed kestrin-readme makes the worked example's ReadMe, byte
 #      for byte packaging/harbour-raid-readme.txt;
@@ -52,6 +53,33 @@ for f in ./usr/bin/kestrin-editor ./usr/bin/kestrin-readme ./usr/share/kestrin-e
     ./usr/share/icons/hicolor/scalable/apps/$id.svg; do
     grep -q " $f\$" <<<"$contents" || { echo "FAIL: the package lacks $f" >&2; exit 1; }
 done
+
+echo "== lintian"
+# Errors fail the test; warnings and remarks are shown. lintian warns when
+# run as root, so as root it runs as nobody on a copy it can read.
+lintian_deb=$deb
+lintian_run=(lintian)
+if [ "$(id -u)" -eq 0 ]; then
+    lintian_dir=$(mktemp -d)
+    chmod 755 "$lintian_dir"
+    cp "$deb" "$lintian_dir/"
+    chmod 644 "$lintian_dir/$(basename "$deb")"
+    lintian_deb=$lintian_dir/$(basename "$deb")
+    lintian_run=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp TMPDIR=/tmp lintian)
+fi
+lintian_status=0
+"${lintian_run[@]}" --fail-on error --display-info "$lintian_deb" >"$out/lintian.log" 2>&1 || lintian_status=$?
+[ -z "${lintian_dir:-}" ] || rm -rf "$lintian_dir"
+if [ $lintian_status -ne 0 ]; then
+    cat "$out/lintian.log" >&2
+    echo "FAIL: lintian finds errors in $(basename "$deb")" >&2
+    exit 1
+fi
+if [ -s "$out/lintian.log" ]; then
+    cat "$out/lintian.log"
+else
+    echo "lintian: no remarks"
+fi
 
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
     echo "== Removing the $package package installed before"

@@ -35,6 +35,9 @@ if [ -f .format-enforced ]; then
     step "code style (scripts/format.sh --check)" scripts/format.sh --check
 fi
 
+# The licence line at the top of every source file.
+step "licence lines (scripts/spdx.sh --check)" scripts/spdx.sh --check
+
 # The Debian package: built from the default build, installed, tried, removed.
 step "Debian package (packaging/package-test.sh)" packaging/package-test.sh build/default build/package
 

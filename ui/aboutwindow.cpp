@@ -2,6 +2,8 @@
 
 #include "windowlayout.h"
 
+#include <kestrin/version.h>
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -50,8 +52,8 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
     frame->setGeometry(pixels(QRect(120, 120, 4935, 1455)));
 
     addLabel(frame, "Label1", QStringLiteral("Kestrin Editor"), QRect(120, 240, 3255, 495), windowFont(18));
-    addLabel(frame, "Label4", QStringLiteral("ver.: 1.0"), QRect(3840, 480, 975, 255), windowFont(9.75),
-             Qt::AlignRight | Qt::AlignVCenter);
+    addLabel(frame, "Label4", QStringLiteral("ver.: " KESTRIN_VERSION_SHORT), QRect(3840, 480, 975, 255),
+             windowFont(9.75), Qt::AlignRight | Qt::AlignVCenter);
     addLabel(frame, "Label2", QStringLiteral("http://vantry.example"), QRect(120, 840, 2055, 255), font());
     addLabel(frame, "Label3", QStringLiteral("© 2011 Vantry"), QRect(120, 1080, 1215, 255), font());
 

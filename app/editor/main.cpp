@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+#include <kestrin/version.h>
+
 #include <csignal>
 
 int main(int argc, char *argv[])
@@ -18,12 +20,13 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
     // No display name: Qt would add it to every window's title ("About" must
     // read "About").
     QApplication::setOrganizationName(QString());
     // Matches the window to its menu entry on desktops that go by the
     // desktop file's name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantry.KestrinEditor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTRIN_APP_ID));
     QApplication::setWindowIcon(kestrin::ui::applicationIcon());
 
     kestrin::ui::QtMessageBoxService messages;

@@ -10,6 +10,8 @@
 #include "codepage.h"
 #include "services.h"
 
+#include <kestrin/version.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -166,7 +168,7 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
         return kExitWritten;
     }
     if (parser.isSet(version)) {
-        printTo(stdout, kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_README_VERSION) + QLatin1Char('\n'));
+        printTo(stdout, kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_VERSION_SHORT) + QLatin1Char('\n'));
         return kExitWritten;
     }
 
@@ -351,6 +353,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(kProgram);
-    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_README_VERSION));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION_SHORT));
     return run(QCoreApplication::arguments());
 }

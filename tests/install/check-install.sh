@@ -43,6 +43,7 @@ expected=(
     share/man/man1/kestrin-readme.1.gz
     share/doc/kestrin-editor/README.md
     share/doc/kestrin-editor/changelog.gz
+    share/doc/kestrin-editor/copyright
     share/doc/kestrin-editor/article-format.md
     share/doc/kestrin-editor/article.schema.json
     share/doc/kestrin-editor/examples/harbour-raid.json
@@ -106,6 +107,25 @@ if [ -f "$metainfo" ]; then
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
         || fail "the metainfo does not launch $id.desktop"
 fi
+
+# One version throughout: kestrin-readme --version, the manual pages and
+# the metainfo's newest release, with nothing left unfilled in the
+# templates.
+if [ -x "$root/bin/kestrin-readme" ] && [ -f "$metainfo" ]; then
+    short=$("$root/bin/kestrin-readme" --version | sed -n 's/^kestrin-readme \([0-9][0-9.]*\)$/\1/p')
+    release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)
+    [ -n "$short" ] || fail "kestrin-readme --version shows no version"
+    [ "${release%.*}" = "$short" ] || fail "the metainfo's newest release $release is not version $short"
+    zcat "$root/share/doc/kestrin-editor/changelog.gz" | head -n 1 | grep -qF "kestrin-editor ($release)" \
+        || fail "the change log's newest entry is not version $release"
+    for page in kestrin-editor kestrin-readme; do
+        zcat "$root/share/man/man1/$page.1.gz" | head -n 1 | grep -qF "\"Kestrin Editor $short\"" \
+            || fail "$page.1.gz does not name version $short"
+    done
+    grep -rlI '@[A-Z_]*@' "$root/share" && fail "template placeholders left in the installed files"
+fi
+grep -q '^License: MIT$' "$root/share/doc/kestrin-editor/copyright" || fail "the copyright file does not give the MIT licence"
+grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the metainfo does not give the MIT licence"
 
 # The installed command-line program makes the worked example's ReadMe.
 if [ -x "$root/bin/kestrin-readme" ]; then
