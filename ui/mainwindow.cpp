@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
+#include "accessibility.h"
 #include "fields.h"
 #include "helpwindow.h"
 #include "trayminimizer.h"
@@ -213,6 +214,7 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     buildMenus();
     buildTabs();
     buildStatusBar();
+    nameControlsForAccessibility(this);
     for (int i = 0; i < kControlCount; ++i) {
         if (isTextBox(Control(i)))
             applyBackground(Control(i));
