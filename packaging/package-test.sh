@@ -50,7 +50,7 @@ depends_on qt6-qpa-plugins || { echo "FAIL: the package does not depend on qt6-q
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/kestrin-editor ./usr/bin/kestrin-readme ./usr/share/kestrin-editor/Kestrin_Editor_Help.chm \
     ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/doc/$package/copyright; do
     grep -q " $f\$" <<<"$contents" || { echo "FAIL: the package lacks $f" >&2; exit 1; }
 done
 
