@@ -20,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
@@ -156,6 +157,16 @@ TEST_F(Wayland, TypeCreateMinimizeAndExitThroughTheKeyboard)
     const QByteArray written = file.readAll();
     EXPECT_EQ(written, expectedReadme(QStringLiteral("Vantry"), QStringLiteral("1.2"), QStringLiteral("2026-12-07")));
     EXPECT_TRUE(written.contains("Vantry"));
+
+    // No X11 keyboard to read here: the Caps Lock panel follows the presses
+    // of the key.
+    auto *caps = window->findChild<QLabel *>(QStringLiteral("CapsLockPanel"));
+    ASSERT_NE(caps, nullptr);
+    const bool capsBefore = caps->isEnabled();
+    press(w, Qt::Key_CapsLock);
+    EXPECT_NE(caps->isEnabled(), capsBefore);
+    press(w, Qt::Key_CapsLock);
+    EXPECT_EQ(caps->isEnabled(), capsBefore);
 
     // Minimize (Ctrl+M): no notification area here, so the window asks the
     // compositor to minimise it and is never hidden behind an icon that
