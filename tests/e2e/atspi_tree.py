@@ -66,15 +66,20 @@ def labelled_by(node):
     return names
 
 
-def find_application(name, seconds=30):
+def find_main_window(name, seconds=30):
+    """The application's frame "Kestrin Editor", once it is on the bus."""
     end = time.time() + seconds
     while time.time() < end:
         desktop = Atspi.get_desktop(0)
         for app in children(desktop):
-            if app is not None and app.get_name() == name:
-                return app
+            if app is None or app.get_name() != name:
+                continue
+            frames = [c for c in children(app) if c is not None and c.get_role_name() == "frame"
+                      and c.get_name() == "Kestrin Editor"]
+            if frames:
+                return frames
         time.sleep(0.2)
-    return None
+    return []
 
 
 def check_page(page, tab):
@@ -98,13 +103,9 @@ def check_page(page, tab):
 
 
 def main():
-    app = find_application(sys.argv[1] if len(sys.argv) > 1 else "Kestrin Editor")
-    if app is None:
-        print("FAIL: the editor did not appear on the AT-SPI bus", file=sys.stderr)
-        return 1
-    frames = [c for c in children(app) if c.get_role_name() == "frame" and c.get_name() == "Kestrin Editor"]
+    frames = find_main_window(sys.argv[1] if len(sys.argv) > 1 else "Kestrin Editor")
     if len(frames) != 1:
-        print(f"FAIL: {len(frames)} frames \"Kestrin Editor\"", file=sys.stderr)
+        print(f"FAIL: {len(frames)} frames \"Kestrin Editor\" on the AT-SPI bus, expected 1", file=sys.stderr)
         return 1
     nodes = list(descendants(frames[0]))
 
