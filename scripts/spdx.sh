@@ -42,8 +42,8 @@ esac
 # line belongs in.
 comment_for() {
     local f=$1 base=${1##*/}
-    case $f in
-    tests/golden/* | tests/*/fixtures/* | tests/fuzz/corpus/*) return 0 ;;
+    case /$f in
+    */tests/golden/* | */tests/*/fixtures/* | */tests/fuzz/corpus/*) return 0 ;;
     esac
     case $base in
     .*) return 0 ;; # .gitignore, .clang-format and the like
