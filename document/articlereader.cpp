@@ -1,9 +1,10 @@
+// Reading an article file: the JSON is parsed, the overrides applied, and
+// every key and value checked against the field table.
+
 #include "article.h"
+#include "articlefields.h"
 
 #include "articlesource.h"
-#include "memoryform.h"
-#include "offlinedocument.h"
-#include "readmedocument.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -20,63 +21,7 @@ namespace kestrin {
 
 namespace {
 
-enum class KeyType { Schema, FormatVersion, ArticleKind, Text, OptionalText, Group, InstallationKindName, OwnText };
-
-struct KeyRule {
-    const char *path;
-    KeyType type;
-    QString Article::*text = nullptr;
-    std::optional<QString> Article::*optionalText = nullptr;
-};
-
-// Every key of the format, in the order the file is written.
-const std::array<KeyRule, 23> kKeys{{
-    {"$schema", KeyType::Schema},
-    {"formatVersion", KeyType::FormatVersion},
-    {"kind", KeyType::ArticleKind, &Article::kind},
-    {"name", KeyType::Text, &Article::name},
-    {"version", KeyType::Text, &Article::version},
-    {"authors", KeyType::Text, &Article::authors},
-    {"releaseDate", KeyType::Text, &Article::releaseDate},
-    {"contacts", KeyType::Group},
-    {"contacts.web", KeyType::Text, &Article::web},
-    {"contacts.email", KeyType::Text, &Article::email},
-    {"contacts.skype", KeyType::OptionalText, nullptr, &Article::skype},
-    {"contacts.icq", KeyType::OptionalText, nullptr, &Article::icq},
-    {"contacts.other", KeyType::OptionalText, nullptr, &Article::other},
-    {"requiredGame", KeyType::Text, &Article::requiredGame},
-    {"requiredAddons", KeyType::OptionalText, nullptr, &Article::requiredAddons},
-    {"installation", KeyType::Group},
-    {"installation.kind", KeyType::InstallationKindName},
-    {"installation.text", KeyType::OwnText},
-    {"description", KeyType::Text, &Article::description},
-    {"features", KeyType::OptionalText, nullptr, &Article::features},
-    {"changelog", KeyType::OptionalText, nullptr, &Article::changelog},
-    {"notes", KeyType::OptionalText, nullptr, &Article::notes},
-    {"credits", KeyType::Text, &Article::credits},
-}};
-
 const QString kCrLf = QStringLiteral("\r\n");
-
-const KeyRule *findKey(QStringView path)
-{
-    for (const KeyRule &rule : kKeys) {
-        if (path == QLatin1String(rule.path))
-            return &rule;
-    }
-    return nullptr;
-}
-
-QStringView parentOf(QStringView path)
-{
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return dot < 0 ? QStringView() : path.left(dot);
-}
-
-QStringView leafOf(QStringView path)
-{
-    return path.mid(path.lastIndexOf(u'.') + 1);
-}
 
 QString quoted(QStringView text)
 {
@@ -93,17 +38,6 @@ QString listOf(const QStringList &items, const char *last)
         return q.join(QString());
     const QString tail = q.takeLast();
     return q.join(QStringLiteral(", ")) + QLatin1Char(' ') + QLatin1String(last) + QLatin1Char(' ') + tail;
-}
-
-QStringList membersOf(QStringView group)
-{
-    QStringList out;
-    for (const KeyRule &rule : kKeys) {
-        const QString path = QLatin1String(rule.path);
-        if (parentOf(path) == group)
-            out << leafOf(path).toString();
-    }
-    return out;
 }
 
 QStringList articleKindNames()
@@ -164,8 +98,8 @@ QString closestKey(QStringView path)
     const QStringView leaf = leafOf(path);
     QString best;
     int bestScore = 0;
-    for (const KeyRule &rule : kKeys) {
-        const QString candidate = QLatin1String(rule.path);
+    for (const ArticleField &rule : kArticleFields) {
+        const QString candidate = QLatin1String(rule.key);
         const bool sameObject = parentOf(candidate) == parent;
         // Twice the distance, plus one for another object: ties go to the
         // key of the same object.
@@ -214,7 +148,7 @@ private:
     enum class Place { Key, Value };
 
     void report(const QString &path, Place where, const QString &message);
-    void readMember(const KeyRule &rule, const QString &path, const QJsonValue &value, Article &article);
+    void readMember(const ArticleField &rule, const QString &path, const QJsonValue &value, Article &article);
     std::optional<QString> readText(const QString &path, const QJsonValue &value, bool *ok);
     void readInstallation(const QJsonObject &group, Article &article);
     QString textTypeMessage(const QString &path, const QJsonValue &value) const;
@@ -282,7 +216,7 @@ void Reader::readObject(const QJsonObject &object, const QString &prefix, Articl
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString path = prefix.isEmpty() ? it.key() : prefix + QLatin1Char('.') + it.key();
         const bool dotted = it.key().contains(QLatin1Char('.'));
-        const KeyRule *rule = findKey(path);
+        const ArticleField *rule = findArticleField(path);
         if (dotted && rule) {
             // "contacts.web" names a key, but the file nests it.
             report(path, Place::Key,
@@ -298,18 +232,18 @@ void Reader::readObject(const QJsonObject &object, const QString &prefix, Articl
     }
 }
 
-void Reader::readMember(const KeyRule &rule, const QString &path, const QJsonValue &value, Article &article)
+void Reader::readMember(const ArticleField &rule, const QString &path, const QJsonValue &value, Article &article)
 {
     bool ok = true;
     switch (rule.type) {
-    case KeyType::Schema:
+    case FieldType::Schema:
         if (!value.isString() && !value.isNull())
             report(path, Place::Key, QStringLiteral("%1 must be a text, not %2").arg(quoted(path), typeName(value)));
         break;
-    case KeyType::FormatVersion:
+    case FieldType::FormatVersion:
         // Checked before anything else (readArticle).
         break;
-    case KeyType::ArticleKind:
+    case FieldType::ArticleKind:
         if (value.isNull())
             break;
         if (!value.isString()) {
@@ -324,17 +258,17 @@ void Reader::readMember(const KeyRule &rule, const QString &path, const QJsonVal
             article.kind = value.toString();
         }
         break;
-    case KeyType::Text:
+    case FieldType::Text:
         if (const std::optional<QString> text = readText(path, value, &ok); text)
             article.*rule.text = *text;
         break;
-    case KeyType::OptionalText: {
+    case FieldType::OptionalText: {
         const std::optional<QString> text = readText(path, value, &ok);
         if (ok)
             article.*rule.optionalText = text;
         break;
     }
-    case KeyType::Group:
+    case FieldType::Group:
         if (value.isNull())
             break;
         if (!value.isObject()) {
@@ -348,8 +282,8 @@ void Reader::readMember(const KeyRule &rule, const QString &path, const QJsonVal
         else
             readObject(value.toObject(), path, article);
         break;
-    case KeyType::InstallationKindName:
-    case KeyType::OwnText:
+    case FieldType::InstallationKind:
+    case FieldType::InstallationText:
         // Read together with their group (readInstallation).
         break;
     }
@@ -452,12 +386,12 @@ QHash<QString, int> applyOverrides(QJsonObject &root, const QList<ArticleOverrid
     QHash<QString, int> overridden;
     for (int i = 0; i < int(overrides.size()); ++i) {
         const QString &key = overrides[i].key;
-        const KeyRule *rule = findKey(key);
+        const ArticleField *rule = findArticleField(key);
         if (!rule) {
             problems.append({0, 0, i, unknownKeyMessage(key)});
             continue;
         }
-        if (rule->type == KeyType::Group) {
+        if (rule->type == FieldType::Group) {
             QStringList members;
             for (const QString &member : membersOf(key))
                 members << key + QLatin1Char('.') + member;
@@ -466,7 +400,7 @@ QHash<QString, int> applyOverrides(QJsonObject &root, const QList<ArticleOverrid
                  QStringLiteral("%1 is a group of keys; give one of %2").arg(quoted(key), listOf(members, "or"))});
             continue;
         }
-        if (rule->type == KeyType::Schema || rule->type == KeyType::FormatVersion) {
+        if (rule->type == FieldType::Schema || rule->type == FieldType::FormatVersion) {
             problems.append(
                 {0, 0, i, QStringLiteral("%1 describes the file itself and cannot be set").arg(quoted(key))});
             continue;
@@ -488,136 +422,7 @@ QHash<QString, int> applyOverrides(QJsonObject &root, const QList<ArticleOverrid
     return overridden;
 }
 
-// --- writing ---
-
-QByteArray indentation(int level)
-{
-    return QByteArray(4 * level, ' ');
-}
-
-QByteArray jsonString(QStringView text)
-{
-    QString out;
-    out.reserve(text.size() + 2);
-    out += QLatin1Char('"');
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += c;
-            out += text[++i];
-            continue;
-        }
-        switch (c.unicode()) {
-        case u'"': out += QLatin1String("\\\""); break;
-        case u'\\': out += QLatin1String("\\\\"); break;
-        case u'\n': out += QLatin1String("\\n"); break;
-        case u'\r': out += QLatin1String("\\r"); break;
-        case u'\t': out += QLatin1String("\\t"); break;
-        case u'\b': out += QLatin1String("\\b"); break;
-        case u'\f': out += QLatin1String("\\f"); break;
-        default:
-            // Control characters and lone surrogate halves are escaped, so
-            // that the UTF-8 file keeps every character of the text; so is
-            // U+FEFF, which Qt's JSON reader drops from the start of a
-            // string when it stands there unescaped.
-            if (c.unicode() < 0x20 || c.isSurrogate() || c.unicode() == 0xFEFF)
-                out += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
-    }
-    out += QLatin1Char('"');
-    return out.toUtf8();
-}
-
-// One line: a string; several lines: an array of strings, one per line.
-QByteArray jsonText(QStringView text, int level)
-{
-    if (!text.contains(kCrLf))
-        return jsonString(text);
-    QByteArray out = "[\n";
-    const QList<QStringView> lines = text.split(kCrLf);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        out += indentation(level + 1) + jsonString(lines[i]);
-        out += i + 1 < lines.size() ? ",\n" : "\n";
-    }
-    return out + indentation(level) + ']';
-}
-
-class ObjectWriter {
-public:
-    explicit ObjectWriter(int level)
-        : m_level(level)
-    {
-    }
-
-    void member(const char *key, const QByteArray &value)
-    {
-        m_members << jsonString(QString::fromLatin1(key)) + ": " + value;
-    }
-    void text(const char *key, QStringView text) { member(key, jsonText(text, m_level + 1)); }
-    void optionalText(const char *key, const std::optional<QString> &text)
-    {
-        if (text)
-            this->text(key, *text);
-    }
-
-    QByteArray finish() const
-    {
-        QByteArray out = "{\n";
-        for (qsizetype i = 0; i < m_members.size(); ++i) {
-            out += indentation(m_level + 1) + m_members[i];
-            out += i + 1 < m_members.size() ? ",\n" : "\n";
-        }
-        return out + indentation(m_level) + '}';
-    }
-
-private:
-    int m_level;
-    QList<QByteArray> m_members;
-};
-
-// --- the form ---
-
-void applySwitched(ControlAccess &form, Control check, Control field, const std::optional<QString> &value)
-{
-    if (value) {
-        form.setValue(check, 1);
-        form.setText(field, *value);
-    } else {
-        form.setText(field, QString());
-        form.setValue(check, 0);
-    }
-}
-
-std::optional<QString> switchedText(const ControlAccess &form, Control check, Control field)
-{
-    return form.value(check) == 1 ? std::optional<QString>(form.text(field)) : std::nullopt;
-}
-
 } // namespace
-
-QString installationKindName(InstallationKind kind)
-{
-    return design(kInstallationOptions[size_t(kind)]).text;
-}
-
-std::optional<InstallationKind> installationKindByName(QStringView name)
-{
-    for (int i = 0; i < int(kInstallationOptions.size()); ++i) {
-        if (name == installationKindName(InstallationKind(i)))
-            return InstallationKind(i);
-    }
-    return std::nullopt;
-}
-
-QStringList articleKeys()
-{
-    QStringList out;
-    for (const KeyRule &rule : kKeys)
-        out << QLatin1String(rule.path);
-    return out;
-}
 
 ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverride> &overrides)
 {
@@ -677,121 +482,6 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
                                 < std::tuple(b.overrideIndex, b.line, b.column);
                      });
     return result;
-}
-
-QByteArray writeArticleJson(const Article &article)
-{
-    ObjectWriter root(0);
-    root.member("formatVersion", QByteArray::number(kArticleFormatVersion));
-    root.text("kind", article.kind);
-    root.text("name", article.name);
-    root.text("version", article.version);
-    root.text("authors", article.authors);
-    root.text("releaseDate", article.releaseDate);
-
-    ObjectWriter contacts(1);
-    contacts.text("web", article.web);
-    contacts.text("email", article.email);
-    contacts.optionalText("skype", article.skype);
-    contacts.optionalText("icq", article.icq);
-    contacts.optionalText("other", article.other);
-    root.member("contacts", contacts.finish());
-
-    root.text("requiredGame", article.requiredGame);
-    root.optionalText("requiredAddons", article.requiredAddons);
-    if (article.installation) {
-        ObjectWriter installation(1);
-        installation.text("kind", installationKindName(*article.installation));
-        if (*article.installation == InstallationKind::OwnDescription)
-            installation.text("text", article.installationText);
-        root.member("installation", installation.finish());
-    }
-    root.text("description", article.description);
-    root.optionalText("features", article.features);
-    root.optionalText("changelog", article.changelog);
-    root.optionalText("notes", article.notes);
-    root.text("credits", article.credits);
-    return root.finish() + '\n';
-}
-
-void applyArticle(const Article &article, ControlAccess &form)
-{
-    form.setText(Control::ArticleCombo, article.kind);
-    form.setText(Control::ArticleNameText, article.name);
-    form.setText(Control::VersionText, article.version);
-    form.setText(Control::AuthorText, article.authors);
-    form.setText(Control::ReleaseText, article.releaseDate);
-    form.setText(Control::ContactText1, article.web);
-    form.setText(Control::ContactText2, article.email);
-    applySwitched(form, Control::SkypeCheck, Control::ContactText3, article.skype);
-    applySwitched(form, Control::ICQCheck, Control::ContactText4, article.icq);
-    applySwitched(form, Control::OtherCheck, Control::ContactText5, article.other);
-
-    form.setText(Control::RequiredGameText, article.requiredGame);
-    if (article.requiredAddons) {
-        form.setValue(Control::AddonsCheck2, 1);
-        form.setText(Control::AddonsText, *article.requiredAddons);
-    } else {
-        form.setText(Control::AddonsText, QString());
-        form.setValue(Control::AddonsCheck1, 1);
-    }
-
-    if (!article.installation) {
-        form.select(Control::SPmissionOption);
-    } else {
-        const Control option = kInstallationOptions[size_t(*article.installation)];
-        const bool own = *article.installation == InstallationKind::OwnDescription;
-        // A template is stored by its option's handler, which runs only when
-        // the option becomes selected: a user who wants it stored again
-        // picks another option first.
-        if (!own && form.isSelected(option))
-            form.select(Control::OwnDescriptionOption);
-        form.select(option);
-        if (own)
-            form.setText(Control::InstallationText, article.installationText);
-    }
-
-    form.setText(Control::DescriptionText, article.description);
-    applySwitched(form, Control::ContentCheck, Control::ContentText, article.features);
-    applySwitched(form, Control::ChangelogCheck, Control::ChangelogText, article.changelog);
-    applySwitched(form, Control::ClassnamesCheck, Control::ClassnamesText, article.notes);
-    form.setText(Control::CreditsText, article.credits);
-}
-
-Article articleFromForm(const ControlAccess &form)
-{
-    Article article;
-    article.kind = form.text(Control::ArticleCombo);
-    article.name = form.text(Control::ArticleNameText);
-    article.version = form.text(Control::VersionText);
-    article.authors = form.text(Control::AuthorText);
-    article.releaseDate = form.text(Control::ReleaseText);
-    article.web = form.text(Control::ContactText1);
-    article.email = form.text(Control::ContactText2);
-    article.skype = switchedText(form, Control::SkypeCheck, Control::ContactText3);
-    article.icq = switchedText(form, Control::ICQCheck, Control::ContactText4);
-    article.other = switchedText(form, Control::OtherCheck, Control::ContactText5);
-    article.requiredGame = form.text(Control::RequiredGameText);
-    article.requiredAddons = switchedText(form, Control::AddonsCheck2, Control::AddonsText);
-    for (size_t i = 0; i < kInstallationOptions.size(); ++i) {
-        if (form.isSelected(kInstallationOptions[i]))
-            article.installation = InstallationKind(i);
-    }
-    if (article.installation == InstallationKind::OwnDescription)
-        article.installationText = form.text(Control::InstallationText);
-    article.description = form.text(Control::DescriptionText);
-    article.features = switchedText(form, Control::ContentCheck, Control::ContentText);
-    article.changelog = switchedText(form, Control::ChangelogCheck, Control::ChangelogText);
-    article.notes = switchedText(form, Control::ClassnamesCheck, Control::ClassnamesText);
-    article.credits = form.text(Control::CreditsText);
-    return article;
-}
-
-QString assembleReadme(const Article &article)
-{
-    OfflineDocument offline;
-    applyArticle(article, offline.form);
-    return offline.document.assemble();
 }
 
 ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride> &overrides)
