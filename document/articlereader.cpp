@@ -1,25 +1,35 @@
-// Reading an article file: the JSON is parsed, the overrides applied, and
-// every key and value checked against the field table.
+// Reading an article file: one pass of a strict JSON parser (RapidJSON's
+// SAX reader) whose events are checked against the field table as they
+// come, with the place of every key and value. Nothing but the article's
+// own texts and a bounded list of problems is kept, so that time and memory
+// stay linear in the size of the file.
 
 #include "article.h"
 #include "articlefields.h"
-
 #include "articlesource.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
+#include <QHash>
+#include <QSet>
+
+#include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <tuple>
+#include <utility>
 
 namespace kestrin {
 
 namespace {
+
+// Objects and arrays nested deeper than this are refused; an article needs
+// three levels.
+constexpr int kMaxNesting = 512;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -56,19 +66,6 @@ QStringList installationKindNames()
     return out;
 }
 
-QString typeName(const QJsonValue &value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return QStringLiteral("true or false");
-    case QJsonValue::Double: return QStringLiteral("a number");
-    case QJsonValue::String: return QStringLiteral("a text");
-    case QJsonValue::Array: return QStringLiteral("an array");
-    case QJsonValue::Object: return QStringLiteral("an object");
-    default: return QStringLiteral("nothing");
-    }
-}
-
 // Levenshtein distance, ignoring case.
 int editDistance(QStringView a, QStringView b)
 {
@@ -95,11 +92,13 @@ int editDistance(QStringView a, QStringView b)
 QString closestKey(QStringView path)
 {
     const QStringView parent = parentOf(path);
-    const QStringView leaf = leafOf(path);
+    // A key longer than any known key is compared by its start only: the
+    // distance grows with the length all the same.
+    const QStringView leaf = leafOf(path).left(64);
     QString best;
     int bestScore = 0;
-    for (const ArticleField &rule : kArticleFields) {
-        const QString candidate = QLatin1String(rule.key);
+    for (const ArticleField &field : kArticleFields) {
+        const QString candidate = QLatin1String(field.key);
         const bool sameObject = parentOf(candidate) == parent;
         // Twice the distance, plus one for another object: ties go to the
         // key of the same object.
@@ -132,350 +131,701 @@ QString withCrLf(const QString &text)
     return out;
 }
 
-// Checks the keys and values of a parsed article and fills in the Article.
-class Reader {
-public:
-    Reader(const JsonSourceMap &map, const QHash<QString, int> &overridden, QList<ArticleProblem> &problems)
-        : m_map(map)
-        , m_overridden(overridden)
-        , m_problems(problems)
+QString hex4(uint unit)
+{
+    return QStringLiteral("%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// --- invalid JSON ---
+
+struct SyntaxError {
+    qsizetype offset = -1; // in the text after the byte-order mark; -1: none
+    QString message;
+};
+
+bool isJsonSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isHex(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+QString controlCharacterMessage(uchar c)
+{
+    const char *escape = nullptr;
+    switch (c) {
+    case '\b': escape = "\\b or "; break;
+    case '\f': escape = "\\f or "; break;
+    case '\n': escape = "\\n or "; break;
+    case '\r': escape = "\\r or "; break;
+    case '\t': escape = "\\t or "; break;
+    default: break;
+    }
+    return QStringLiteral("invalid JSON: control character U+%1 in a text; write it as %2\\u%3")
+        .arg(hex4(c), QLatin1String(escape ? escape : ""), hex4(c).toLower());
+}
+
+// What RapidJSON's error code means at that place of the text, in the
+// words of the format's users. Offsets point at the character to blame.
+SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode code, qsizetype offset)
+{
+    using namespace rapidjson;
+    offset = std::clamp<qsizetype>(offset, 0, json.size());
+    const QByteArrayView rest = json.sliced(offset);
+    auto error = [offset](const QString &what) { return SyntaxError{offset, QStringLiteral("invalid JSON: ") + what}; };
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        return error(QStringLiteral("a second byte-order mark; one may stand only at the very start of the file"));
+    if (code == kParseErrorStringMissQuotationMark || code == kParseErrorStringEscapeInvalid) {
+        if (!rest.isEmpty() && uchar(rest[0]) < 0x20)
+            return {offset, controlCharacterMessage(uchar(rest[0]))};
+    }
+    if (!rest.isEmpty() && rest[0] == '\0')
+        return error(QStringLiteral("a NUL byte (0x00), which a JSON text cannot hold"));
+    if (rest.isEmpty() && code != kParseErrorDocumentEmpty)
+        return error(QStringLiteral("the file ends too early"));
+
+    switch (code) {
+    case kParseErrorDocumentRootNotSingular:
+        return error(QStringLiteral("more text after the end of the article's object"));
+    case kParseErrorObjectMissName:
+        if (rest[0] == '}')
+            return error(QStringLiteral("expected a value (no \",\" may stand before \"}\" or \"]\")"));
+        return error(QStringLiteral("expected \",\" or \"}\" (and every key in double quotes)"));
+    case kParseErrorObjectMissCommaOrCurlyBracket:
+        return error(QStringLiteral("expected \",\" or \"}\" (and every key in double quotes)"));
+    case kParseErrorObjectMissColon: return error(QStringLiteral("expected \":\" after the key"));
+    case kParseErrorArrayMissCommaOrSquareBracket: return error(QStringLiteral("expected \",\" or \"]\""));
+    case kParseErrorValueInvalid: {
+        // A word that began like true, false or null: point at its start.
+        qsizetype start = offset;
+        while (start > 0 && json[start - 1] >= 'a' && json[start - 1] <= 'z')
+            --start;
+        if (start == offset && (rest[0] == '}' || rest[0] == ']'))
+            return error(QStringLiteral("expected a value (no \",\" may stand before \"}\" or \"]\")"));
+        return {start, QStringLiteral("invalid JSON: expected a value: a text in double quotes, a number, true, "
+                                      "false, null, an object or an array")};
+    }
+    case kParseErrorStringEscapeInvalid: {
+        const QString escape = rest.size() > 1 && uchar(rest[1]) >= 0x20 && uchar(rest[1]) < 0x7F
+                                   ? QString::fromLatin1(rest.first(2).toByteArray())
+                                   : QStringLiteral("\\");
+        return error(QStringLiteral("unknown escape %1 in a text; the escapes are \\\" \\\\ \\/ \\b \\f \\n \\r \\t "
+                                    "and \\u followed by four hexadecimal digits")
+                         .arg(quoted(escape)));
+    }
+    case kParseErrorStringUnicodeEscapeInvalidHex:
+        return error(QStringLiteral("\\u must be followed by four hexadecimal digits"));
+    case kParseErrorStringUnicodeSurrogateInvalid:
+        return error(
+            QStringLiteral("%1 is the first half of a surrogate pair, but no second half "
+                           "(\\uDC00 to \\uDFFF) follows it")
+                .arg(quoted(QString::fromLatin1(rest.first(std::min<qsizetype>(6, rest.size())).toByteArray()))));
+    case kParseErrorStringMissQuotationMark: return error(QStringLiteral("a text is not closed with a double quote"));
+    case kParseErrorStringInvalidEncoding:
+        return error(QStringLiteral("the file is not valid UTF-8; save it as UTF-8"));
+    case kParseErrorNumberTooBig: {
+        qsizetype end = offset;
+        while (end < json.size() && end - offset < 40 && QByteArrayView("+-.0123456789eE").contains(json[end]))
+            ++end;
+        return {offset, QStringLiteral("the number %1 is too large to be read (the largest is about 1.8e308)")
+                            .arg(QString::fromLatin1(json.sliced(offset, end - offset).toByteArray()))};
+    }
+    case kParseErrorNumberMissFraction: return error(QStringLiteral("expected a digit after the decimal point"));
+    case kParseErrorNumberMissExponent: return error(QStringLiteral("expected a digit in the number's exponent"));
+    default: return error(QString::fromLatin1(GetParseError_En(code)));
+    }
+}
+
+// A "\uDC00" to "\uDFFF" escape in the text of a string that stands without
+// a first half before it (RapidJSON lets such a second half through).
+// Returns its offset, or -1.
+qsizetype loneSecondHalf(QByteArrayView json, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i + 5 < to; ++i) {
+        if (json[i] != '\\')
+            continue;
+        if (json[i + 1] != 'u') {
+            ++i; // another escape, e.g. "\\"
+            continue;
+        }
+        bool ok = true;
+        for (int k = 2; k < 6; ++k)
+            ok = ok && isHex(json[i + k]);
+        const uint unit = ok ? json.sliced(i + 2, 4).toByteArray().toUInt(nullptr, 16) : 0;
+        if (unit >= 0xDC00 && unit <= 0xDFFF)
+            return i;
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            i += 6; // its second half follows: the parser checked the pair
+        else
+            i += 5;
+    }
+    return -1;
+}
+
+// --- checking the article ---
+
+enum class ValueType { Null, Bool, Number, Text, Array, Object };
+
+QString typeName(ValueType type)
+{
+    switch (type) {
+    case ValueType::Null: return QStringLiteral("null");
+    case ValueType::Bool: return QStringLiteral("true or false");
+    case ValueType::Number: return QStringLiteral("a number");
+    case ValueType::Text: return QStringLiteral("a text");
+    case ValueType::Array: return QStringLiteral("an array");
+    case ValueType::Object: return QStringLiteral("an object");
+    }
+    return QString();
+}
+
+struct Value {
+    Value(ValueType type, const QString &text = QString(), double number = 0)
+        : type(type)
+        , text(text)
+        , number(number)
     {
     }
 
-    void readObject(const QJsonObject &object, const QString &prefix, Article &article);
-
-private:
-    enum class Place { Key, Value };
-
-    void report(const QString &path, Place where, const QString &message);
-    void readMember(const ArticleField &rule, const QString &path, const QJsonValue &value, Article &article);
-    std::optional<QString> readText(const QString &path, const QJsonValue &value, bool *ok);
-    void readInstallation(const QJsonObject &group, Article &article);
-    QString textTypeMessage(const QString &path, const QJsonValue &value) const;
-
-    const JsonSourceMap &m_map;
-    const QHash<QString, int> &m_overridden;
-    QList<ArticleProblem> &m_problems;
+    ValueType type;
+    QString text;  // Text
+    double number; // Number
 };
 
-void Reader::report(const QString &path, Place where, const QString &message)
+// Where a problem is: a place in the file, or an override.
+struct Where {
+    SourcePlace place;
+    int overrideIndex = -1;
+};
+
+// What the events of an object or array are read into.
+enum class FrameKind {
+    Object, // the top object or a group: members are keys of the table
+    Lines,  // an array of lines: the text of a field
+    Skip,   // a value that is not read any further
+};
+
+struct Frame {
+    FrameKind kind = FrameKind::Skip;
+    QString path;                         // of the object or array
+    const ArticleField *field = nullptr;  // Lines: the field of the text
+    QHash<QString, SourcePlace> seenKeys; // Object: known keys given so far
+    QStringList lines;                    // Lines
+    bool linesOk = true;
+    Where keyWhere; // Lines: the key of the text
+};
+
+class ArticleHandler {
+public:
+    ArticleHandler(QByteArrayView json, const rapidjson::MemoryStream &stream, const QList<ArticleOverride> &overrides)
+        : m_json(json)
+        , m_stream(stream)
+        , m_places(json)
+        , m_overrides(overrides)
+    {
+        takeOverrides();
+    }
+
+    // Called after the whole text was read without a syntax error.
+    ArticleReadResult finish();
+
+    // A problem that the handler found in the text, which ends the reading.
+    const SyntaxError &syntaxError() const { return m_syntaxError; }
+
+    // RapidJSON's SAX interface.
+    bool Null() { return scalar({ValueType::Null}); }
+    bool Bool(bool) { return scalar({ValueType::Bool}); }
+    bool Int(int i) { return scalar({ValueType::Number, {}, double(i)}); }
+    bool Uint(unsigned i) { return scalar({ValueType::Number, {}, double(i)}); }
+    bool Int64(int64_t i) { return scalar({ValueType::Number, {}, double(i)}); }
+    bool Uint64(uint64_t i) { return scalar({ValueType::Number, {}, double(i)}); }
+    bool Double(double d) { return scalar({ValueType::Number, {}, d}); }
+    bool RawNumber(const char *, rapidjson::SizeType, bool) { return true; }
+    bool String(const char *s, rapidjson::SizeType length, bool);
+    bool Key(const char *s, rapidjson::SizeType length, bool);
+    bool StartObject() { return start(ValueType::Object); }
+    bool EndObject(rapidjson::SizeType) { return end(); }
+    bool StartArray() { return start(ValueType::Array); }
+    bool EndArray(rapidjson::SizeType) { return end(); }
+
+private:
+    struct Member {
+        QString path;
+        const ArticleField *field = nullptr; // nullptr: not read
+        Where keyWhere;
+    };
+
+    // The installation's two keys, decided on together at the end.
+    struct Installation {
+        std::optional<QString> kindName;
+        Where kindWhere;
+        bool kindOk = true;
+        std::optional<QString> text;
+        Where textKeyWhere;
+        bool textOk = true;
+    };
+
+    qsizetype tokenStart();
+    Where here(qsizetype offset) { return {m_places.place(offset), -1}; }
+    bool textOfString(qsizetype startAt, const char *s, rapidjson::SizeType length, QString &out);
+
+    bool scalar(const Value &value);
+    bool start(ValueType type);
+    bool end();
+    FrameKind take(const Value &value, const Where &valueWhere);
+    FrameKind readValue(const ArticleField &field, const QString &path, const Value &value, const Where &keyWhere,
+                        const Where &valueWhere);
+    void setText(const ArticleField &field, const std::optional<QString> &text);
+    QString textTypeMessage(const QString &path, ValueType type) const;
+
+    void takeOverrides();
+    void applyOverrides();
+    void decideInstallation();
+
+    template <typename Message>
+    void report(const Where &where, Message &&message);
+
+    QByteArrayView m_json;
+    const rapidjson::MemoryStream &m_stream;
+    SourcePlaces m_places;
+    const QList<ArticleOverride> &m_overrides;
+
+    qsizetype m_end = 0; // where the last token ended
+    QList<Frame> m_frames;
+    int m_skipped = 0; // levels open inside the innermost skipped value
+    std::optional<Member> m_member;
+
+    Article m_article;
+    Installation m_installation;
+    QHash<QString, int> m_overridden; // key -> the override that sets it last
+    QSet<QString> m_brokenGroups;     // groups whose value is not an object
+    QList<ArticleProblem> m_problems;
+    QList<ArticleProblem> m_overrideProblems;
+    qsizetype m_unlisted = 0;
+    std::optional<ArticleProblem> m_formatProblem;
+    bool m_newerFormat = false;
+    std::optional<ArticleProblem> m_rootProblem;
+    SyntaxError m_syntaxError;
+};
+
+template <typename Message>
+void ArticleHandler::report(const Where &where, Message &&message)
 {
-    const auto byOverride = m_overridden.constFind(path);
-    if (byOverride != m_overridden.cend()) {
-        m_problems.append({0, 0, *byOverride, message});
-        return;
+    if (where.overrideIndex >= 0) {
+        m_overrideProblems.append({0, 0, where.overrideIndex, message()});
+    } else if (m_problems.size() < kArticleProblemListLimit) {
+        m_problems.append({where.place.line, where.place.column, -1, message()});
+    } else {
+        ++m_unlisted;
     }
-    const qsizetype offset = where == Place::Key ? m_map.keyOffset(path) : m_map.valueOffset(path);
-    if (offset < 0) {
-        m_problems.append({0, 0, -1, message});
-        return;
-    }
-    const SourcePlace place = m_map.place(offset);
-    m_problems.append({place.line, place.column, -1, message});
 }
 
-QString Reader::textTypeMessage(const QString &path, const QJsonValue &value) const
+// The start of the token the parser has just read: after the end of the
+// previous one, white space and one "," or ":". Every byte is looked at
+// once.
+qsizetype ArticleHandler::tokenStart()
+{
+    qsizetype pos = m_end;
+    while (pos < m_json.size() && isJsonSpace(m_json[pos]))
+        ++pos;
+    if (pos < m_json.size() && (m_json[pos] == ',' || m_json[pos] == ':')) {
+        ++pos;
+        while (pos < m_json.size() && isJsonSpace(m_json[pos]))
+            ++pos;
+    }
+    return pos;
+}
+
+bool ArticleHandler::textOfString(qsizetype startAt, const char *s, rapidjson::SizeType length, QString &out)
+{
+    m_end = qsizetype(m_stream.Tell());
+    const QByteArrayView bytes(s, qsizetype(length));
+    // A second surrogate half alone comes out of the parser as the three
+    // bytes ED B0..BF xx, which are not UTF-8.
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+        if (uchar(bytes[i]) == 0xED && uchar(bytes[i + 1]) >= 0xA0) {
+            const qsizetype at = loneSecondHalf(m_json, startAt, m_end);
+            const qsizetype offset = at < 0 ? startAt : at;
+            m_syntaxError =
+                {offset,
+                 QStringLiteral("invalid JSON: %1 is the second half of a surrogate pair, but "
+                                "no first half (\\uD800 to \\uDBFF) stands before it")
+                     .arg(quoted(QString::fromLatin1(
+                         m_json.sliced(offset, std::min<qsizetype>(6, m_json.size() - offset)).toByteArray())))};
+            return false;
+        }
+    }
+    // QString::fromUtf8 would take a U+FEFF at the start for a byte-order
+    // mark and drop it.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        out = QChar(0xFEFF) + QString::fromUtf8(bytes.sliced(3));
+    else
+        out = QString::fromUtf8(bytes);
+    return true;
+}
+
+bool ArticleHandler::String(const char *s, rapidjson::SizeType length, bool)
+{
+    const qsizetype startAt = tokenStart();
+    Value value{ValueType::Text};
+    if (!textOfString(startAt, s, length, value.text))
+        return false;
+    if (m_skipped > 0)
+        return true;
+    take(value, here(startAt));
+    return true;
+}
+
+bool ArticleHandler::scalar(const Value &value)
+{
+    const qsizetype startAt = tokenStart();
+    m_end = qsizetype(m_stream.Tell());
+    if (m_skipped == 0)
+        take(value, here(startAt));
+    return true;
+}
+
+bool ArticleHandler::start(ValueType type)
+{
+    const qsizetype startAt = tokenStart();
+    m_end = startAt + 1;
+    if (m_frames.size() + m_skipped >= kMaxNesting) {
+        m_syntaxError = {startAt, QStringLiteral("invalid JSON: objects and arrays are nested more than %1 levels deep")
+                                      .arg(kMaxNesting)};
+        return false;
+    }
+    if (m_skipped > 0) {
+        ++m_skipped;
+        return true;
+    }
+    const Where where = here(startAt);
+    const FrameKind kind = take({type}, where);
+    if (kind == FrameKind::Skip) {
+        m_skipped = 1;
+        return true;
+    }
+    Frame frame;
+    frame.kind = kind;
+    if (kind == FrameKind::Lines) {
+        frame.path = m_member ? m_member->path : QString();
+        frame.field = m_member ? m_member->field : nullptr;
+        frame.keyWhere = m_member ? m_member->keyWhere : Where{};
+    } else if (m_member) {
+        frame.path = m_member->path;
+    }
+    m_member.reset();
+    m_frames.append(std::move(frame));
+    return true;
+}
+
+bool ArticleHandler::end()
+{
+    m_end = tokenStart() + 1;
+    if (m_skipped > 0) {
+        --m_skipped;
+        return true;
+    }
+    Frame frame = m_frames.takeLast();
+    if (frame.kind == FrameKind::Lines && frame.linesOk && frame.field)
+        setText(*frame.field, frame.lines.join(kCrLf));
+    return true;
+}
+
+bool ArticleHandler::Key(const char *s, rapidjson::SizeType length, bool)
+{
+    const qsizetype startAt = tokenStart();
+    QString key;
+    if (!textOfString(startAt, s, length, key))
+        return false;
+    if (m_skipped > 0)
+        return true;
+    const Frame &frame = m_frames.last();
+    const QString path = frame.path.isEmpty() ? key : frame.path + QLatin1Char('.') + key;
+    const Where where = here(startAt);
+    const bool dotted = key.contains(QLatin1Char('.'));
+    const ArticleField *field = dotted ? nullptr : findArticleField(path);
+    m_member = Member{path, nullptr, where};
+    if (dotted && findArticleField(path)) {
+        // "contacts.web" names a key, but the file nests it.
+        report(where, [&] {
+            return QStringLiteral("unknown key %1; write %2 inside the object %3")
+                .arg(quoted(path), quoted(leafOf(path)), quoted(parentOf(path)));
+        });
+        return true;
+    }
+    if (!field) {
+        report(where, [&] { return unknownKeyMessage(path); });
+        return true;
+    }
+    Frame &object = m_frames.last();
+    const auto earlier = object.seenKeys.constFind(key);
+    if (earlier != object.seenKeys.cend()) {
+        const qsizetype firstLine = earlier->line;
+        report(where, [&] {
+            return QStringLiteral("key %1 is given more than once (first in line %2)")
+                .arg(quoted(path), QString::number(firstLine));
+        });
+    } else {
+        object.seenKeys.insert(key, where.place);
+    }
+    // The last of repeated keys is the one whose value counts; an
+    // overridden key's value in the file is not read.
+    if (!m_overridden.contains(path))
+        m_member->field = field;
+    return true;
+}
+
+// A value read in the innermost object or array.
+FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
+{
+    if (m_frames.isEmpty()) {
+        if (value.type == ValueType::Object)
+            return FrameKind::Object;
+        m_rootProblem = ArticleProblem{valueWhere.place.line, valueWhere.place.column, -1,
+                                       QStringLiteral("an article file holds one JSON object { ... }, not %1")
+                                           .arg(typeName(value.type))};
+        return FrameKind::Skip;
+    }
+    Frame &frame = m_frames.last();
+    if (frame.kind == FrameKind::Lines) {
+        const qsizetype index = frame.lines.size();
+        if (value.type == ValueType::Text) {
+            frame.lines << withCrLf(value.text);
+        } else {
+            frame.linesOk = false;
+            frame.lines << QString(); // keeps the count of lines
+            report(valueWhere, [&] {
+                return QStringLiteral("line %1 of %2 must be a string, not %3")
+                    .arg(QString::number(index + 1), quoted(frame.path), typeName(value.type));
+            });
+        }
+        return FrameKind::Skip;
+    }
+    const std::optional<Member> member = std::exchange(m_member, std::nullopt);
+    if (!member || !member->field)
+        return FrameKind::Skip;
+    m_member = member; // read by start() for the frame it opens
+    const FrameKind kind = readValue(*member->field, member->path, value, member->keyWhere, valueWhere);
+    if (kind == FrameKind::Skip)
+        m_member.reset();
+    return kind;
+}
+
+QString ArticleHandler::textTypeMessage(const QString &path, ValueType type) const
 {
     QString message = QStringLiteral("%1 must be a text (a string, or an array of strings, one per line), not %2")
-                          .arg(quoted(path), typeName(value));
-    if (value.isDouble() || value.isBool())
+                          .arg(quoted(path), typeName(type));
+    if (type == ValueType::Number || type == ValueType::Bool)
         message += QStringLiteral("; put it in quotes");
     return message;
 }
 
-std::optional<QString> Reader::readText(const QString &path, const QJsonValue &value, bool *ok)
+// The value of one key of the table, from the file or from an override.
+// Returns what to read a container into.
+FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &path, const Value &value,
+                                    const Where &keyWhere, const Where &valueWhere)
 {
-    *ok = true;
-    if (value.isNull())
-        return std::nullopt;
-    if (value.isString())
-        return withCrLf(value.toString());
-    if (!value.isArray()) {
-        report(path, Place::Key, textTypeMessage(path, value));
-        *ok = false;
-        return std::nullopt;
-    }
-    const QJsonArray lines = value.toArray();
-    QStringList parts;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QJsonValue line = lines[i];
-        if (!line.isString()) {
-            report(path + QLatin1Char('[') + QString::number(i) + QLatin1Char(']'), Place::Value,
-                   QStringLiteral("line %1 of %2 must be a string, not %3")
-                       .arg(QString::number(i + 1), quoted(path), typeName(line)));
-            *ok = false;
-            continue;
-        }
-        parts << withCrLf(line.toString());
-    }
-    return parts.join(kCrLf);
-}
-
-void Reader::readObject(const QJsonObject &object, const QString &prefix, Article &article)
-{
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        const QString path = prefix.isEmpty() ? it.key() : prefix + QLatin1Char('.') + it.key();
-        const bool dotted = it.key().contains(QLatin1Char('.'));
-        const ArticleField *rule = findArticleField(path);
-        if (dotted && rule) {
-            // "contacts.web" names a key, but the file nests it.
-            report(path, Place::Key,
-                   QStringLiteral("unknown key %1; write %2 inside the object %3")
-                       .arg(quoted(path), quoted(leafOf(path)), quoted(parentOf(path))));
-            continue;
-        }
-        if (dotted || !rule) {
-            report(path, Place::Key, unknownKeyMessage(path));
-            continue;
-        }
-        readMember(*rule, path, it.value(), article);
-    }
-}
-
-void Reader::readMember(const ArticleField &rule, const QString &path, const QJsonValue &value, Article &article)
-{
-    bool ok = true;
-    switch (rule.type) {
+    const ValueType type = value.type;
+    switch (field.type) {
     case FieldType::Schema:
-        if (!value.isString() && !value.isNull())
-            report(path, Place::Key, QStringLiteral("%1 must be a text, not %2").arg(quoted(path), typeName(value)));
+        if (type != ValueType::Text && type != ValueType::Null)
+            report(keyWhere,
+                   [&] { return QStringLiteral("%1 must be a text, not %2").arg(quoted(path), typeName(type)); });
         break;
-    case FieldType::FormatVersion:
-        // Checked before anything else (readArticle).
-        break;
-    case FieldType::ArticleKind:
-        if (value.isNull())
+    case FieldType::FormatVersion: {
+        if (type == ValueType::Null)
             break;
-        if (!value.isString()) {
-            report(path, Place::Key,
-                   QStringLiteral("%1 must be a text, one of %2, not %3")
-                       .arg(quoted(path), listOf(articleKindNames(), "or"), typeName(value)));
-        } else if (!articleKindNames().contains(value.toString())) {
-            report(path, Place::Value,
-                   QStringLiteral("unknown article kind %1; the article kinds are %2")
-                       .arg(quoted(value.toString()), listOf(articleKindNames(), "and")));
-        } else {
-            article.kind = value.toString();
+        const double v = value.number;
+        QString message;
+        if (type != ValueType::Number || v != std::floor(v) || v < 1) {
+            message = QStringLiteral("\"formatVersion\" must be a whole number such as %1, not %2")
+                          .arg(QString::number(kArticleFormatVersion),
+                               type == ValueType::Number ? QString::number(v) : typeName(type));
+        } else if (v > kArticleFormatVersion) {
+            m_newerFormat = true;
+            message = QStringLiteral("the file was written by a newer version of Kestrin Editor (format version %1); "
+                                     "this version reads format version %2")
+                          .arg(QString::number(v, 'f', 0), QString::number(kArticleFormatVersion));
+        }
+        if (!message.isEmpty() && !m_formatProblem)
+            m_formatProblem = ArticleProblem{keyWhere.place.line, keyWhere.place.column, -1, message};
+        break;
+    }
+    case FieldType::ArticleKind:
+        if (type == ValueType::Text && articleKindNames().contains(value.text)) {
+            m_article.kind = value.text;
+        } else if (type == ValueType::Text) {
+            report(valueWhere, [&] {
+                return QStringLiteral("unknown article kind %1; the article kinds are %2")
+                    .arg(quoted(value.text), listOf(articleKindNames(), "and"));
+            });
+        } else if (type != ValueType::Null) {
+            report(keyWhere, [&] {
+                return QStringLiteral("%1 must be a text, one of %2, not %3")
+                    .arg(quoted(path), listOf(articleKindNames(), "or"), typeName(type));
+            });
         }
         break;
     case FieldType::Text:
-        if (const std::optional<QString> text = readText(path, value, &ok); text)
-            article.*rule.text = *text;
-        break;
-    case FieldType::OptionalText: {
-        const std::optional<QString> text = readText(path, value, &ok);
-        if (ok)
-            article.*rule.optionalText = text;
-        break;
-    }
-    case FieldType::Group:
-        if (value.isNull())
-            break;
-        if (!value.isObject()) {
-            report(path, Place::Key,
-                   QStringLiteral("%1 must be an object with the keys %2, not %3")
-                       .arg(quoted(path), listOf(membersOf(path), "and"), typeName(value)));
-            break;
+    case FieldType::OptionalText:
+    case FieldType::InstallationText:
+        if (field.type == FieldType::InstallationText)
+            m_installation.textKeyWhere = keyWhere;
+        switch (type) {
+        case ValueType::Null: setText(field, std::nullopt); break;
+        case ValueType::Text: setText(field, withCrLf(value.text)); break;
+        case ValueType::Array: return FrameKind::Lines;
+        default:
+            if (field.type == FieldType::InstallationText)
+                m_installation.textOk = false;
+            report(keyWhere, [&] { return textTypeMessage(path, type); });
         }
-        if (path == QLatin1String("installation"))
-            readInstallation(value.toObject(), article);
-        else
-            readObject(value.toObject(), path, article);
+        break;
+    case FieldType::Group:
+        if (type == ValueType::Object)
+            return FrameKind::Object;
+        if (type == ValueType::Null)
+            break;
+        m_brokenGroups.insert(path);
+        report(keyWhere, [&] {
+            return QStringLiteral("%1 must be an object with the keys %2, not %3")
+                .arg(quoted(path), listOf(membersOf(path), "and"), typeName(type));
+        });
         break;
     case FieldType::InstallationKind:
-    case FieldType::InstallationText:
-        // Read together with their group (readInstallation).
-        break;
-    }
-}
-
-void Reader::readInstallation(const QJsonObject &group, Article &article)
-{
-    Article unused;
-    readObject(group, QStringLiteral("installation"), unused); // reports unknown keys only
-
-    const QString kindPath = QStringLiteral("installation.kind");
-    const QString textPath = QStringLiteral("installation.text");
-    std::optional<InstallationKind> kind;
-    bool kindOk = true;
-    const QJsonValue kindValue = group.value(QStringLiteral("kind"));
-    if (kindValue.isString()) {
-        kind = installationKindByName(kindValue.toString());
-        if (!kind) {
-            kindOk = false;
-            report(kindPath, Place::Value,
-                   QStringLiteral("unknown installation kind %1; the installation kinds are %2")
-                       .arg(quoted(kindValue.toString()), listOf(installationKindNames(), "and")));
+        if (type == ValueType::Text) {
+            m_installation.kindName = value.text;
+            m_installation.kindWhere = valueWhere;
+        } else if (type == ValueType::Null) {
+            m_installation.kindName.reset();
+        } else {
+            m_installation.kindOk = false;
+            report(keyWhere, [&] {
+                return QStringLiteral("%1 must be a text, one of %2, not %3")
+                    .arg(quoted(path), listOf(installationKindNames(), "or"), typeName(type));
+            });
         }
-    } else if (!kindValue.isNull() && !kindValue.isUndefined()) {
-        kindOk = false;
-        report(kindPath, Place::Key,
-               QStringLiteral("%1 must be a text, one of %2, not %3")
-                   .arg(quoted(kindPath), listOf(installationKindNames(), "or"), typeName(kindValue)));
-    }
-
-    bool textOk = true;
-    const std::optional<QString> text = group.contains(QStringLiteral("text"))
-                                            ? readText(textPath, group.value(QStringLiteral("text")), &textOk)
-                                            : std::nullopt;
-    if (!kindOk || !textOk)
-        return;
-
-    if (!kind && !text)
-        return; // as a new window has it
-    if (!kind || *kind == InstallationKind::OwnDescription) {
-        // A text alone means the own description.
-        article.installation = InstallationKind::OwnDescription;
-        article.installationText = text.value_or(templates::installationNotice(InstallationKind::OwnDescription));
-        return;
-    }
-    if (text) {
-        report(textPath, Place::Key,
-               QStringLiteral("%1 is used only with the installation kind \"Own description\", not with %2")
-                   .arg(quoted(textPath), quoted(installationKindName(*kind))));
-        return;
-    }
-    article.installation = kind;
-}
-
-// Where the parser gave up: its offset is one past the character it stopped
-// at, except for a bad number and for text after the end, where it is the
-// character itself.
-qsizetype syntaxErrorOffset(QByteArrayView json, const QJsonParseError &error)
-{
-    qsizetype offset = error.offset;
-    if (error.error == QJsonParseError::GarbageAtEnd) {
-        while (offset < json.size() && QChar::isSpace(uchar(json[offset])))
-            ++offset;
-    } else if (error.error != QJsonParseError::IllegalNumber) {
-        --offset;
-    }
-    return std::clamp<qsizetype>(offset, 0, json.size());
-}
-
-QString syntaxErrorMessage(const QJsonParseError &error)
-{
-    const char *what = nullptr;
-    switch (error.error) {
-    case QJsonParseError::UnterminatedObject: what = "expected \",\" or \"}\" (and every key in double quotes)"; break;
-    case QJsonParseError::MissingNameSeparator: what = "expected \":\" after the key"; break;
-    case QJsonParseError::UnterminatedArray: what = "expected \",\" or \"]\""; break;
-    case QJsonParseError::MissingValueSeparator: what = "expected \",\" between two values"; break;
-    case QJsonParseError::IllegalValue:
-    case QJsonParseError::IllegalNumber:
-        what = "expected a value: a text in double quotes, a number, true, false, null, an object or an array";
         break;
-    case QJsonParseError::TerminationByNumber: what = "the file ends too early"; break;
-    case QJsonParseError::IllegalEscapeSequence: what = "invalid escape sequence in a text"; break;
-    case QJsonParseError::IllegalUTF8String: what = "the file is not valid UTF-8; save it as UTF-8"; break;
-    case QJsonParseError::UnterminatedString: what = "a text is not closed with a double quote"; break;
-    case QJsonParseError::MissingObject: what = "expected a value (no \",\" may stand before \"}\" or \"]\")"; break;
-    case QJsonParseError::DeepNesting: what = "objects and arrays are nested too deeply"; break;
-    case QJsonParseError::DocumentTooLarge: what = "the file is too large"; break;
-    case QJsonParseError::GarbageAtEnd: what = "more text after the end of the article's object"; break;
+    }
+    return FrameKind::Skip;
+}
+
+void ArticleHandler::setText(const ArticleField &field, const std::optional<QString> &text)
+{
+    switch (field.type) {
+    case FieldType::Text:
+        if (text)
+            m_article.*field.text = *text;
+        break;
+    case FieldType::OptionalText: m_article.*field.optionalText = text; break;
+    case FieldType::InstallationText: m_installation.text = text; break;
     default: break;
     }
-    return QStringLiteral("invalid JSON: ") + (what ? QString::fromLatin1(what) : error.errorString());
 }
 
-// Applies the overrides to the parsed file; returns which override set each
-// key, so that a problem with its value is blamed on the override.
-QHash<QString, int> applyOverrides(QJsonObject &root, const QList<ArticleOverride> &overrides,
-                                   QList<ArticleProblem> &problems)
+// Which override sets each key; problems with the keys themselves.
+void ArticleHandler::takeOverrides()
 {
-    QHash<QString, int> overridden;
-    for (int i = 0; i < int(overrides.size()); ++i) {
-        const QString &key = overrides[i].key;
-        const ArticleField *rule = findArticleField(key);
-        if (!rule) {
-            problems.append({0, 0, i, unknownKeyMessage(key)});
+    for (int i = 0; i < int(m_overrides.size()); ++i) {
+        const QString &key = m_overrides[i].key;
+        const ArticleField *field = findArticleField(key);
+        const Where where{{}, i};
+        if (!field) {
+            report(where, [&] { return unknownKeyMessage(key); });
             continue;
         }
-        if (rule->type == FieldType::Group) {
+        if (field->type == FieldType::Group) {
             QStringList members;
             for (const QString &member : membersOf(key))
                 members << key + QLatin1Char('.') + member;
-            problems.append(
-                {0, 0, i,
-                 QStringLiteral("%1 is a group of keys; give one of %2").arg(quoted(key), listOf(members, "or"))});
+            report(where, [&] {
+                return QStringLiteral("%1 is a group of keys; give one of %2").arg(quoted(key), listOf(members, "or"));
+            });
             continue;
         }
-        if (rule->type == FieldType::Schema || rule->type == FieldType::FormatVersion) {
-            problems.append(
-                {0, 0, i, QStringLiteral("%1 describes the file itself and cannot be set").arg(quoted(key))});
+        if (field->type == FieldType::Schema || field->type == FieldType::FormatVersion) {
+            report(where,
+                   [&] { return QStringLiteral("%1 describes the file itself and cannot be set").arg(quoted(key)); });
             continue;
         }
-        const QJsonValue value = overrides[i].value ? QJsonValue(*overrides[i].value) : QJsonValue(QJsonValue::Null);
-        const QString parent = parentOf(key).toString();
-        if (parent.isEmpty()) {
-            root.insert(key, value);
-        } else {
-            const QJsonValue group = root.value(parent);
-            if (!group.isObject() && !group.isNull() && !group.isUndefined())
-                continue; // the file's own value of the group is reported
-            QJsonObject object = group.toObject();
-            object.insert(leafOf(key).toString(), value);
-            root.insert(parent, object);
-        }
-        overridden.insert(key, i);
+        m_overridden.insert(key, i);
     }
-    return overridden;
 }
 
-} // namespace
+// The overrides' values, read as the file's would be. A key of a group
+// whose value in the file is not an object is left as it is: the group's
+// value is reported.
+void ArticleHandler::applyOverrides()
+{
+    for (auto it = m_overridden.cbegin(); it != m_overridden.cend(); ++it) {
+        const QString &key = it.key();
+        if (m_brokenGroups.contains(parentOf(key).toString()))
+            continue;
+        const ArticleOverride &o = m_overrides[*it];
+        const Value value = o.value ? Value{ValueType::Text, *o.value} : Value{ValueType::Null};
+        const Where where{{}, *it};
+        readValue(*findArticleField(key), key, value, where, where);
+    }
+}
 
-ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverride> &overrides)
+void ArticleHandler::decideInstallation()
+{
+    const Installation &in = m_installation;
+    if (!in.kindOk || !in.textOk)
+        return;
+    std::optional<InstallationKind> kind;
+    if (in.kindName) {
+        kind = installationKindByName(*in.kindName);
+        if (!kind) {
+            report(in.kindWhere, [&] {
+                return QStringLiteral("unknown installation kind %1; the installation kinds are %2")
+                    .arg(quoted(*in.kindName), listOf(installationKindNames(), "and"));
+            });
+            return;
+        }
+    }
+    if (!kind && !in.text)
+        return; // as a new window has it
+    if (!kind || *kind == InstallationKind::OwnDescription) {
+        // A text alone means the own description.
+        m_article.installation = InstallationKind::OwnDescription;
+        m_article.installationText = in.text.value_or(templates::installationNotice(InstallationKind::OwnDescription));
+        return;
+    }
+    if (in.text) {
+        report(in.textKeyWhere, [&] {
+            return QStringLiteral("\"installation.text\" is used only with the installation kind \"Own description\", "
+                                  "not with %1")
+                .arg(quoted(installationKindName(*kind)));
+        });
+        return;
+    }
+    m_article.installation = kind;
+}
+
+ArticleReadResult ArticleHandler::finish()
 {
     ArticleReadResult result;
-    auto fail = [&result](SourcePlace place, const QString &message) {
-        result.problems.append({place.line, place.column, -1, message});
+    if (m_formatProblem) {
+        // A file of another format may mean something else by its keys:
+        // nothing more is said.
+        result.problems = {*m_formatProblem};
+        result.newerFormat = m_newerFormat;
         return result;
-    };
-
-    QByteArrayView json = source;
-    if (json.startsWith("\xEF\xBB\xBF"))
-        json = json.sliced(3);
-    else if (json.startsWith("\xFF\xFE") || json.startsWith("\xFE\xFF"))
-        return fail({1, 1}, QStringLiteral("the file is in UTF-16; an article file must be saved as UTF-8"));
-    if (json.trimmed().isEmpty())
-        return fail({1, 1}, QStringLiteral("the file is empty; an article file holds one JSON object"));
-
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json.toByteArray(), &error);
-    if (error.error != QJsonParseError::NoError)
-        return fail(placeInText(json, syntaxErrorOffset(json, error)), syntaxErrorMessage(error));
-    const JsonSourceMap map(json);
-    if (!document.isObject()) {
-        return fail(map.place(map.firstValueOffset()),
-                    QStringLiteral("an article file holds one JSON object { ... }, not an array"));
     }
-    QJsonObject root = document.object();
-
-    // A newer file may mean something else by its keys: nothing more is said.
-    const QJsonValue format = root.value(QStringLiteral("formatVersion"));
-    const QString formatPath = QStringLiteral("formatVersion");
-    if (!format.isUndefined() && !format.isNull()) {
-        const double v = format.toDouble(-1);
-        const SourcePlace at = map.place(map.keyOffset(formatPath));
-        if (!format.isDouble() || v != std::floor(v) || v < 1)
-            return fail(at, QStringLiteral("\"formatVersion\" must be a whole number such as %1, not %2")
-                                .arg(QString::number(kArticleFormatVersion),
-                                     format.isDouble() ? QString::number(v) : typeName(format)));
-        if (v > kArticleFormatVersion)
-            return fail(at, QStringLiteral("the file has format version %1; this program reads format version %2")
-                                .arg(QString::number(v, 'f', 0), QString::number(kArticleFormatVersion)));
+    if (m_rootProblem) {
+        result.problems = {*m_rootProblem};
+        return result;
     }
-
-    for (const JsonSourceMap::Duplicate &d : map.duplicates()) {
-        const SourcePlace again = map.place(d.again);
-        result.problems.append({again.line, again.column, -1,
-                                QStringLiteral("key %1 is given more than once (first in line %2)")
-                                    .arg(quoted(d.path), QString::number(map.place(d.first).line))});
-    }
-
-    const QHash<QString, int> overridden = applyOverrides(root, overrides, result.problems);
-    Reader(map, overridden, result.problems).readObject(root, QString(), result.article);
-
+    applyOverrides();
+    decideInstallation();
+    result.article = m_article;
+    result.problems = m_problems;
+    result.problems += m_overrideProblems;
+    result.unlistedProblems = m_unlisted;
     std::stable_sort(result.problems.begin(), result.problems.end(),
                      [](const ArticleProblem &a, const ArticleProblem &b) {
                          return std::tuple(a.overrideIndex, a.line, a.column)
@@ -484,19 +834,95 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     return result;
 }
 
+// The encoding of a file that is not UTF-8, told by its byte-order mark or
+// by the zero bytes of its first two characters, which are ASCII in JSON.
+const char *otherUnicodeEncoding(QByteArrayView b)
+{
+    if (b.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) || b.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        return "UTF-32";
+    if (b.startsWith("\xFF\xFE") || b.startsWith("\xFE\xFF"))
+        return "UTF-16";
+    if (b.size() < 4)
+        return nullptr;
+    const bool zero[4] = {b[0] == 0, b[1] == 0, b[2] == 0, b[3] == 0};
+    if ((zero[0] && zero[1] && zero[2] && !zero[3]) || (!zero[0] && zero[1] && zero[2] && zero[3]))
+        return "UTF-32";
+    if ((zero[0] && !zero[1] && zero[2] && !zero[3]) || (!zero[0] && zero[1] && !zero[2] && zero[3]))
+        return "UTF-16";
+    return nullptr;
+}
+
+} // namespace
+
+ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverride> &overrides)
+{
+    auto fail = [](SourcePlace place, const QString &message) {
+        ArticleReadResult result;
+        result.problems.append({place.line, place.column, -1, message});
+        return result;
+    };
+
+    QByteArrayView json = source;
+    if (json.startsWith("\xEF\xBB\xBF"))
+        json = json.sliced(3);
+    else if (const char *encoding = otherUnicodeEncoding(json))
+        return fail({1, 1}, QStringLiteral("the file is in %1; an article file must be saved as UTF-8")
+                                .arg(QLatin1String(encoding)));
+    if (json.trimmed().isEmpty())
+        return fail({1, 1}, QStringLiteral("the file is empty; an article file holds one JSON object"));
+
+    rapidjson::MemoryStream stream(json.data(), size_t(json.size()));
+    ArticleHandler handler(json, stream, overrides);
+    rapidjson::Reader reader;
+    const rapidjson::ParseResult parsed =
+        reader.Parse<rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag>(stream, handler);
+
+    SyntaxError error;
+    if (parsed.IsError() && parsed.Code() == rapidjson::kParseErrorTermination)
+        error = handler.syntaxError();
+    else if (parsed.IsError())
+        error = describeSyntaxError(json, parsed.Code(), qsizetype(parsed.Offset()));
+    else if (qsizetype(stream.Tell()) < json.size()) // the parser stops at a NUL byte
+        error = describeSyntaxError(json, rapidjson::kParseErrorDocumentRootNotSingular, qsizetype(stream.Tell()));
+    if (error.offset >= 0)
+        return fail(placeInText(json, error.offset), error.message);
+    return handler.finish();
+}
+
 ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride> &overrides)
 {
     ArticleFileRead read;
     QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    const bool standardInput = path == QLatin1String("-");
+    const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
+                                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened) {
         read.error = file.errorString();
         return read;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        read.error = file.errorString();
+    const QString tooLarge = QStringLiteral("%1 is larger than %2 MiB, the most an article file may hold")
+                                 .arg(standardInput ? QStringLiteral("the input") : QStringLiteral("the file"))
+                                 .arg(kArticleFileSizeLimit / (1024 * 1024));
+    // A regular file says its size; a pipe or a device is read up to one
+    // byte beyond the limit.
+    if (!file.isSequential() && file.size() > kArticleFileSizeLimit) {
+        read.error = tooLarge;
+        return read;
+    }
+    QByteArray bytes;
+    std::array<char, 1 << 16> chunk;
+    while (bytes.size() <= kArticleFileSizeLimit) {
+        const qint64 got = file.read(chunk.data(), qint64(chunk.size()));
+        if (got < 0) {
+            read.error = file.errorString();
+            return read;
+        }
+        if (got == 0)
+            break;
+        bytes.append(chunk.data(), qsizetype(got));
+    }
+    if (bytes.size() > kArticleFileSizeLimit) {
+        read.error = tooLarge;
         return read;
     }
     read.readable = true;

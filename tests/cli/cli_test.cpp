@@ -567,7 +567,7 @@ QList<ErrorRow> errorRows()
          msg("article.json:1:10: invalid JSON: expected a value: a text in double quotes, a number, true, false, null, "
              "an object or an array")},
         {"not UTF-8", args({"article.json"}), QByteArray("{\"name\": \"\xff\"}"), 2,
-         msg("article.json:1:10: invalid JSON: the file is not valid UTF-8; save it as UTF-8")},
+         msg("article.json:1:11: invalid JSON: the file is not valid UTF-8; save it as UTF-8")},
         {"text after the object", args({"article.json"}), QByteArray("{}\n{}"), 2,
          msg("article.json:2:1: invalid JSON: more text after the end of the article's object")},
         {"an array", args({"article.json"}), QByteArray("\n  [{\"name\": \"a\"}]"), 2,
@@ -609,7 +609,8 @@ QList<ErrorRow> errorRows()
         {"key given twice", args({"article.json"}), QByteArray("{\n    \"version\": \"1\",\n    \"version\": \"2\"\n}"),
          2, msg(R"(article.json:3:5: key "version" is given more than once (first in line 2))")},
         {"newer format", args({"article.json"}), QByteArray(R"({"formatVersion": 2, "bogus": 1})"), 2,
-         msg("article.json:1:2: the file has format version 2; this program reads format version 1")},
+         msg("article.json:1:2: the file was written by a newer version of Kestrin Editor (format version 2); this "
+             "version reads format version 1")},
         {"format version as a text", args({"article.json"}), QByteArray(R"({"formatVersion": "1"})"), 2,
          msg(R"(article.json:1:2: "formatVersion" must be a whole number such as 1, not a text)")},
         {"every problem of a file, in order", args({"article.json"}),
