@@ -169,8 +169,11 @@ QString controlCharacterMessage(uchar c)
 }
 
 // What RapidJSON's error code means at that place of the text, in the
-// words of the format's users. Offsets point at the character to blame.
-SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode code, qsizetype offset)
+// words of the format's users. Offsets point at the character to blame;
+// stringStart is where the token being read began, for a text that is
+// never closed.
+SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode code, qsizetype offset,
+                                qsizetype stringStart)
 {
     using namespace rapidjson;
     offset = std::clamp<qsizetype>(offset, 0, json.size());
@@ -184,7 +187,9 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
     }
     if (!rest.isEmpty() && rest[0] == '\0')
         return error(QStringLiteral("a NUL byte (0x00), which a JSON text cannot hold"));
-    if (rest.isEmpty() && code != kParseErrorDocumentEmpty)
+    if (code == kParseErrorStringMissQuotationMark)
+        return {stringStart, QStringLiteral("invalid JSON: a text is not closed with a double quote")};
+    if (rest.isEmpty())
         return error(QStringLiteral("the file ends too early"));
 
     switch (code) {
@@ -223,7 +228,6 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
             QStringLiteral("%1 is the first half of a surrogate pair, but no second half "
                            "(\\uDC00 to \\uDFFF) follows it")
                 .arg(quoted(QString::fromLatin1(rest.first(std::min<qsizetype>(6, rest.size())).toByteArray()))));
-    case kParseErrorStringMissQuotationMark: return error(QStringLiteral("a text is not closed with a double quote"));
     case kParseErrorStringInvalidEncoding:
         return error(QStringLiteral("the file is not valid UTF-8; save it as UTF-8"));
     case kParseErrorNumberTooBig: {
@@ -313,7 +317,8 @@ struct Frame {
     QString path;                         // of the object or array
     const ArticleField *field = nullptr;  // Lines: the field of the text
     QHash<QString, SourcePlace> seenKeys; // Object: known keys given so far
-    QStringList lines;                    // Lines
+    QString text;                         // Lines: the lines so far, joined by CR LF
+    qsizetype lines = 0;                  // Lines: how many were read
     bool linesOk = true;
     Where keyWhere; // Lines: the key of the text
 };
@@ -334,6 +339,9 @@ public:
 
     // A problem that the handler found in the text, which ends the reading.
     const SyntaxError &syntaxError() const { return m_syntaxError; }
+    // Where the token after the last one read begins: after white space and
+    // one "," or ":". Every byte is looked at once.
+    qsizetype tokenStart() const;
 
     // RapidJSON's SAX interface.
     bool Null() { return scalar({ValueType::Null}); }
@@ -368,7 +376,6 @@ private:
         bool textOk = true;
     };
 
-    qsizetype tokenStart();
     Where here(qsizetype offset) { return {m_places.place(offset), -1}; }
     bool textOfString(qsizetype startAt, const char *s, rapidjson::SizeType length, QString &out);
 
@@ -423,10 +430,7 @@ void ArticleHandler::report(const Where &where, Message &&message)
     }
 }
 
-// The start of the token the parser has just read: after the end of the
-// previous one, white space and one "," or ":". Every byte is looked at
-// once.
-qsizetype ArticleHandler::tokenStart()
+qsizetype ArticleHandler::tokenStart() const
 {
     qsizetype pos = m_end;
     while (pos < m_json.size() && isJsonSpace(m_json[pos]))
@@ -530,7 +534,7 @@ bool ArticleHandler::end()
     }
     Frame frame = m_frames.takeLast();
     if (frame.kind == FrameKind::Lines && frame.linesOk && frame.field)
-        setText(*frame.field, frame.lines.join(kCrLf));
+        setText(*frame.field, frame.text);
     return true;
 }
 
@@ -591,12 +595,14 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
     }
     Frame &frame = m_frames.last();
     if (frame.kind == FrameKind::Lines) {
-        const qsizetype index = frame.lines.size();
-        if (value.type == ValueType::Text) {
-            frame.lines << withCrLf(value.text);
-        } else {
+        const qsizetype index = frame.lines++;
+        if (value.type == ValueType::Text && frame.linesOk) {
+            if (index > 0)
+                frame.text += kCrLf;
+            frame.text += withCrLf(value.text);
+        } else if (value.type != ValueType::Text) {
             frame.linesOk = false;
-            frame.lines << QString(); // keeps the count of lines
+            frame.text.clear();
             report(valueWhere, [&] {
                 return QStringLiteral("line %1 of %2 must be a string, not %3")
                     .arg(QString::number(index + 1), quoted(frame.path), typeName(value.type));
@@ -881,9 +887,9 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     if (parsed.IsError() && parsed.Code() == rapidjson::kParseErrorTermination)
         error = handler.syntaxError();
     else if (parsed.IsError())
-        error = describeSyntaxError(json, parsed.Code(), qsizetype(parsed.Offset()));
+        error = describeSyntaxError(json, parsed.Code(), qsizetype(parsed.Offset()), handler.tokenStart());
     else if (qsizetype(stream.Tell()) < json.size()) // the parser stops at a NUL byte
-        error = describeSyntaxError(json, rapidjson::kParseErrorDocumentRootNotSingular, qsizetype(stream.Tell()));
+        error = describeSyntaxError(json, rapidjson::kParseErrorDocumentRootNotSingular, qsizetype(stream.Tell()), -1);
     if (error.offset >= 0)
         return fail(placeInText(json, error.offset), error.message);
     return handler.finish();
