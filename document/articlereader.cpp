@@ -533,8 +533,12 @@ bool ArticleHandler::end()
         return true;
     }
     Frame frame = m_frames.takeLast();
-    if (frame.kind == FrameKind::Lines && frame.linesOk && frame.field)
-        setText(*frame.field, frame.text);
+    if (frame.kind == FrameKind::Lines && frame.field) {
+        if (frame.linesOk)
+            setText(*frame.field, frame.text);
+        else if (frame.field->type == FieldType::InstallationText)
+            m_installation.textOk = false;
+    }
     return true;
 }
 

@@ -478,6 +478,8 @@ TEST(ArticleSource, PlacesOfKeysAndValues)
         {R"({"name": "{\"kind\": [", "kind": {"w": null}})", "1:26"},
         {R"({"\u0061b": true})", "1:2"},
         {R"({"c": {"d": {"e": {"f": 1}}}, "name": 0})", "1:2 1:31"},
+        // A bad line of the own text is the one problem of the installation.
+        {R"({"installation": {"kind": "Mod", "text": [1]}})", "1:43"},
     };
     for (const Row &row : rows) {
         QStringList places;
