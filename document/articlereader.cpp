@@ -1,5 +1,5 @@
 // Reading an article file: one pass of a strict JSON parser (RapidJSON's
-// SAX reader) whose events are checked against the field table as they
+// SAX reader, in place) whose events are checked against the field table as they
 // come, with the place of every key and value. Nothing but the article's
 // own texts and a bounded list of problems is kept, so that time and memory
 // stay linear in the size of the file.
@@ -13,7 +13,6 @@
 #include <QSet>
 
 #include <rapidjson/error/en.h>
-#include <rapidjson/memorystream.h>
 #include <rapidjson/reader.h>
 
 #include <algorithm>
@@ -299,6 +298,13 @@ struct Value {
     double number; // Number
 };
 
+// RapidJSON's in-place string stream, without the copy of the stream that
+// the parser otherwise works on (and writes back only when a token is
+// read): so the handler learns from Tell() where each token ends.
+struct InPlaceStream : rapidjson::InsituStringStream {
+    using rapidjson::InsituStringStream::InsituStringStream;
+};
+
 // Where a problem is: a place in the file, or an override.
 struct Where {
     SourcePlace place;
@@ -325,7 +331,7 @@ struct Frame {
 
 class ArticleHandler {
 public:
-    ArticleHandler(QByteArrayView json, const rapidjson::MemoryStream &stream, const QList<ArticleOverride> &overrides)
+    ArticleHandler(QByteArrayView json, InPlaceStream &stream, const QList<ArticleOverride> &overrides)
         : m_json(json)
         , m_stream(stream)
         , m_places(json)
@@ -396,7 +402,7 @@ private:
     void report(const Where &where, Message &&message);
 
     QByteArrayView m_json;
-    const rapidjson::MemoryStream &m_stream;
+    InPlaceStream &m_stream;
     SourcePlaces m_places;
     const QList<ArticleOverride> &m_overrides;
 
@@ -881,11 +887,16 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     if (json.trimmed().isEmpty())
         return fail({1, 1}, QStringLiteral("the file is empty; an article file holds one JSON object"));
 
-    rapidjson::MemoryStream stream(json.data(), size_t(json.size()));
+    // Parsed in place, in a copy: each string is decoded over its own text,
+    // so that the parser needs no buffer of its own. (The copy ends in a NUL
+    // byte, where the parser stops.) The handler stops the parser before
+    // its recursion goes deeper than kMaxNesting.
+    QByteArray copy = json.toByteArray();
+    InPlaceStream stream(copy.data());
     ArticleHandler handler(json, stream, overrides);
     rapidjson::Reader reader;
     const rapidjson::ParseResult parsed =
-        reader.Parse<rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag>(stream, handler);
+        reader.Parse<rapidjson::kParseValidateEncodingFlag | rapidjson::kParseInsituFlag>(stream, handler);
 
     SyntaxError error;
     if (parsed.IsError() && parsed.Code() == rapidjson::kParseErrorTermination)
