@@ -2,7 +2,6 @@
 // places problems, the writer's layout, and the round trips file -> article
 // -> file and form -> article -> form.
 #include "article.h"
-#include "articlesource.h"
 #include "clitestsupport.h"
 #include "golden.h"
 
