@@ -326,7 +326,6 @@ struct Frame {
     QString text;                         // Lines: the lines so far, joined by CR LF
     qsizetype lines = 0;                  // Lines: how many were read
     bool linesOk = true;
-    Where keyWhere; // Lines: the key of the text
 };
 
 class ArticleHandler {
@@ -522,7 +521,6 @@ bool ArticleHandler::start(ValueType type)
     if (kind == FrameKind::Lines) {
         frame.path = m_member ? m_member->path : QString();
         frame.field = m_member ? m_member->field : nullptr;
-        frame.keyWhere = m_member ? m_member->keyWhere : Where{};
     } else if (m_member) {
         frame.path = m_member->path;
     }
