@@ -256,7 +256,8 @@ void reportProblems(const Options &options, const QList<ArticleProblem> &problem
         }
     }
     if (unlisted > 0)
-        complain(QStringLiteral("%1: and %2 more problems").arg(file, QString::number(unlisted)));
+        complain(QCoreApplication::translate("kestrin-readme", "%1: and %2 more problems")
+                     .arg(file, QString::number(unlisted)));
 }
 
 // Names every character the code page cannot hold, with its place in the
