@@ -72,16 +72,28 @@ struct ArticleProblem {
     QString message;
 };
 
+// At most this many problems of the file are listed; the others are only
+// counted (ArticleReadResult::unlistedProblems). Problems of the overrides
+// are always listed.
+inline constexpr qsizetype kArticleProblemListLimit = 1000;
+
 struct ArticleReadResult {
     Article article;
     QList<ArticleProblem> problems; // empty when the article is valid
+    qsizetype unlistedProblems = 0; // problems found beyond those listed
+    // The file was written for a newer format version than
+    // kArticleFormatVersion: problems holds that one message, and nothing
+    // else of the file is checked.
+    bool newerFormat = false;
 
     bool ok() const { return problems.isEmpty(); }
 };
 
-// Reads an article file (UTF-8 JSON, a byte-order mark allowed), applies the
-// overrides, and checks every key and value. Every problem found is
-// reported; a JSON syntax error ends the reading at once.
+// Reads an article file (UTF-8 JSON as RFC 8259 defines it, a byte-order
+// mark allowed), applies the overrides, and checks every key and value.
+// Every problem found is reported, in the order of the file; invalid JSON
+// ends the reading at once, with its place. Time and memory are linear in
+// the size of the source.
 ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverride> &overrides = {});
 
 // The largest article file that is read: far above any real article, low
@@ -97,7 +109,9 @@ struct ArticleFileRead {
     bool ok() const { return readable && result.ok(); }
 };
 
-// Reads the file with a bounded buffer and checks it like readArticle.
+// Reads the file with a bounded buffer and checks it like readArticle. A
+// file (or standard input) longer than kArticleFileSizeLimit is refused
+// unread: error says so.
 ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride> &overrides = {});
 
 // The article as a file: UTF-8 JSON with the keys in form order, multi-line

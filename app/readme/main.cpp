@@ -230,29 +230,19 @@ bool outputIsArticle(const Options &options)
     return article.canonicalFilePath() == output.canonicalFilePath();
 }
 
-std::optional<QByteArray> readSource(const Options &options)
+// Reads and checks the article file; nullopt when it could not be read at
+// all (the reason is reported).
+std::optional<ArticleReadResult> readSource(const Options &options)
 {
-    QFile file;
-    bool opened = false;
-    if (options.articlePath == QLatin1String("-"))
-        opened = file.open(stdin, QIODevice::ReadOnly);
-    else {
-        file.setFileName(options.articlePath);
-        opened = file.open(QIODevice::ReadOnly);
-    }
-    if (!opened) {
-        complain(QStringLiteral("%1: cannot read the article file: %2").arg(options.articlePath, file.errorString()));
+    ArticleFileRead read = readArticleFile(options.articlePath, options.overrides);
+    if (!read.readable) {
+        complain(QStringLiteral("%1: cannot read the article file: %2").arg(options.articlePath, read.error));
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        complain(QStringLiteral("%1: cannot read the article file: %2").arg(options.articlePath, file.errorString()));
-        return std::nullopt;
-    }
-    return bytes;
+    return std::move(read.result);
 }
 
-void reportProblems(const Options &options, const QList<ArticleProblem> &problems)
+void reportProblems(const Options &options, const QList<ArticleProblem> &problems, qsizetype unlisted)
 {
     const QString file = options.articlePath == QLatin1String("-") ? QStringLiteral("<stdin>") : options.articlePath;
     for (const ArticleProblem &p : problems) {
@@ -267,6 +257,9 @@ void reportProblems(const Options &options, const QList<ArticleProblem> &problem
             complain(QStringLiteral("%1: %2").arg(file, p.message));
         }
     }
+    if (unlisted > 0)
+        complain(QCoreApplication::translate("kestrin-readme", "%1: and %2 more problems")
+                     .arg(file, QString::number(unlisted)));
 }
 
 // Names every character the code page cannot hold, with its place in the
@@ -322,12 +315,12 @@ int run(const QStringList &arguments)
         return kExitBadInput;
     }
 
-    const std::optional<QByteArray> source = readSource(options);
+    const std::optional<ArticleReadResult> source = readSource(options);
     if (!source)
         return kExitBadInput;
-    const ArticleReadResult read = readArticle(*source, options.overrides);
+    const ArticleReadResult &read = *source;
     if (!read.ok()) {
-        reportProblems(options, read.problems);
+        reportProblems(options, read.problems, read.unlistedProblems);
         return kExitBadInput;
     }
 

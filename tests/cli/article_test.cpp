@@ -2,7 +2,6 @@
 // places problems, the writer's layout, and the round trips file -> article
 // -> file and form -> article -> form.
 #include "article.h"
-#include "articlesource.h"
 #include "clitestsupport.h"
 #include "golden.h"
 
@@ -462,37 +461,31 @@ TEST(ArticleForm, TemplateKindsGiveTheTemplatesTheirHandlersStore)
 
 TEST(ArticleSource, PlacesOfKeysAndValues)
 {
+    // Each problem's place: the key for a wrong type or an unknown key, the
+    // value for an unknown kind or a line of a text.
     struct Row {
         const char *json;
-        const char *path;
-        qsizetype keyLine, keyColumn, valueLine, valueColumn;
+        const char *places;
     };
     const Row rows[] = {
-        {R"({"a": 1})", "a", 1, 2, 1, 7},
+        {R"({"a": 1})", "1:2"},
         // Columns count characters, not bytes.
-        {R"({"ż": "ł", "b": 2})", "b", 1, 12, 1, 17},
-        {"{\r\n  \"a\": 1,\r\n  \"b\": [1,\r\n\t2]}", "b[1]", 4, 2, 4, 2},
-        {"{\"x\": \"{\\\"y\\\": [\", \"z\": {\"w\": null}}", "z.w", 1, 26, 1, 31},
-        {R"({"\u0061b": true})", "ab", 1, 2, 1, 13},
-        {R"({"c": {"d": {"e": {"f": 1}}}, "g": 0})", "g", 1, 31, 1, 36},
+        {R"({"ż": "ł", "kind": "x"})", "1:2 1:20"},
+        {"{\r\n  \"description\": [\"a\",\r\n\t2]}", "3:2"},
+        {"{\n\"contacts\": {\"skype\": 1,\n  \"ẞ\": 2}}", "2:14 3:3"},
+        // A key inside a string is no key.
+        {R"({"name": "{\"kind\": [", "kind": {"w": null}})", "1:26"},
+        {R"({"\u0061b": true})", "1:2"},
+        {R"({"c": {"d": {"e": {"f": 1}}}, "name": 0})", "1:2 1:31"},
+        // A bad line of the own text is the one problem of the installation.
+        {R"({"installation": {"kind": "Mod", "text": [1]}})", "1:43"},
     };
     for (const Row &row : rows) {
-        const QByteArray json(row.json);
-        const JsonSourceMap map(json);
-        const QString path = QString::fromUtf8(row.path);
-        ASSERT_GE(map.keyOffset(path), 0) << row.json;
-        const SourcePlace key = map.place(map.keyOffset(path));
-        const SourcePlace value = map.place(map.valueOffset(path));
-        EXPECT_EQ(key.line, row.keyLine) << row.json;
-        EXPECT_EQ(key.column, row.keyColumn) << row.json;
-        EXPECT_EQ(value.line, row.valueLine) << row.json;
-        EXPECT_EQ(value.column, row.valueColumn) << row.json;
+        QStringList places;
+        for (const ArticleProblem &p : read(row.json).problems)
+            places << QStringLiteral("%1:%2").arg(p.line).arg(p.column);
+        EXPECT_EQ(places.join(QLatin1Char(' ')).toStdString(), row.places) << row.json;
     }
-    // A key inside a string is no key; deeper levels than asked are skipped.
-    const JsonSourceMap map(QByteArray(R"({"x": "{\"y\": 1}", "c": {"d": {"e": {"f": 1}}}})"), 3);
-    EXPECT_LT(map.keyOffset(QStringLiteral("y")), 0);
-    EXPECT_GE(map.keyOffset(QStringLiteral("c.d.e")), 0);
-    EXPECT_LT(map.keyOffset(QStringLiteral("c.d.e.f")), 0);
 }
 
 namespace {

@@ -5,7 +5,10 @@
 // kestrin-readme would refuse as usage errors (no "=" or an empty key) are
 // left out. Checked:
 //   - every problem names a real override or none, with a place in the
-//     file (line and column both set) or none;
+//     file (line and column both set) or none; problems beyond the listed
+//     ones are only counted once the list is full; a newer format version
+//     is the one problem;
+//   - what is accepted is JSON that Qt's (more lenient) reader accepts too;
 //   - a valid article written with writeArticleJson reads back unchanged,
 //     and writes to the same bytes again;
 //   - applied to a loaded form it reads back from the form unchanged (a
@@ -24,6 +27,7 @@
 #include "templates.h"
 
 #include <QByteArray>
+#include <QJsonDocument>
 #include <QList>
 #include <QString>
 
@@ -85,8 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         KESTRIN_FUZZ_CHECK(p.overrideIndex < 0 || p.line == 0);
         KESTRIN_FUZZ_CHECK(!p.message.isEmpty());
     }
+    KESTRIN_FUZZ_CHECK(read.unlistedProblems == 0 || read.problems.size() >= kArticleProblemListLimit);
+    KESTRIN_FUZZ_CHECK(!read.newerFormat || read.problems.size() == 1);
     if (!read.ok())
         return 0;
+    KESTRIN_FUZZ_CHECK(
+        QJsonDocument::fromJson(source.startsWith("\xEF\xBB\xBF") ? source.sliced(3) : source).isObject());
     const Article &article = read.article;
 
     // Written and read again: the same article, the same bytes.

@@ -1,0 +1,58 @@
+#include "articlefields.h"
+
+namespace kestrin {
+
+const ArticleField *findArticleField(QStringView path)
+{
+    for (const ArticleField &field : kArticleFields) {
+        if (path == QLatin1String(field.key))
+            return &field;
+    }
+    return nullptr;
+}
+
+QStringView parentOf(QStringView path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot < 0 ? QStringView() : path.left(dot);
+}
+
+QStringView leafOf(QStringView path)
+{
+    return path.mid(path.lastIndexOf(u'.') + 1);
+}
+
+QStringList membersOf(QStringView group)
+{
+    QStringList out;
+    for (const ArticleField &field : kArticleFields) {
+        const QString key = QLatin1String(field.key);
+        if (parentOf(key) == group)
+            out << leafOf(key).toString();
+    }
+    return out;
+}
+
+QStringList articleKeys()
+{
+    QStringList out;
+    for (const ArticleField &field : kArticleFields)
+        out << QLatin1String(field.key);
+    return out;
+}
+
+QString installationKindName(InstallationKind kind)
+{
+    return design(kInstallationOptions[size_t(kind)]).text;
+}
+
+std::optional<InstallationKind> installationKindByName(QStringView name)
+{
+    for (int i = 0; i < int(kInstallationOptions.size()); ++i) {
+        if (name == installationKindName(InstallationKind(i)))
+            return InstallationKind(i);
+    }
+    return std::nullopt;
+}
+
+} // namespace kestrin
