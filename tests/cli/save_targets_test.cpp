@@ -250,7 +250,12 @@ void limitFileSize(rlim_t limit)
 
 // The shared save in a child process, so that the user and limits stay
 // there; returns its reason ("" when saved), or "<crashed>".
-QString saveThroughService(const Row &row, const QString &path, const QString &text)
+// Through the text writer (Create) or the byte writer (article files,
+// exports).
+enum class Through { Text, Bytes, Cli };
+
+QString saveThroughService(const Row &row, const QString &path, const QString &text, const QByteArray &bytes,
+                           Through through)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -262,7 +267,9 @@ QString saveThroughService(const Row &row, const QString &path, const QString &t
             becomeNobody();
         std::signal(SIGXFSZ, SIG_IGN); // as the editor's main does
         limitFileSize(row.fileSizeLimit);
-        const SaveResult r = AtomicTextFileService().writeLine(path, text, TextEncoder::codePage(1252));
+        const SaveResult r = through == Through::Text
+                                 ? AtomicTextFileService().writeLine(path, text, TextEncoder::codePage(1252))
+                                 : AtomicTextFileService().writeBytes(path, bytes);
         const QByteArray reason = r.ok ? QByteArray() : r.error.toUtf8();
         const bool sent = ::write(channel[1], reason.constData(), size_t(reason.size())) == reason.size();
         _exit(sent ? 0 : 1);
@@ -324,10 +331,11 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
     const QString text = readmeText();
     const QByteArray readme = readmeBytes();
     for (const Row &row : kRows) {
-        for (const bool cli : {false, true}) {
-            if (cli && !row.cli)
+        for (const Through through : {Through::Text, Through::Bytes, Through::Cli}) {
+            if (through == Through::Cli && !row.cli)
                 continue;
-            const std::string what = std::string(row.name) + (cli ? " (kestrin-readme)" : " (shared save)");
+            const char *const ways[] = {" (text)", " (bytes)", " (kestrin-readme)"};
+            const std::string what = row.name + std::string(ways[int(through)]);
             QTemporaryDir dir;
             ASSERT_TRUE(dir.isValid());
             ASSERT_EQ(::chmod(local(dir.path()).constData(), 0755), 0);
@@ -347,7 +355,7 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
                 reader.start(file);
 
             QString reason;
-            if (cli) {
+            if (through == Through::Cli) {
                 ReadmeRun run;
                 // The article comes on standard input, which "nobody" can read.
                 run.args = QStringList{QStringLiteral("-"), QStringLiteral("--encoding"),
@@ -368,7 +376,7 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
                 else
                     reason = r.errText();
             } else {
-                reason = saveThroughService(row, dir.filePath(relative), text);
+                reason = saveThroughService(row, dir.filePath(relative), text, readme, through);
             }
             EXPECT_EQ(reason.toStdString(), row.reason ? row.reason : "") << what;
 
