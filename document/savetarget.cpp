@@ -365,8 +365,6 @@ bool SaveTarget::Impl::replacingIsRefused() const
 
 bool SaveTarget::Impl::commitReplace()
 {
-    if (::fsync(fd) != 0)
-        return failAndDiscard(errno);
     if (existed) {
         // Owner and group first (which clears the special bits), then the
         // attributes, then the mode, which must agree with the access list.
@@ -380,6 +378,9 @@ bool SaveTarget::Impl::commitReplace()
         if (::fchmod(fd, targetStat.st_mode & 07777) != 0)
             return failAndDiscard(errno);
     }
+    // Content and metadata are on the disk before the name changes hands.
+    if (::fsync(fd) != 0)
+        return failAndDiscard(errno);
     const int closing = ::close(fd);
     fd = -1;
     if (closing != 0)

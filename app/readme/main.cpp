@@ -340,7 +340,9 @@ int run(const QStringList &arguments)
     }
     if (outputIsArticle(options)) {
         if (isStandardStream(options.outputPath))
-            complainAsProgram(QStringLiteral("standard output is the article file itself; nothing was written"));
+            complainAsProgram(
+                QCoreApplication::translate("kestrin-readme",
+                                            "standard output is the article file itself; nothing was written"));
         else
             complainAsProgram(QStringLiteral("the output file %1 is the article file itself; nothing was written")
                                   .arg(quoted(options.outputPath)));
