@@ -84,13 +84,6 @@ int ansiCodePageForLocale(const QLocale &locale)
     return codePageFor(locale.language(), locale.script());
 }
 
-int ansiCodePageForLocaleName(const QString &name)
-{
-    const QLocale locale(withoutModifier(name));
-    const QLocale::Script script = scriptOfModifier(name);
-    return codePageFor(locale.language(), script == QLocale::AnyScript ? locale.script() : script);
-}
-
 int systemAnsiCodePage()
 {
     // The system locale's language comes from these variables (and may be
