@@ -9,9 +9,12 @@
 
 namespace kestrin {
 
-int ansiCodePageForLocale(const QLocale &locale)
+namespace {
+
+// The code page of a language in its usual script.
+int codePageForLanguage(QLocale::Language language)
 {
-    switch (locale.language()) {
+    switch (language) {
     case QLocale::Czech:
     case QLocale::Slovak:
     case QLocale::Polish:
@@ -20,8 +23,8 @@ int ansiCodePageForLocale(const QLocale &locale)
     case QLocale::Croatian:
     case QLocale::Romanian:
     case QLocale::Albanian:
-    case QLocale::Bosnian: return locale.script() == QLocale::CyrillicScript ? 1251 : 1250;
-    case QLocale::Serbian: return locale.script() == QLocale::LatinScript ? 1250 : 1251;
+    case QLocale::Bosnian: return 1250;
+    case QLocale::Serbian:
     case QLocale::Russian:
     case QLocale::Ukrainian:
     case QLocale::Belarusian:
@@ -43,9 +46,62 @@ int ansiCodePageForLocale(const QLocale &locale)
     }
 }
 
+// Languages written in Cyrillic or in Latin letters follow the script: a
+// Slavic language in Latin letters takes the Central European code page.
+int codePageFor(QLocale::Language language, QLocale::Script script)
+{
+    if (script == QLocale::CyrillicScript)
+        return 1251;
+    const int codePage = codePageForLanguage(language);
+    return codePage == 1251 && script == QLocale::LatinScript ? 1250 : codePage;
+}
+
+// The script that a POSIX locale name's modifier names ("sr_RS.UTF-8@latin");
+// QLocale reads such names without their modifier.
+QLocale::Script scriptOfModifier(QStringView name)
+{
+    const qsizetype at = name.indexOf(QLatin1Char('@'));
+    if (at < 0)
+        return QLocale::AnyScript;
+    const QStringView modifier = name.mid(at + 1);
+    if (modifier.compare(QLatin1String("latin"), Qt::CaseInsensitive) == 0)
+        return QLocale::LatinScript;
+    if (modifier.compare(QLatin1String("cyrillic"), Qt::CaseInsensitive) == 0)
+        return QLocale::CyrillicScript;
+    return QLocale::AnyScript;
+}
+
+QString withoutModifier(const QString &name)
+{
+    const qsizetype at = name.indexOf(QLatin1Char('@'));
+    return at < 0 ? name : name.left(at);
+}
+
+} // namespace
+
+int ansiCodePageForLocale(const QLocale &locale)
+{
+    return codePageFor(locale.language(), locale.script());
+}
+
 int systemAnsiCodePage()
 {
-    return ansiCodePageForLocale(QLocale::system());
+    // The system locale's language comes from these variables (and may be
+    // overridden by the first entry of LANGUAGE); the script modifier is
+    // taken from the one whose language it is.
+    const QLocale system = QLocale::system();
+    QString name = qEnvironmentVariable("LC_ALL");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("LC_MESSAGES");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("LANG");
+    const QString language = qEnvironmentVariable("LANGUAGE").section(QLatin1Char(':'), 0, 0);
+    for (const QString &candidate : {name, language}) {
+        const QLocale::Script script = scriptOfModifier(candidate);
+        if (script != QLocale::AnyScript && QLocale(withoutModifier(candidate)).language() == system.language())
+            return codePageFor(system.language(), script);
+    }
+    return ansiCodePageForLocale(system);
 }
 
 bool isSupportedCodePage(int codePage)

@@ -11,6 +11,8 @@ namespace kestrin {
 // The Windows single-byte ("ANSI") code page that belongs to a locale, as
 // Windows derives it from the system locale: 1250 to 1258, else 1252.
 int ansiCodePageForLocale(const QLocale &locale);
+// The system locale's; a modifier of the locale's name that names the
+// script counts: "sr_RS.UTF-8@latin" is Serbian in Latin letters.
 int systemAnsiCodePage();
 
 bool isSupportedCodePage(int codePage);

@@ -18,8 +18,14 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace kestrin;
 
@@ -218,16 +224,34 @@ bool isStandardStream(const QString &path)
     return path.isEmpty() || path == QLatin1String("-");
 }
 
-// The output names the article file itself: writing would destroy it.
+#ifdef Q_OS_UNIX
+// The regular file that a path names, or that a standard stream is when the
+// path is "-" (or no path).
+std::optional<struct stat> regularFile(const QString &path, int stream)
+{
+    struct stat st {};
+    const int status = isStandardStream(path) ? ::fstat(stream, &st) : ::stat(QFile::encodeName(path).constData(), &st);
+    if (status != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return st;
+}
+#endif
+
+// The output is the article file itself, under any name, through a link or
+// through a standard stream: writing would destroy it.
 bool outputIsArticle(const Options &options)
 {
+#ifdef Q_OS_UNIX
+    const std::optional<struct stat> article = regularFile(options.articlePath, STDIN_FILENO);
+    const std::optional<struct stat> output = regularFile(options.outputPath, STDOUT_FILENO);
+    return article && output && article->st_dev == output->st_dev && article->st_ino == output->st_ino;
+#else
     if (isStandardStream(options.articlePath) || isStandardStream(options.outputPath))
         return false;
     const QFileInfo article(options.articlePath);
     const QFileInfo output(options.outputPath);
-    if (!output.exists())
-        return false;
-    return article.canonicalFilePath() == output.canonicalFilePath();
+    return output.exists() && article.canonicalFilePath() == output.canonicalFilePath();
+#endif
 }
 
 // Reads and checks the article file; nullopt when it could not be read at
@@ -310,8 +334,13 @@ int run(const QStringList &arguments)
         return kExitBadInput;
     }
     if (outputIsArticle(options)) {
-        complainAsProgram(QStringLiteral("the output file %1 is the article file itself; nothing was written")
-                              .arg(quoted(options.outputPath)));
+        if (isStandardStream(options.outputPath))
+            complainAsProgram(
+                QCoreApplication::translate("kestrin-readme",
+                                            "standard output is the article file itself; nothing was written"));
+        else
+            complainAsProgram(QStringLiteral("the output file %1 is the article file itself; nothing was written")
+                                  .arg(quoted(options.outputPath)));
         return kExitBadInput;
     }
 
@@ -330,7 +359,9 @@ int run(const QStringList &arguments)
 
     if (isStandardStream(options.outputPath))
         return writeStandardOutput(*encoding, text);
-    const SaveResult saved = AtomicTextFileService().writeLine(options.outputPath, text, encoding->encoder);
+    AtomicTextFileService files;
+    files.setWaitForPipeReader(true); // as a shell's redirection waits
+    const SaveResult saved = files.writeLine(options.outputPath, text, encoding->encoder);
     if (!saved.ok) {
         complainAsProgram(QStringLiteral("cannot write %1: %2")
                               .arg(quoted(options.outputPath),
@@ -344,6 +375,11 @@ int run(const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // A file-size limit makes the write fail with a message and exit status 1
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(kProgram);
     QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION_SHORT));

@@ -10,8 +10,12 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace kestrin;
@@ -171,4 +175,48 @@ TEST_F(Save, AWriteThatFailsPartWayKeepsTheOldFileIntact)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(readFileBytes(path), old);
     EXPECT_EQ(entries(dir.path()), QStringList{"keep.txt"});
+}
+
+TEST_F(Save, APipeWhoseReaderGoesAwayFailsTheSaveAndTheProgramLivesOn)
+{
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // The reader waits for the first bytes and leaves without reading: the
+    // text (more than a pipe holds) cannot all be written.
+    const int reader = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    std::thread leave([reader] {
+        pollfd p{reader, POLLIN, 0};
+        poll(&p, 1, 20000);
+        close(reader);
+    });
+    const int status = runInChild([&] {
+        close(reader); // the child's copy would keep the pipe read
+        const SaveResult r = save(fifo, QString(1 << 20, QLatin1Char('x')));
+        if (!r.ok && r.error == QLatin1String("Broken pipe"))
+            return true;
+        std::fprintf(stderr, "save gave: ok=%d error=%s\n", int(r.ok), qPrintable(r.error));
+        return false;
+    });
+    leave.join();
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(Save, TextTheCodePageCannotHoldLeavesAFileWrittenInPlaceUntouched)
+{
+    // A writable file in a folder that takes no new files is rewritten in
+    // place, so the text is encoded whole before the file is touched.
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const QString path = dir.filePath(QStringLiteral("readme.txt"));
+    ASSERT_TRUE(writeFileBytes(path, "old\r\n"));
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    const QString text = QString(300 * 1024, QLatin1Char('a')) + QStringLiteral("Ж");
+    const int status = runInChild(
+        [&] {
+            const SaveResult r = save(path, text);
+            return !r.ok && r.unmappable;
+        },
+        true);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(readFileBytes(path), QByteArray("old\r\n"));
 }
