@@ -10,6 +10,7 @@
 #include <chm_lib.h>
 
 #include <cstring>
+#include <limits>
 
 namespace kestrin::help {
 
@@ -135,6 +136,17 @@ bool ChmArchive::contains(const QString &path) const
         return false;
     chmUnitInfo info;
     return chm_resolve_object(m_file, normalizePath(path).toUtf8().constData(), &info) == CHM_RESOLVE_SUCCESS;
+}
+
+std::optional<qint64> ChmArchive::objectSize(const QString &path) const
+{
+    if (!m_file)
+        return std::nullopt;
+    const QByteArray name = normalizePath(path).toUtf8();
+    chmUnitInfo info;
+    if (name.size() > CHM_MAX_PATHLEN || chm_resolve_object(m_file, name.constData(), &info) != CHM_RESOLVE_SUCCESS)
+        return std::nullopt;
+    return qint64(std::min<LONGUINT64>(info.length, LONGUINT64(std::numeric_limits<qint64>::max())));
 }
 
 std::optional<QByteArray> ChmArchive::read(const QString &path) const
