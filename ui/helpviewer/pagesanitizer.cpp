@@ -359,15 +359,14 @@ private:
         writeTag(tag);
         if (rawTextElements().contains(name) && !tag.selfClosing) {
             const QStringView content = rawContent(name);
-            if (name == QLatin1String("style")) {
-                m_out += content;
-            } else {
-                for (QChar c : content) {
-                    if (c == u'<')
-                        m_out += QLatin1String("&lt;");
-                    else
-                        m_out += c;
-                }
+            // No '<' in the content, so that no reader can take a tag from it.
+            for (QChar c : content) {
+                if (c != u'<')
+                    m_out += c;
+                else if (name != QLatin1String("style"))
+                    m_out += QLatin1String("&lt;");
+                else
+                    m_out += u' ';
             }
             popTo(m_stack.size() - 1);
         } else if (tag.selfClosing) {
@@ -396,12 +395,26 @@ private:
         else if (definition.contains(name))
             closeNearest(definition, definitionScope);
         else if (cell.contains(name))
-            closeNearest(cell, cellScope);
+            closeOutermost(cell, cellScope);
         else if (name == QLatin1String("tr"))
-            closeNearest(row, rowScope);
+            closeOutermost(row, rowScope);
         else if (name == QLatin1String("thead") || name == QLatin1String("tbody") || name == QLatin1String("tfoot")
                  || name == QLatin1String("caption") || name == QLatin1String("colgroup"))
-            closeNearest(section, tableScope());
+            closeOutermost(section, tableScope());
+    }
+
+    // Closes everything from the outermost open element of one of these
+    // names on, as far back as the nearest boundary: a new row ends the
+    // open cell and the open row.
+    void closeOutermost(const Names &targets, const Names &boundaries)
+    {
+        qsizetype outermost = -1;
+        for (qsizetype i = m_stack.size() - 1; i >= 0 && !boundaries.contains(m_stack[i]); --i) {
+            if (targets.contains(m_stack[i]))
+                outermost = i;
+        }
+        if (outermost >= 0)
+            popTo(outermost);
     }
 
     void endTag(const QString &name)
