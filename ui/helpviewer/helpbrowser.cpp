@@ -113,10 +113,9 @@ void HelpBrowser::followLink(const QUrl &link)
         return;
     }
     if (!opensOnTheDesktop(url)) {
-        const QString scheme = url.scheme().isEmpty() ? link.toString() : url.scheme() + QLatin1Char(':');
-        addNote(tr("The link \"%1\" was not opened: the help opens its own pages, web addresses (http: and "
-                   "https:) and mail addresses (mailto:), and no links of the kind \"%2\".")
-                    .arg(shortened(link.toString()), shortened(scheme)));
+        addNote(tr("The link \"%1\" was not opened: the help opens only its own pages, web addresses (http:, "
+                   "https:) and mail addresses (mailto:).")
+                    .arg(shortened(link.toString())));
         return;
     }
     if (m_externalLinkHandler)

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -90,6 +91,14 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_status = new QStatusBar(this);
     m_status->setObjectName(QStringLiteral("HelpStatusBar"));
     m_status->setSizeGripEnabled(false);
+    // The notes in full, on as many lines as they take.
+    m_statusText = new QLabel(m_status);
+    m_statusText->setObjectName(QStringLiteral("HelpStatusText"));
+    m_statusText->setWordWrap(true);
+    m_statusText->setTextFormat(Qt::PlainText);
+    m_statusText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_status->addWidget(m_statusText, 1);
+    m_status->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -258,16 +267,14 @@ void HelpWindow::showNotFound(const QString &fileName, const QStringList &search
 
 QString HelpWindow::statusText() const
 {
-    return m_status->currentMessage();
+    return m_statusText->text();
 }
 
 void HelpWindow::showNotes()
 {
     const QStringList notes = m_contentsNotes + m_browser->notes();
-    if (notes.isEmpty())
-        m_status->clearMessage();
-    else
-        m_status->showMessage(notes.join(QLatin1Char(' ')));
+    m_statusText->setText(notes.join(QLatin1Char(' ')));
+    m_status->setVisible(!notes.isEmpty());
 }
 
 void HelpWindow::showError(const QString &plainText, const QString &html)

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QAction;
+class QLabel;
 class QSplitter;
 class QStatusBar;
 class QToolBar;
@@ -54,7 +55,8 @@ public:
     QAction *backAction() const { return m_back; }
     QAction *forwardAction() const { return m_forward; }
     QAction *homeAction() const { return m_home; }
-    // The status line: what was refused, flattened or left out.
+    // The status line, shown while there is something to say: what was
+    // refused, flattened or left out.
     QStatusBar *statusLine() const { return m_status; }
     QString statusText() const;
     QUrl homeUrl() const { return m_homeUrl; }
@@ -87,6 +89,7 @@ private:
     QTreeWidget *m_contents = nullptr;
     HelpBrowser *m_browser = nullptr;
     QStatusBar *m_status = nullptr;
+    QLabel *m_statusText = nullptr;
 };
 
 } // namespace kestrin::help
