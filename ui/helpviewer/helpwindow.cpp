@@ -231,6 +231,7 @@ bool HelpWindow::openFile(const QString &fileName)
         || (m_archive.objectSize(homePath).value_or(0) <= HelpBrowser::kMaxPageBytes && !m_archive.read(homePath))) {
         m_archive.close();
         m_entries.clear();
+        m_contentsNotes.clear();
         return cannotOpen(QStringLiteral("the file is damaged: its pages cannot be read."));
     }
 
