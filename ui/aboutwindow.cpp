@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 
+#include "helpwindow.h"
 #include "windowlayout.h"
 
 #include <kestrin/version.h>
@@ -70,8 +71,13 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
 
 void AboutWindow::Form_Load()
 {
-    if (m_main)
-        m_main->setEnabled(false);
+    if (!m_main)
+        return;
+    m_main->setEnabled(false);
+    // Disabling a window disables the windows it owns as well; an open help
+    // window is a window of its own and stays usable.
+    for (auto *help : m_main->findChildren<help::HelpWindow *>(Qt::FindDirectChildrenOnly))
+        help->setEnabled(true);
 }
 
 void AboutWindow::showEvent(QShowEvent *event)

@@ -68,6 +68,8 @@ ReadOnlyField::ReadOnlyField(QWidget *parent)
     setMargin(2);
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A label takes no focus, not even from a click that selects its text.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void ReadOnlyField::setCaption(const QString &caption)

@@ -30,7 +30,7 @@ protected:
 };
 
 // A label shown as a read-only text field: sunken border, the field colours
-// of the current scheme, text selectable with the mouse. Its caption is kept
+// of the current scheme, text selectable with the mouse; it takes no focus. Its caption is kept
 // exactly as it was set, CR LF included.
 class ReadOnlyField : public QLabel {
     Q_OBJECT

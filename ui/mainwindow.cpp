@@ -184,6 +184,17 @@ QColor legibleGreyText(const QColor &grey, const QColor &text, const QColor &bac
                             float(mix(text.blueF(), background.blueF())));
 }
 
+// The option buttons of a group are one stop of the Tab key, at the selected
+// one; the arrow keys move the selection within the group.
+void keepOneTabStop(QButtonGroup *group)
+{
+    for (QAbstractButton *button : group->buttons()) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
 QLabel *makeLabel(const ControlPlacement &p, const QString &caption, QWidget *page)
 {
     auto *label = new QLabel(page);
@@ -374,11 +385,15 @@ void MainWindow::buildTabs()
 
     // The Tab key follows the tab indexes; the tab strip has index 0.
     std::sort(tabOrder.begin(), tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    QWidget *previous = m_mainTab;
+    // From the strip itself: ordered after the tab widget, the chain would
+    // start after whichever of its descendants last takes focus.
+    QWidget *previous = m_mainTab->tabBar();
     for (const auto &[index, widget] : tabOrder) {
         QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+    keepOneTabStop(options);
+    connect(options, &QButtonGroup::buttonToggled, this, [options] { keepOneTabStop(options); });
 }
 
 void MainWindow::buildStatusBar()
@@ -615,6 +630,15 @@ AboutWindow *MainWindow::aboutWindow() const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // While About is open this window is disabled, and the window manager's
+    // close (its close box, Alt+F4) is refused as every other input is;
+    // About comes to the front instead.
+    if (event->spontaneous() && m_about && m_about->isVisible()) {
+        event->ignore();
+        m_about->raise();
+        m_about->activateWindow();
+        return;
+    }
     // Form_Unload: closing never asks and is never cancelled; the
     // notification-area icon goes with the window, and so does an open
     // About window.

@@ -127,11 +127,13 @@ TEST_F(HelpWindowTest, PicturesAndStyleSheetsComeFromTheHelpFile)
     EXPECT_TRUE(css.toByteArray().contains("font-family"));
     const QVariant png =
         browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../images/main-window.png")));
-    EXPECT_TRUE(png.toByteArray().startsWith("\x89PNG"));
-    EXPECT_FALSE(
-        browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../images/none.png"))).isValid());
-    EXPECT_FALSE(browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("http://example.org/a.png")))
-                     .isValid());
+    EXPECT_EQ(png.value<QImage>().size(), QSize(520, 420));
+    // A picture that cannot be had is a small stand-in, never an empty
+    // answer (on which the text layout would look for the name on disk).
+    for (const char *missing : {"../images/none.png", "http://example.org/a.png"}) {
+        const QVariant stand = browser->loadResource(QTextDocument::ImageResource, QUrl(QLatin1String(missing)));
+        EXPECT_EQ(stand.value<QImage>().size(), QSize(16, 16)) << missing;
+    }
 
     // And the page really shows them: the picture is decoded at its size...
     const QVariant image =

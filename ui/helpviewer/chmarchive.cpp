@@ -9,7 +9,13 @@
 
 #include <chm_lib.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
+#include <limits>
 
 namespace kestrin::help {
 
@@ -84,16 +90,34 @@ bool ChmArchive::open(const QString &fileName)
     if (!info.isFile())
         return fail(QStringLiteral("it is not an ordinary file."));
 
+    // The file is opened once, without waiting, and must still be an
+    // ordinary file: whatever is put in its place after the check above (a
+    // FIFO, a device) is neither waited on nor read.
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.'));
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return fail(QStringLiteral("it is not an ordinary file."));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString() + QLatin1Char('.'));
+    }
+
     // chmlib says no more than "failed" about any file it cannot open; read
     // the header ourselves first to tell the user what is wrong.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString() + QLatin1Char('.'));
     if (const QString problem = checkChmStructure(file); !problem.isEmpty())
         return fail(problem);
-    file.close();
 
-    m_file = chm_open(QFile::encodeName(fileName).constData());
+    // chmlib opens by name: the name of the file just checked, where the
+    // system offers one.
+    const QByteArray sameFile = "/proc/self/fd/" + QByteArray::number(fd);
+    m_file = chm_open(QFileInfo::exists(QFile::decodeName(sameFile)) ? sameFile.constData()
+                                                                     : QFile::encodeName(fileName).constData());
+    file.close();
     if (!m_file)
         return fail(QStringLiteral("the file is damaged: its directory cannot be read."));
 
@@ -135,6 +159,17 @@ bool ChmArchive::contains(const QString &path) const
         return false;
     chmUnitInfo info;
     return chm_resolve_object(m_file, normalizePath(path).toUtf8().constData(), &info) == CHM_RESOLVE_SUCCESS;
+}
+
+std::optional<qint64> ChmArchive::objectSize(const QString &path) const
+{
+    if (!m_file)
+        return std::nullopt;
+    const QByteArray name = normalizePath(path).toUtf8();
+    chmUnitInfo info;
+    if (name.size() > CHM_MAX_PATHLEN || chm_resolve_object(m_file, name.constData(), &info) != CHM_RESOLVE_SUCCESS)
+        return std::nullopt;
+    return qint64(std::min<LONGUINT64>(info.length, LONGUINT64(std::numeric_limits<qint64>::max())));
 }
 
 std::optional<QByteArray> ChmArchive::read(const QString &path) const

@@ -39,6 +39,9 @@ public:
     QString contentsFile() const { return m_contentsFile; }
 
     bool contains(const QString &path) const;
+    // The size of the object at path as the directory gives it, without
+    // reading it; nothing if it is absent.
+    std::optional<qint64> objectSize(const QString &path) const;
     // The whole object at path, or nothing if it is absent or cannot be read
     // in full (a damaged or truncated file).
     std::optional<QByteArray> read(const QString &path) const;

@@ -10,13 +10,31 @@ namespace kestrin::help {
 class ChmArchive;
 
 // Shows the pages of a help file. Pages, pictures and style sheets are read
-// from the archive; a relative link is taken relative to the page it is on.
-// Pages of the help file are addressed as "chm:/path/page.html"; links to web
-// sites and mail addresses are handed to the desktop.
+// from the archive and from nowhere else; a relative or absolute path is
+// taken within the archive, relative to the page it is on. Pages of the help
+// file are addressed as "chm:/path/page.html"; links to web sites and mail
+// addresses (http, https, mailto) are handed to the desktop, links of any
+// other kind are refused with a note.
+//
+// A page is bounded before it is laid out (its size, the nesting of its
+// elements and tables, its pictures' sizes), so that no page can hold up
+// the program; what lies beyond the bounds is shown flattened or left out,
+// and a note says so.
 class HelpBrowser : public QTextBrowser {
     Q_OBJECT
 public:
     static inline const QString kScheme = QStringLiteral("chm");
+
+    // Larger pages are not shown: their text alone would take the layout
+    // seconds.
+    static constexpr qint64 kMaxPageBytes = 512 * 1024;
+    static constexpr qint64 kMaxStyleSheetBytes = 256 * 1024;
+    // A picture is shown if its file and its decoded size are within these,
+    // and while the page's pictures together stay within kMaxPagePixels.
+    static constexpr qint64 kMaxPictureBytes = 8 * 1024 * 1024;
+    static constexpr int kMaxPictureSide = 8192;
+    static constexpr qint64 kMaxPicturePixels = 4096 * 4096;
+    static constexpr qint64 kMaxPagePixels = 2 * kMaxPicturePixels;
 
     explicit HelpBrowser(QWidget *parent = nullptr);
 
@@ -43,6 +61,16 @@ public:
         m_externalLinkHandler = std::move(handler);
     }
 
+    // Whether a link of this scheme is handed to the desktop.
+    static bool opensOnTheDesktop(const QUrl &url);
+
+    // What was refused, flattened or left out since the current page was
+    // opened, one sentence each.
+    QStringList notes() const { return m_notes; }
+
+signals:
+    void notesChanged(const QStringList &notes);
+
 protected:
     // Without an archive (the file could not be opened) nothing is loaded,
     // so that the message in its place stays, whatever keys are pressed.
@@ -50,8 +78,14 @@ protected:
 
 private:
     QByteArray missingPage(const QString &path, bool damaged) const;
+    QVariant loadPage(const QUrl &url);
+    QVariant loadPicture(const QUrl &url);
+    QByteArray loadBytes(const QUrl &url, qint64 maxBytes);
+    void addNote(const QString &note);
 
     const ChmArchive *m_archive = nullptr;
+    QStringList m_notes;
+    qint64 m_pagePixels = 0;
     std::function<void(const QUrl &)> m_externalLinkHandler;
 };
 

@@ -83,7 +83,9 @@ QString normalizeLocal(const QString &local)
     const QString trimmed = local.trimmed();
     if (trimmed.isEmpty())
         return {};
-    static const QRegularExpression external(QStringLiteral("^(?:https?|ftp|mailto):"),
+    // A scheme of two letters or more ("C:" is a Windows drive), other than
+    // those that name a page of a help file.
+    static const QRegularExpression external(QStringLiteral("^(?!(?:ms-its|its|mk):)[a-z][a-z0-9+.-]+:"),
                                              QRegularExpression::CaseInsensitiveOption);
     if (external.match(trimmed).hasMatch())
         return trimmed;
@@ -181,8 +183,9 @@ QString decodeHtmlEntities(const QString &text)
     return out;
 }
 
-QList<ContentsEntry> parseSitemap(const QByteArray &data)
+QList<ContentsEntry> parseSitemap(const QByteArray &data, SitemapCuts *cuts)
 {
+    SitemapCuts found;
     QStringDecoder decoder = QStringDecoder::decoderForHtml(data);
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8);
@@ -218,10 +221,19 @@ QList<ContentsEntry> parseSitemap(const QByteArray &data)
             entry.name = name.value_or(QString());
             if (entry.name.isEmpty())
                 entry.name = entry.local;
-            if (!entry.name.isEmpty())
-                flat.append({std::max(depth, 1), entry});
+            if (entry.name.isEmpty())
+                continue;
+            if (flat.size() >= kMaxContentsEntries) {
+                found.truncated = true;
+                break;
+            }
+            if (depth > kMaxContentsDepth)
+                found.flattened = true;
+            flat.append({std::clamp(depth, 1, kMaxContentsDepth), entry});
         }
     }
+    if (cuts)
+        *cuts = found;
     qsizetype index = 0;
     return buildTree(flat, index, 1);
 }

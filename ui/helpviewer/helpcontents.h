@@ -23,11 +23,25 @@ inline bool operator!=(const ContentsEntry &a, const ContentsEntry &b)
     return !(a == b);
 }
 
+// Bounds on a table of contents, so that no help file can make the tree
+// too deep or too long for the contents view.
+inline constexpr int kMaxContentsDepth = 32;
+inline constexpr qsizetype kMaxContentsEntries = 20000;
+inline constexpr qint64 kMaxContentsBytes = 8 * 1024 * 1024;
+
+// What had to be cut to keep a table of contents within the bounds.
+struct SitemapCuts {
+    bool flattened = false; // entries deeper than kMaxContentsDepth stand at that depth
+    bool truncated = false; // entries after the first kMaxContentsEntries are left out
+};
+
 // Reads an HTML Help sitemap (.hhc): nested <UL> lists of
 // <OBJECT type="text/sitemap"> items with "Name" and "Local" parameters.
 // Tolerates the loose HTML that help compilers accept: unclosed <LI>, any
-// letter case, unquoted attributes, comments, entities.
-QList<ContentsEntry> parseSitemap(const QByteArray &data);
+// letter case, unquoted attributes, comments, entities. Links with a scheme
+// of their own ("http:", "file:") are kept as written; the others become
+// paths within the archive.
+QList<ContentsEntry> parseSitemap(const QByteArray &data, SitemapCuts *cuts = nullptr);
 
 // Decodes the character references of an attribute value.
 QString decodeHtmlEntities(const QString &text);

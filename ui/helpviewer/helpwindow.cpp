@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -86,11 +88,24 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({280, 620});
 
+    m_status = new QStatusBar(this);
+    m_status->setObjectName(QStringLiteral("HelpStatusBar"));
+    m_status->setSizeGripEnabled(false);
+    // The notes in full, on as many lines as they take.
+    m_statusText = new QLabel(m_status);
+    m_statusText->setObjectName(QStringLiteral("HelpStatusText"));
+    m_statusText->setWordWrap(true);
+    m_statusText->setTextFormat(Qt::PlainText);
+    m_statusText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_status->addWidget(m_statusText, 1);
+    m_status->hide();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_toolBar);
     layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_status);
 
     connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
@@ -100,6 +115,7 @@ HelpWindow::HelpWindow(QWidget *owner)
     connect(m_browser, &QTextBrowser::forwardAvailable, this,
             [this](bool available) { m_forward->setEnabled(available && isOpen()); });
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::selectContentsItemFor);
+    connect(m_browser, &HelpBrowser::notesChanged, this, &HelpWindow::showNotes);
     connect(m_contents, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { contentsItemChosen(current); });
     connect(m_contents, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { contentsItemChosen(item); });
@@ -158,6 +174,8 @@ void HelpWindow::clearPages()
     m_entries.clear();
     m_homeUrl.clear();
     m_errorText.clear();
+    m_contentsNotes.clear();
+    showNotes();
     m_archive.close();
     for (QAction *action : {m_back, m_forward, m_home})
         action->setEnabled(false);
@@ -189,16 +207,31 @@ bool HelpWindow::openFile(const QString &fileName)
         }
     }
     if (!contentsFile.isEmpty()) {
-        if (const std::optional<QByteArray> sitemap = m_archive.read(contentsFile))
-            m_entries = parseSitemap(*sitemap);
+        if (m_archive.objectSize(contentsFile).value_or(0) > kMaxContentsBytes) {
+            m_contentsNotes << tr("The table of contents is too large to show.");
+        } else if (const std::optional<QByteArray> sitemap = m_archive.read(contentsFile)) {
+            SitemapCuts cuts;
+            m_entries = parseSitemap(*sitemap, &cuts);
+            if (cuts.flattened)
+                m_contentsNotes << tr("The table of contents is nested too deeply: entries below level %1 are "
+                                      "shown at level %1.")
+                                       .arg(kMaxContentsDepth);
+            if (cuts.truncated)
+                m_contentsNotes << tr("The table of contents is too long: only its first %1 entries are shown.")
+                                       .arg(kMaxContentsEntries);
+        }
     }
 
     // A damaged file can keep its directory and lose its compressed pages:
-    // the page it opens at must be readable.
+    // the page it opens at must be readable (a page too large to read is
+    // not shown anyway, and says so itself).
     const QString home = chooseHomePage(m_archive, m_entries);
-    if (home.isEmpty() || !m_archive.read(withoutFragment(home))) {
+    const QString homePath = withoutFragment(home);
+    if (home.isEmpty()
+        || (m_archive.objectSize(homePath).value_or(0) <= HelpBrowser::kMaxPageBytes && !m_archive.read(homePath))) {
         m_archive.close();
         m_entries.clear();
+        m_contentsNotes.clear();
         return cannotOpen(QStringLiteral("the file is damaged: its pages cannot be read."));
     }
 
@@ -231,6 +264,18 @@ void HelpWindow::showNotFound(const QString &fileName, const QStringList &search
                                     "in this order:</p><ul>%2</ul>"
                                     "<p>Put the file into one of them and choose Help Contents again.</p>")
                          .arg(fileName.toHtmlEscaped(), list));
+}
+
+QString HelpWindow::statusText() const
+{
+    return m_statusText->text();
+}
+
+void HelpWindow::showNotes()
+{
+    const QStringList notes = m_contentsNotes + m_browser->notes();
+    m_statusText->setText(notes.join(QLatin1Char(' ')));
+    m_status->setVisible(!notes.isEmpty());
 }
 
 void HelpWindow::showError(const QString &plainText, const QString &html)

@@ -9,7 +9,9 @@
 #include <memory>
 
 class QAction;
+class QLabel;
 class QSplitter;
+class QStatusBar;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -53,6 +55,10 @@ public:
     QAction *backAction() const { return m_back; }
     QAction *forwardAction() const { return m_forward; }
     QAction *homeAction() const { return m_home; }
+    // The status line, shown while there is something to say: what was
+    // refused, flattened or left out.
+    QStatusBar *statusLine() const { return m_status; }
+    QString statusText() const;
     QUrl homeUrl() const { return m_homeUrl; }
     const QList<ContentsEntry> &contents() const { return m_entries; }
 
@@ -66,12 +72,14 @@ private:
     void contentsItemChosen(QTreeWidgetItem *item);
     void selectContentsItemFor(const QUrl &url);
     void placeOverOwner();
+    void showNotes();
 
     ChmArchive m_archive;
     QString m_fileName;
     QString m_errorText;
     QList<ContentsEntry> m_entries;
     QUrl m_homeUrl;
+    QStringList m_contentsNotes;
 
     QToolBar *m_toolBar = nullptr;
     QAction *m_back = nullptr;
@@ -80,6 +88,8 @@ private:
     QSplitter *m_splitter = nullptr;
     QTreeWidget *m_contents = nullptr;
     HelpBrowser *m_browser = nullptr;
+    QStatusBar *m_status = nullptr;
+    QLabel *m_statusText = nullptr;
 };
 
 } // namespace kestrin::help
