@@ -45,14 +45,27 @@ ArticleFileController::ArticleFileController(ControlAccess &form, ReadmeDocument
 {
 }
 
+Article ArticleFileController::formArticle() const
+{
+    Article article = articleFromForm(m_form);
+    // SP mission with the section the load handler stored (it spells "Arma
+    // 2") is the installation a newly opened window has: the file leaves it
+    // out, so that opening it stores that same section again rather than
+    // the option's template.
+    if (article.installation == InstallationKind::SPMission
+        && m_document.blocks().installationBlock == templates::startupInstallationSection())
+        article.installation.reset();
+    return article;
+}
+
 void ArticleFileController::markStartState()
 {
-    m_saved = articleFromForm(m_form);
+    m_saved = formArticle();
 }
 
 bool ArticleFileController::isModified() const
 {
-    return articleFromForm(m_form) != m_saved;
+    return formArticle() != m_saved;
 }
 
 bool ArticleFileController::maySwitchArticle()
@@ -122,7 +135,7 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
         return false;
     }
     applyArticle(read.result.article, m_form);
-    setCurrentFile(absolute, articleFromForm(m_form));
+    setCurrentFile(absolute, formArticle());
     return true;
 }
 
@@ -135,9 +148,13 @@ bool ArticleFileController::save()
 
 bool ArticleFileController::saveAs()
 {
-    const QString proposed = m_currentFile.isEmpty()
-                                 ? QDir(lastFolder()).filePath(proposedFileName(m_form.text(Control::ArticleNameText)))
-                                 : m_currentFile;
+    QString proposed = m_currentFile;
+    if (proposed.isEmpty()) {
+        const QString folder = lastFolder();
+        proposed = proposedFileName(m_form.text(Control::ArticleNameText));
+        if (!folder.isEmpty())
+            proposed = QDir(folder).filePath(proposed);
+    }
     const std::optional<QString> chosen = m_dialogs.chooseSave(proposed);
     if (!chosen || chosen->isEmpty())
         return false;
@@ -151,7 +168,7 @@ bool ArticleFileController::saveTo(const QString &path)
 {
     // Exactly the article the form gives, so that opening the file gives
     // back the same form.
-    const Article article = articleFromForm(m_form);
+    const Article article = formArticle();
     const SaveResult result = m_files.writeBytes(path, writeArticleJson(article));
     if (!result.ok) {
         warn(tr("The article could not be saved to %1:\r\n%2").arg(QDir::toNativeSeparators(path), result.error));
@@ -167,7 +184,7 @@ void ArticleFileController::newArticle()
     if (m_document.lastNewAnswer() != MessageAnswer::Yes)
         return;
     m_currentFile.clear();
-    m_saved = articleFromForm(m_form);
+    m_saved = formArticle();
     m_createDialog.setStartFolder(QString());
     changed();
 }

@@ -67,6 +67,10 @@ public:
     // file names cannot hold replaced, ".json" added.
     static QString proposedFileName(const QString &articleName);
 
+    // The article that Save writes: what the form gives, without an
+    // installation while the form still has the start state's one.
+    Article formArticle() const;
+
     // Runs whenever the current file or the recent list changes.
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
