@@ -109,7 +109,8 @@ TEST(HelpContents, ListsEveryTopicInReadingOrder)
     for (const ContentsEntry &e : contents)
         topLevel << e.name;
     EXPECT_EQ(topLevel, (QStringList{"Kestrin Editor Help", "Getting started", "The main window",
-                                     "The \"Allow\" switches", "Creating the ReadMe", "Starting again with New",
+                                     "The \"Allow\" switches", "Creating the ReadMe", "Keeping the article in a file",
+                                     "Starting again with New",
                                      "Minimize to the notification area", "Exit and closing the window",
                                      "Help and About", "Keyboard shortcuts", "The kestrin-readme command"}));
     ASSERT_EQ(contents.at(2).children.size(), 5);
