@@ -97,4 +97,17 @@ status=0
 wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "PASS: opened, edited, saved and compared $(stat -c %s "$article") bytes"
+
+# A file named on the command line opens at start.
+env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u SESSION_MANAGER \
+    XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+    "$editor" articles/raid.json >"$work/editor.log" 2>&1 &
+app_pid=$!
+main=$(timeout 30 xdotool search --sync --onlyvisible --classname kestrin-editor | head -1) ||
+    fail "the main window did not appear with a file"
+wait_for '[ "$(title)" = "raid.json - Kestrin Editor" ]' 100 || fail "the title with a file at start is '$(title)'"
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+keys alt+F4
+wait_for '! kill -0 "$app_pid" 2>/dev/null' 100 || fail "the program did not end after the close box"
+app_pid=""
+echo "PASS: opened, edited, saved and compared $(stat -c %s "$article") bytes; opened it from the command line"
