@@ -124,13 +124,6 @@ TEST(QtMessageBox, ShowsTheRequestAndReturnsTheButtonPressed)
          QMessageBox::Save,
          press(QMessageBox::Discard),
          MessageAnswer::Discard},
-        {{QStringLiteral("Save changes to the article?"), kProgramTitle, MessageButtons::SaveDiscardCancel,
-          MessageIcon::Warning, MessageAnswer::Save},
-         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-         QMessageBox::Warning,
-         QMessageBox::Save,
-         key(Qt::Key_Return),
-         MessageAnswer::Save},
     };
     QWidget parent;
     QtMessageBoxService service(&parent);
