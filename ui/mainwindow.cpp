@@ -228,7 +228,13 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     m_mainTab->setFocus(Qt::OtherFocusReason);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The form and the document go before the widgets do: nothing a widget
+    // reports while it is destroyed may reach them.
+    for (int i = 0; i < kControlCount; ++i)
+        control(Control(i))->blockSignals(true);
+}
 
 void MainWindow::buildMenus()
 {

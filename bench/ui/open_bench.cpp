@@ -70,7 +70,7 @@ QString filler(qsizetype chars)
     return lines.join(QStringLiteral("\r\n"));
 }
 
-template<typename F>
+template <typename F>
 double timeMs(F &&f)
 {
     QElapsedTimer clock;
