@@ -1,7 +1,8 @@
 #pragma once
 
 // The operations the document's handlers use on the window: its controls,
-// the message box, the save dialog and text files. The main window
+// the message box, the save dialog, the article file dialogs, the list of
+// recent articles and files. The main window
 // implements them with widgets; MemoryForm implements the control part in
 // memory, so the same handlers run with or without a screen.
 
@@ -11,9 +12,11 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 
 namespace kestrin {
 
@@ -65,9 +68,9 @@ private:
     ClickHandler m_clickHandler;
 };
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveDiscardCancel };
 enum class MessageIcon { Information, Question, Warning };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Save, Discard };
 
 inline const QString kProgramTitle = QStringLiteral("Kestrin Editor");
 
@@ -96,6 +99,40 @@ public:
     virtual bool showSave() = 0;
     // The chosen path, unchanged; it stays for the next showing.
     virtual QString fileName() const = 0;
+    // The folder the dialog shows when it opens, whatever folder the
+    // remembered name is in; empty: the remembered name's folder.
+    virtual void setStartFolder(const QString &folder) { static_cast<void>(folder); }
+};
+
+// The dialogs that choose an article file to open or to save to.
+class ArticleDialogService {
+public:
+    virtual ~ArticleDialogService() = default;
+    // Shows the open dialog in the folder (empty: the dialog's own choice);
+    // the chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseOpen(const QString &folder) = 0;
+    // Shows the save dialog with a proposed path (its folder and name); the
+    // chosen path, or nothing when the user cancelled. A typed name without
+    // an extension gets ".json".
+    virtual std::optional<QString> chooseSave(const QString &proposed) = 0;
+};
+
+// Where the list of recently used article files is kept between runs.
+class RecentArticlesStore {
+public:
+    virtual ~RecentArticlesStore() = default;
+    virtual QStringList load() const = 0;
+    virtual void store(const QStringList &paths) = 0;
+};
+
+// The list kept for the run only.
+class MemoryRecentArticles : public RecentArticlesStore {
+public:
+    QStringList load() const override { return m_paths; }
+    void store(const QStringList &paths) override { m_paths = paths; }
+
+private:
+    QStringList m_paths;
 };
 
 struct SaveResult {

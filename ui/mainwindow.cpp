@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "fields.h"
 #include "helpwindow.h"
+#include "qtservices.h"
 #include "trayminimizer.h"
 #include "windowlayout.h"
 
@@ -159,31 +160,6 @@ private:
     std::vector<std::pair<QLabel *, int>> m_panels;
 };
 
-double luminance(const QColor &c)
-{
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The scheme's grey text for a disabled field, unless it all but vanishes on
-// the field's colour (as some schemes' does on their 3D-light colour); then
-// a grey between the normal text and the field's colour.
-QColor legibleGreyText(const QColor &grey, const QColor &text, const QColor &background)
-{
-    if (contrast(grey, background) >= 3.0)
-        return grey;
-    constexpr double towardsBackground = 0.45;
-    auto mix = [](double a, double b) { return a + (b - a) * towardsBackground; };
-    return QColor::fromRgbF(float(mix(text.redF(), background.redF())), float(mix(text.greenF(), background.greenF())),
-                            float(mix(text.blueF(), background.blueF())));
-}
-
 // The option buttons of a group are one stop of the Tab key, at the selected
 // one; the arrow keys move the selection within the group.
 void keepOneTabStop(QButtonGroup *group)
@@ -207,9 +183,32 @@ QLabel *makeLabel(const ControlPlacement &p, const QString &caption, QWidget *pa
 
 } // namespace
 
+// The services the window provides itself when it is not given them.
+struct MainWindow::OwnedServices {
+    QtArticleDialogService dialogs;
+    AtomicTextFileService files;
+    SettingsRecentArticles recent;
+};
+
 MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files, QWidget *parent)
+    : MainWindow(messages, dialog, files, std::make_unique<OwnedServices>(), parent)
+{
+}
+
+MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files,
+                       std::unique_ptr<OwnedServices> owned, QWidget *parent)
+    : MainWindow(messages, dialog, files, owned->dialogs, owned->files, owned->recent, parent)
+{
+    owned->dialogs.setParentWidget(this);
+    m_owned = std::move(owned);
+}
+
+MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files,
+                       ArticleDialogService &articleDialogs, ByteFileService &articleFiles, RecentArticlesStore &recent,
+                       QWidget *parent)
     : QMainWindow(parent)
     , m_messages(messages)
+    , m_form(this)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(kProgramTitle);
@@ -221,31 +220,34 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    m_colors.fill(SystemColor::WindowBackground);
     buildMenus();
     buildTabs();
     buildStatusBar();
+    m_form.applySchemeColours();
     nameControlsForAccessibility(this);
-    for (int i = 0; i < kControlCount; ++i) {
-        if (isTextBox(Control(i)))
-            applyBackground(Control(i));
-    }
 
     const int clientWidth = pixels(kClientWidthTwips);
     const int clientHeight = pixels(kClientHeightTwips);
     setFixedSize(clientWidth, menuBar()->heightForWidth(clientWidth) + clientHeight);
     centreOnScreen(this);
 
-    connectControls();
-    m_document = std::make_unique<ReadmeDocument>(*this, messages, dialog, files);
+    m_form.connectControls();
+    m_document = std::make_unique<ReadmeDocument>(m_form, messages, dialog, files);
     m_document->Form_Load();
+    startArticleFiles(articleDialogs, articleFiles, recent, dialog);
     m_tray = new TrayMinimizer(this);
 
     m_mainTab->setCurrentIndex(int(TabPage::BasicData));
     m_mainTab->setFocus(Qt::OtherFocusReason);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The form and the document go before the widgets do: nothing a widget
+    // reports while it is destroyed may reach them.
+    for (int i = 0; i < kControlCount; ++i)
+        control(Control(i))->blockSignals(true);
+}
 
 void MainWindow::buildMenus()
 {
@@ -268,6 +270,7 @@ void MainWindow::buildMenus()
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, "mnuNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
+    buildArticleFileMenu(file);
     addSeparator(file, "space0");
     addItem(file, "mnuMinimize", QStringLiteral("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
             &MainWindow::mnuMinimize_Click);
@@ -375,7 +378,7 @@ void MainWindow::buildTabs()
         if (d)
             widget->QWidget::setEnabled(d->enabled);
         if (id)
-            m_controls[size_t(*id)] = widget;
+            m_form.addControl(*id, widget);
         if (widget->focusPolicy() & Qt::TabFocus)
             tabOrder.emplace_back(p.tabIndex, widget);
     }
@@ -426,148 +429,13 @@ void MainWindow::showIndicators(KeyIndicators::State state)
     }
 }
 
-void MainWindow::connectControls()
-{
-    for (int i = 0; i < kControlCount; ++i) {
-        const Control c = Control(i);
-        switch (controlKind(c)) {
-        case ControlKind::CheckBox:
-            // toggled, not clicked: a change made by setValue runs the handler
-            // as a user's click does, and setting the same value runs nothing.
-            connect(static_cast<QCheckBox *>(control(c)), &QCheckBox::toggled, this,
-                    [this, c](bool) { notifyClick(c); });
-            break;
-        case ControlKind::OptionButton:
-            // Only the newly selected option of the group reports.
-            connect(static_cast<QRadioButton *>(control(c)), &QRadioButton::toggled, this, [this, c](bool on) {
-                if (on)
-                    notifyClick(c);
-            });
-            break;
-        default: break;
-        }
-    }
-}
-
-QString MainWindow::text(Control c) const
-{
-    QWidget *w = control(c);
-    switch (controlKind(c)) {
-    case ControlKind::ComboBox: return static_cast<QComboBox *>(w)->currentText();
-    case ControlKind::LineEdit: return static_cast<QLineEdit *>(w)->text();
-    case ControlKind::MultiLineEdit: return static_cast<MultiLineEdit *>(w)->crLfText();
-    case ControlKind::Label: return static_cast<ReadOnlyField *>(w)->caption();
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton: return static_cast<QAbstractButton *>(w)->text();
-    }
-    return {};
-}
-
-void MainWindow::setText(Control c, const QString &text)
-{
-    QWidget *w = control(c);
-    switch (controlKind(c)) {
-    case ControlKind::ComboBox: {
-        auto *combo = static_cast<QComboBox *>(w);
-        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        break;
-    }
-    case ControlKind::LineEdit: {
-        auto *edit = static_cast<QLineEdit *>(w);
-        edit->setText(text);
-        edit->setCursorPosition(0);
-        break;
-    }
-    case ControlKind::MultiLineEdit: static_cast<MultiLineEdit *>(w)->setCrLfText(text); break;
-    case ControlKind::Label: static_cast<ReadOnlyField *>(w)->setCaption(text); break;
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton: static_cast<QAbstractButton *>(w)->setText(text); break;
-    }
-}
-
-QString MainWindow::caption(Control c) const
-{
-    return text(c);
-}
-
-int MainWindow::value(Control c) const
-{
-    if (controlKind(c) != ControlKind::CheckBox)
-        return 0;
-    return static_cast<QCheckBox *>(control(c))->isChecked() ? 1 : 0;
-}
-
-void MainWindow::setValue(Control c, int value)
-{
-    if (controlKind(c) == ControlKind::CheckBox)
-        static_cast<QCheckBox *>(control(c))->setChecked(value == 1);
-}
-
-bool MainWindow::isSelected(Control c) const
-{
-    if (controlKind(c) != ControlKind::OptionButton)
-        return false;
-    return static_cast<QRadioButton *>(control(c))->isChecked();
-}
-
-void MainWindow::select(Control c)
-{
-    if (controlKind(c) == ControlKind::OptionButton)
-        static_cast<QRadioButton *>(control(c))->setChecked(true);
-}
-
-bool MainWindow::isEnabled(Control c) const
-{
-    // The control's own state, whatever the window's.
-    return control(c)->isEnabledTo(this);
-}
-
-void MainWindow::setEnabled(Control c, bool enabled)
-{
-    control(c)->setEnabled(enabled);
-}
-
-SystemColor MainWindow::background(Control c) const
-{
-    return m_colors[size_t(c)];
-}
-
-void MainWindow::setBackground(Control c, SystemColor color)
-{
-    m_colors[size_t(c)] = color;
-    applyBackground(c);
-}
-
-void MainWindow::applyBackground(Control c)
-{
-    // A system colour is a reference into the current scheme. The 3D-light
-    // colour is what Qt's palette calls Midlight (Light is the 3D highlight).
-    // The field keeps its colour in every state, enabled or not.
-    const QPalette &scheme = palette();
-    const QPalette::ColorRole role =
-        m_colors[size_t(c)] == SystemColor::ThreeDLight ? QPalette::Midlight : QPalette::Base;
-    const QColor colour = scheme.color(QPalette::Active, role);
-    QWidget *w = control(c);
-    QPalette pal = w->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Base, colour);
-    pal.setColor(QPalette::Disabled, QPalette::Text,
-                 legibleGreyText(scheme.color(QPalette::Disabled, QPalette::Text),
-                                 scheme.color(QPalette::Active, QPalette::Text), colour));
-    w->setPalette(pal);
-}
-
 void MainWindow::changeEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::PaletteChange:
         // The scheme changed: every field takes its colour from the new one.
-        if (m_document) {
-            for (int i = 0; i < kControlCount; ++i) {
-                if (isTextBox(Control(i)))
-                    applyBackground(Control(i));
-            }
-        }
+        if (m_document)
+            m_form.applySchemeColours();
         break;
     case QEvent::ActivationChange:
         if (m_indicators && isActiveWindow())
@@ -580,7 +448,8 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::mnuNew_Click()
 {
-    m_document->mnuNew_Click();
+    // The document's question and reset; Yes also closes the article file.
+    m_articles->newArticle();
 }
 
 void MainWindow::mnuCreate_Click()

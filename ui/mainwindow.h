@@ -1,12 +1,14 @@
 #pragma once
 
 // The program's one working window: menu bar, the five tabs of fields and
-// the status bar. It keeps the ReadMe document and offers its controls to
-// the document's handlers.
+// the status bar. It keeps the ReadMe document, whose handlers reach the
+// fields through the window's form, and the article file commands.
 
+#include "articlefilecontroller.h"
 #include "keyindicators.h"
 #include "readmedocument.h"
 #include "services.h"
+#include "widgetform.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,42 +18,46 @@
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
+class QMenu;
 class QTabWidget;
+class QTimer;
 
 namespace kestrin::ui {
 
 class AboutWindow;
 class TrayMinimizer;
 
-class MainWindow : public QMainWindow, public ControlAccess {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The article files are chosen with Qt's file dialogs, written
+    // atomically, and the recent list is kept in the user's settings.
     MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files,
+               QWidget *parent = nullptr);
+    MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files,
+               ArticleDialogService &articleDialogs, ByteFileService &articleFiles, RecentArticlesStore &recent,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
     ReadmeDocument &document() { return *m_document; }
+    ArticleFileController &articleFiles() { return *m_articles; }
+    WidgetForm &form() { return m_form; }
+    const WidgetForm &form() const { return m_form; }
     QTabWidget *mainTab() const { return m_mainTab; }
-    QWidget *control(Control control) const { return m_controls[size_t(control)]; }
+    QWidget *control(Control control) const { return m_form.control(control); }
 
-    // ControlAccess
-    QString text(Control control) const override;
-    void setText(Control control, const QString &text) override;
-    QString caption(Control control) const override;
-    int value(Control control) const override;
-    void setValue(Control control, int value) override;
-    bool isSelected(Control control) const override;
-    void select(Control control) override;
-    bool isEnabled(Control control) const override;
-    void setEnabled(Control control, bool enabled) override;
-    SystemColor background(Control control) const override;
-    void setBackground(Control control, SystemColor color) override;
-    using QMainWindow::isEnabled;
-    using QMainWindow::setEnabled;
+    // Opens the file named on the command line, over the start state.
+    void openArticleAtStart(const QString &path);
 
 public slots:
     void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuClearRecent_Click();
     void mnuCreate_Click();
     void mnuExit_Click();
     void mnuMinimize_Click();
@@ -67,24 +73,40 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct OwnedServices;
+    MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files,
+               std::unique_ptr<OwnedServices> owned, QWidget *parent);
+
     void buildMenus();
+    void buildArticleFileMenu(QMenu *file);
+    void startArticleFiles(ArticleDialogService &dialogs, ByteFileService &files, RecentArticlesStore &recent,
+                           SaveDialogService &createDialog);
+    void fillRecentMenu();
+    void showArticleFile();
+    void acceptFileDrops();
     void buildTabs();
     void buildStatusBar();
-    void connectControls();
-    void applyBackground(Control control);
     void showIndicators(KeyIndicators::State state);
 
+    std::unique_ptr<OwnedServices> m_owned;
     MessageBoxService &m_messages;
+    WidgetForm m_form;
     QTabWidget *m_mainTab = nullptr;
-    std::array<QWidget *, kControlCount> m_controls{};
-    std::array<SystemColor, kControlCount> m_colors{};
     QLabel *m_numPanel = nullptr;
     QLabel *m_capsPanel = nullptr;
     QLabel *m_insertPanel = nullptr;
     KeyIndicators *m_indicators = nullptr;
     std::unique_ptr<ReadmeDocument> m_document;
+    std::unique_ptr<ArticleFileController> m_articles;
+    QMenu *m_recentMenu = nullptr;
+    // Checks, shortly after the last edit, whether the form still matches
+    // the article file (the title's modified mark).
+    QTimer *m_modifiedCheck = nullptr;
     TrayMinimizer *m_tray = nullptr;
     QPointer<AboutWindow> m_about;
 };

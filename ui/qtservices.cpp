@@ -2,9 +2,13 @@
 
 #include "fields.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 namespace kestrin::ui {
 
@@ -16,6 +20,8 @@ QMessageBox::StandardButton toButton(MessageAnswer answer)
     case MessageAnswer::Yes: return QMessageBox::Yes;
     case MessageAnswer::No: return QMessageBox::No;
     case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Save: return QMessageBox::Save;
+    case MessageAnswer::Discard: return QMessageBox::Discard;
     case MessageAnswer::Ok: break;
     }
     return QMessageBox::Ok;
@@ -40,6 +46,9 @@ MessageAnswer QtMessageBoxService::show(const MessageRequest &request)
     case MessageButtons::Ok: buttons = QMessageBox::Ok; break;
     case MessageButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
     case MessageButtons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case MessageButtons::SaveDiscardCancel:
+        buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+        break;
     }
     QMessageBox box(toIcon(request.icon), request.title, fromCrLf(request.prompt), buttons, m_parent);
     // Paths and typed text are shown as they are, never as markup.
@@ -52,6 +61,8 @@ MessageAnswer QtMessageBoxService::show(const MessageRequest &request)
     case QMessageBox::No: return MessageAnswer::No;
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Save: return MessageAnswer::Save;
+    case QMessageBox::Discard: return MessageAnswer::Discard;
     default: break;
     }
     // Closed without a button (Escape, the close box): the box's own way out.
@@ -90,8 +101,13 @@ bool QtSaveDialogService::showSave()
     dialog.setDefaultSuffix(QString());
     if (!m_nameFilters.isEmpty())
         dialog.setNameFilters(m_nameFilters);
-    if (!m_fileName.isEmpty())
+    if (!m_startFolder.isEmpty()) {
+        dialog.setDirectory(m_startFolder);
+        if (!m_fileName.isEmpty())
+            dialog.selectFile(QDir(m_startFolder).filePath(QFileInfo(m_fileName).fileName()));
+    } else if (!m_fileName.isEmpty()) {
         dialog.selectFile(m_fileName);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const QStringList chosen = dialog.selectedFiles();
@@ -99,6 +115,69 @@ bool QtSaveDialogService::showSave()
         return false;
     m_fileName = chosen.first();
     return true;
+}
+
+namespace {
+
+QString trArticles(const char *text)
+{
+    return QCoreApplication::translate("QtArticleDialogService", text);
+}
+
+} // namespace
+
+QStringList QtArticleDialogService::nameFilters()
+{
+    return {trArticles("Article files (*.json)"), trArticles("All files (*)")};
+}
+
+std::optional<QString> QtArticleDialogService::chooseOpen(const QString &folder)
+{
+    QFileDialog dialog(m_parent, trArticles("Open Article"));
+    dialog.setObjectName(QStringLiteral("OpenArticleDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters());
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtArticleDialogService::chooseSave(const QString &proposed)
+{
+    QFileDialog dialog(m_parent, trArticles("Save Article As"));
+    dialog.setObjectName(QStringLiteral("SaveArticleDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters());
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+namespace {
+
+// The settings of the program, for every run of the user.
+const QString kSettingsOrganization = QStringLiteral("Vantry");
+const QString kRecentKey = QStringLiteral("RecentArticles");
+
+} // namespace
+
+QStringList SettingsRecentArticles::load() const
+{
+    const QSettings settings(kSettingsOrganization, kProgramTitle);
+    return settings.value(kRecentKey).toStringList();
+}
+
+void SettingsRecentArticles::store(const QStringList &paths)
+{
+    QSettings settings(kSettingsOrganization, kProgramTitle);
+    settings.setValue(kRecentKey, paths);
 }
 
 } // namespace kestrin::ui

@@ -1,6 +1,7 @@
 #pragma once
 
-// The message box and the save dialog, as Qt shows them.
+// The message box, the save dialog and the article file dialogs, as Qt
+// shows them, and the recent article list kept in the user's settings.
 
 #include "services.h"
 
@@ -39,6 +40,8 @@ public:
     void setFilter(const QString &filter) override;
     bool showSave() override;
     QString fileName() const override { return m_fileName; }
+    // The dialog opens in this folder, with the remembered name's file name.
+    void setStartFolder(const QString &folder) override { m_startFolder = folder; }
 
     QStringList nameFilters() const { return m_nameFilters; }
 
@@ -50,6 +53,34 @@ private:
     QPointer<QWidget> m_parent;
     QStringList m_nameFilters;
     QString m_fileName;
+    QString m_startFolder;
+};
+
+// The open and save dialogs of article files: Qt file dialogs for
+// "Article files (*.json)" and "All files (*)"; the save dialog asks before
+// replacing a file and adds ".json" to a name typed without an extension.
+class QtArticleDialogService : public ArticleDialogService {
+public:
+    explicit QtArticleDialogService(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
+    void setParentWidget(QWidget *parent) { m_parent = parent; }
+
+    std::optional<QString> chooseOpen(const QString &folder) override;
+    std::optional<QString> chooseSave(const QString &proposed) override;
+
+    static QStringList nameFilters();
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+// The recent article files in the user's settings (QSettings).
+class SettingsRecentArticles : public RecentArticlesStore {
+public:
+    QStringList load() const override;
+    void store(const QStringList &paths) override;
 };
 
 } // namespace kestrin::ui

@@ -1,15 +1,41 @@
 // Kestrin Editor: creates the main window with the real message box, save
-// dialog and files, and shows it.
+// dialog and files, and shows it; an article file named on the command line
+// is opened over the start state.
 
 #include "mainwindow.h"
 #include "qtservices.h"
 #include "windowlayout.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTimer>
 
 #include <kestrin/version.h>
 
 #include <csignal>
+
+namespace {
+
+// The article file named on the command line, as an absolute path, or empty.
+QString articleArgument(const QApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Makes ReadMe files for Arma 2 missions, addons and mods."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("main", "An article file (.json) to open."),
+                                 QStringLiteral("[file]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return {};
+    // "-" would be standard input to the reader: here it is a file's name.
+    return QFileInfo(files.first()).absoluteFilePath();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -29,12 +55,21 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRIN_APP_ID));
     QApplication::setWindowIcon(kestrin::ui::applicationIcon());
 
+    const QString articlePath = articleArgument(app);
+
     kestrin::ui::QtMessageBoxService messages;
     kestrin::ui::QtSaveDialogService dialog;
     kestrin::AtomicTextFileService files;
-    kestrin::ui::MainWindow window(messages, dialog, files);
+    kestrin::ui::QtArticleDialogService articleDialogs;
+    kestrin::ui::SettingsRecentArticles recent;
+    kestrin::ui::MainWindow window(messages, dialog, files, articleDialogs, files, recent);
     messages.setParentWidget(&window);
     dialog.setParentWidget(&window);
+    articleDialogs.setParentWidget(&window);
     window.show();
+    if (!articlePath.isEmpty()) {
+        // Once the window stands, so that a warning about the file shows over it.
+        QTimer::singleShot(0, &window, [&window, articlePath] { window.openArticleAtStart(articlePath); });
+    }
     return app.exec();
 }

@@ -202,11 +202,12 @@ TEST_F(HelpWindowTest, ContentsListTheTopicsInOrderAndOpenThem)
     EXPECT_EQ(contentsNames(window),
               (QStringList{"Kestrin Editor Help", "Getting started", "The main window", "Basic data", "Requirements",
                            "Installation", "Details", "Credits", "The \"Allow\" switches", "Creating the ReadMe",
-                           "The ReadMe file", "Saving, code pages and save errors", "Starting again with New",
-                           "Minimize to the notification area", "Exit and closing the window", "Help and About",
-                           "Keyboard shortcuts", "The kestrin-readme command"}));
+                           "The ReadMe file", "Saving, code pages and save errors", "Keeping the article in a file",
+                           "Starting again with New", "Minimize to the notification area",
+                           "Exit and closing the window", "Help and About", "Keyboard shortcuts",
+                           "The kestrin-readme command"}));
     EXPECT_TRUE(window.contentsTree()->isVisibleTo(&window));
-    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 11);
+    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 12);
     EXPECT_TRUE(contentsItem(window, QStringLiteral("The main window"))->isExpanded());
 
     // Choosing each topic opens its page, in the order of the list.
@@ -336,7 +337,7 @@ TEST(HelpWindow, RecoversWhenAGoodFileIsOpenedAfterABadOne)
     EXPECT_EQ(window.browser()->source(), page("/index.html"));
     EXPECT_TRUE(shownText(window).contains(QStringLiteral("Kestrin Editor makes ReadMe files")));
     EXPECT_FALSE(window.backAction()->isEnabled());
-    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 11);
+    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 12);
     EXPECT_TRUE(window.errorText().isEmpty());
 }
 

@@ -99,7 +99,7 @@ if [ -f "$desktop" ]; then
     out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
     [ -z "$out" ] || fail "desktop-file-validate: $out"
     grep -qx "Icon=$id" "$desktop" || fail "the desktop file's Icon is not $id"
-    grep -qx "Exec=kestrin-editor" "$desktop" || fail "the desktop file does not start kestrin-editor"
+    grep -qx "Exec=kestrin-editor %f" "$desktop" || fail "the desktop file does not start kestrin-editor with the file"
 fi
 if [ -f "$metainfo" ]; then
     out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"

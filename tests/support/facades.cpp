@@ -30,3 +30,22 @@ bool ScriptedSaveDialog::showSave()
     m_fileName = *choice;
     return true;
 }
+
+std::optional<QString> ScriptedArticleDialog::next()
+{
+    if (m_choices.isEmpty())
+        return std::nullopt;
+    return m_choices.takeFirst();
+}
+
+std::optional<QString> ScriptedArticleDialog::chooseOpen(const QString &folder)
+{
+    m_openFolders << folder;
+    return next();
+}
+
+std::optional<QString> ScriptedArticleDialog::chooseSave(const QString &proposed)
+{
+    m_proposals << proposed;
+    return next();
+}

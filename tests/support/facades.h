@@ -28,15 +28,38 @@ public:
     void setFilter(const QString &filter) override { m_filter = filter; }
     bool showSave() override;
     QString fileName() const override { return m_fileName; }
+    void setStartFolder(const QString &folder) override { m_startFolder = folder; }
 
     // The user types this path and saves; std::nullopt: the user cancels.
     void chooseNext(std::optional<QString> path) { m_choices.append(std::move(path)); }
     const QString &filter() const { return m_filter; }
     int timesShown() const { return m_shownCount; }
+    const QString &startFolder() const { return m_startFolder; }
 
 private:
     QList<std::optional<QString>> m_choices;
     QString m_filter;
     QString m_fileName;
+    QString m_startFolder;
     int m_shownCount = 0;
+};
+
+// The article file dialogs: answer from a script and remember the folder
+// and the name they were opened with.
+class ScriptedArticleDialog : public kestrin::ArticleDialogService {
+public:
+    std::optional<QString> chooseOpen(const QString &folder) override;
+    std::optional<QString> chooseSave(const QString &proposed) override;
+
+    // The user picks this path; std::nullopt: the user cancels.
+    void chooseNext(std::optional<QString> path) { m_choices.append(std::move(path)); }
+    const QStringList &openFolders() const { return m_openFolders; }
+    const QStringList &proposals() const { return m_proposals; }
+
+private:
+    std::optional<QString> next();
+
+    QList<std::optional<QString>> m_choices;
+    QStringList m_openFolders;
+    QStringList m_proposals;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "articlefilecontroller.h"
 #include "facades.h"
 #include "readmedocument.h"
 
@@ -15,6 +16,8 @@ public:
 
     virtual kestrin::ControlAccess &form() = 0;
     virtual kestrin::ReadmeDocument &document() = 0;
+    // The article file commands of the window.
+    virtual kestrin::ArticleFileController &articleFiles() = 0;
 
     // What a user does: click a check box or option button (nothing happens
     // when it is disabled), and replace a field's text by typing; line
@@ -27,6 +30,8 @@ public:
     ScriptedMessageBox messages;
     ScriptedSaveDialog dialog;
     kestrin::AtomicTextFileService files;
+    ScriptedArticleDialog articleDialog;
+    kestrin::MemoryRecentArticles recent;
 };
 
 // Makes a fresh harness; the behaviour suite's parameter.

@@ -4,9 +4,11 @@ using namespace kestrin;
 
 MemoryHarness::MemoryHarness()
     : m_document(m_form, messages, dialog, files)
+    , m_articles(m_form, m_document, messages, articleDialog, files, recent, dialog)
 {
     m_document.setCodePage(1252);
     m_document.Form_Load();
+    m_articles.markStartState();
 }
 
 void MemoryHarness::userType(Control control, const QString &text)

@@ -11,6 +11,7 @@ public:
 
     kestrin::MemoryForm &form() override { return m_form; }
     kestrin::ReadmeDocument &document() override { return m_document; }
+    kestrin::ArticleFileController &articleFiles() override { return m_articles; }
     void userClick(kestrin::Control control) override { m_form.click(control); }
     void userType(kestrin::Control control, const QString &text) override;
     void userPickArticle(const QString &kind) override { m_form.setText(kestrin::Control::ArticleCombo, kind); }
@@ -18,4 +19,5 @@ public:
 private:
     kestrin::MemoryForm m_form;
     kestrin::ReadmeDocument m_document;
+    kestrin::ArticleFileController m_articles;
 };

@@ -218,6 +218,10 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderWithShortcuts)
         QKeySequence shortcut;
     };
     const Item file[] = {{"mnuNew", "New", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                         {"mnuOpen", "Open Article...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                         {"mnuSave", "Save Article", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                         {"mnuSaveAs", "Save Article As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                         {"mnuRecent", "Recent Articles", {}},
                          {"space0", "", {}},
                          {"mnuMinimize", "Minimize", QKeySequence(Qt::CTRL | Qt::Key_M)},
                          {"space1", "", {}},
@@ -342,7 +346,7 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
     window().setPalette(dark);
     EXPECT_EQ(shown(Control::ContactText3, QPalette::Active), QColor(30, 30, 30));
     EXPECT_EQ(shown(Control::ContactText4, QPalette::Disabled), QColor(80, 80, 90));
-    EXPECT_EQ(window().background(Control::ContactText4), SystemColor::ThreeDLight);
+    EXPECT_EQ(window().form().background(Control::ContactText4), SystemColor::ThreeDLight);
 }
 
 TEST_F(MainWindowTest, TabKeyFollowsTheTabIndexesOnBasicData)
@@ -385,18 +389,18 @@ TEST_F(MainWindowTest, MultiLineFieldsTakeEnterAndPassTabOn)
     QTest::keyClick(authors, 'B');
     QTest::keyClick(authors, Qt::Key_Tab, Qt::ControlModifier);
     QTest::keyClick(authors, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(window().text(Control::AuthorText), QStringLiteral("Ann\r\nB\t\r\n"));
+    EXPECT_EQ(window().form().text(Control::AuthorText), QStringLiteral("Ann\r\nB\t\r\n"));
     pressTab();
     EXPECT_EQ(focusedName(), QStringLiteral("VersionText"));
-    EXPECT_EQ(window().text(Control::AuthorText), QStringLiteral("Ann\r\nB\t\r\n"));
+    EXPECT_EQ(window().form().text(Control::AuthorText), QStringLiteral("Ann\r\nB\t\r\n"));
 }
 
 TEST_F(MainWindowTest, FieldsHaveNoLengthLimit)
 {
     const QString longText(100000, u'x');
     for (Control c : {Control::ArticleNameText, Control::ContactText1, Control::DescriptionText}) {
-        window().setText(c, longText);
-        EXPECT_EQ(window().text(c).size(), longText.size()) << controlName(c);
+        window().form().setText(c, longText);
+        EXPECT_EQ(window().form().text(c).size(), longText.size()) << controlName(c);
     }
     // Pasted beyond 32767 characters as well, and typed on after that.
     QWidget *version = find("VersionText");
@@ -405,7 +409,7 @@ TEST_F(MainWindowTest, FieldsHaveNoLengthLimit)
     QTest::keyClick(version, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(version, Qt::Key_End);
     QTest::keyClick(version, '!');
-    EXPECT_EQ(window().text(Control::VersionText).size(), 33001);
+    EXPECT_EQ(window().form().text(Control::VersionText).size(), 33001);
 }
 
 TEST_F(MainWindowTest, ArticleComboTakesNoTypedText)
@@ -420,9 +424,9 @@ TEST_F(MainWindowTest, ArticleComboTakesNoTypedText)
     QTest::keyClicks(combo, QStringLiteral("Campaign 2"));
     EXPECT_NE(combo->findText(combo->currentText()), -1) << combo->currentText().toStdString();
     harness->userPickArticle(QStringLiteral("Mod"));
-    EXPECT_EQ(window().text(Control::ArticleCombo), QStringLiteral("Mod"));
+    EXPECT_EQ(window().form().text(Control::ArticleCombo), QStringLiteral("Mod"));
     harness->userPickArticle(QStringLiteral("MP mission"));
-    EXPECT_EQ(window().text(Control::ArticleCombo), QStringLiteral("MP mission"));
+    EXPECT_EQ(window().form().text(Control::ArticleCombo), QStringLiteral("MP mission"));
 }
 
 TEST_F(MainWindowTest, ExitAsksAndClosesOnlyOnYes)

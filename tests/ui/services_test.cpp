@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -116,6 +117,13 @@ TEST(QtMessageBox, ShowsTheRequestAndReturnsTheButtonPressed)
          QMessageBox::Yes,
          key(Qt::Key_Escape),
          MessageAnswer::Cancel},
+        {{QStringLiteral("Save changes to the article?"), kProgramTitle, MessageButtons::SaveDiscardCancel,
+          MessageIcon::Warning, MessageAnswer::Save},
+         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+         QMessageBox::Warning,
+         QMessageBox::Save,
+         press(QMessageBox::Discard),
+         MessageAnswer::Discard},
     };
     QWidget parent;
     QtMessageBoxService service(&parent);
@@ -242,4 +250,67 @@ TEST(QtSaveDialog, AsksBeforeReplacingAFile)
     EXPECT_EQ(script.done(), 4);
     EXPECT_TRUE(question.contains(QStringLiteral("already exists"))) << question.toStdString();
     EXPECT_EQ(service.fileName(), path);
+}
+
+TEST(QtSaveDialog, StartsInTheArticlesFolderWithTheRememberedName)
+{
+    QTemporaryDir dir;
+    const QString remembered = dir.filePath(QStringLiteral("ReadMe.txt"));
+    const QString folder = dir.filePath(QStringLiteral("article"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("article")));
+    QtSaveDialogService service;
+    ModalScript first;
+    first.then("QFileDialog", [&](QWidget *w) {
+        auto *name = w->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(remembered);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    first.start();
+    ASSERT_TRUE(service.showSave());
+
+    service.setStartFolder(folder);
+    ModalScript second;
+    second.then("QFileDialog", [&](QWidget *w) {
+        auto *dialog = static_cast<QFileDialog *>(w);
+        EXPECT_EQ(dialog->directory().absolutePath(), folder);
+        EXPECT_EQ(dialog->selectedFiles(), QStringList{folder + QStringLiteral("/ReadMe.txt")});
+        dialog->reject();
+    });
+    second.start();
+    EXPECT_FALSE(service.showSave());
+    EXPECT_EQ(first.done() + second.done(), 2);
+    EXPECT_EQ(service.fileName(), remembered);
+}
+
+TEST(QtArticleDialog, OpensInTheFolderAndSavesWithTheJsonExtension)
+{
+    QTemporaryDir dir;
+    QtArticleDialogService service;
+    ModalScript open;
+    open.then("QFileDialog", [&](QWidget *w) {
+        auto *dialog = static_cast<QFileDialog *>(w);
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog->directory().absolutePath(), dir.path());
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Article files (*.json)", "All files (*)"}));
+        dialog->reject();
+    });
+    open.start();
+    EXPECT_EQ(service.chooseOpen(dir.path()), std::nullopt);
+
+    ModalScript save;
+    save.then("QFileDialog", [&](QWidget *w) {
+        auto *dialog = static_cast<QFileDialog *>(w);
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->selectedFiles(), QStringList{dir.filePath(QStringLiteral("Harbour Raid.json"))});
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("raid"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    save.start();
+    EXPECT_EQ(service.chooseSave(dir.filePath(QStringLiteral("Harbour Raid.json"))),
+              dir.filePath(QStringLiteral("raid.json")));
+    EXPECT_EQ(open.done() + save.done(), 2);
 }

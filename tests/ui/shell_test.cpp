@@ -135,7 +135,7 @@ TEST_F(Shell, MinimizeWithoutANotificationAreaKeepsTheWindowReachable)
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(window().isMinimized());
     window().showNormal();
-    EXPECT_EQ(window().text(Control::VersionText), QStringLiteral("2.0"));
+    EXPECT_EQ(window().form().text(Control::VersionText), QStringLiteral("2.0"));
 }
 
 TEST_F(Shell, HelpContentsOpensTheHelpInAWindowOwnedByTheMainWindow)

@@ -15,7 +15,7 @@
 using namespace kestrin;
 
 WidgetHarness::WidgetHarness()
-    : m_window(messages, dialog, files)
+    : m_window(messages, dialog, files, articleDialog, files, recent)
 {
     m_window.document().setCodePage(1252);
     m_window.show();

@@ -12,8 +12,9 @@ public:
     WidgetHarness();
     ~WidgetHarness() override;
 
-    kestrin::ControlAccess &form() override { return m_window; }
+    kestrin::ControlAccess &form() override { return m_window.form(); }
     kestrin::ReadmeDocument &document() override { return m_window.document(); }
+    kestrin::ArticleFileController &articleFiles() override { return m_window.articleFiles(); }
     kestrin::ui::MainWindow &window() { return m_window; }
 
     void userClick(kestrin::Control control) override;

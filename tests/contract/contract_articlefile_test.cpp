@@ -1,0 +1,274 @@
+// The article file commands: Open, Save, Save As, the recent list, the
+// unsaved-changes question and New, on a real file system.
+#include "contract_suite.h"
+
+#include "article.h"
+
+#include <QFile>
+
+using namespace kestrin;
+
+namespace {
+
+QString examplePath()
+{
+    return QStringLiteral(KESTRIN_EXAMPLES_DIR "/harbour-raid.json");
+}
+
+// Every control's text, value, selection, enabled state and colour.
+QString formState(const ControlAccess &form)
+{
+    QString out;
+    for (int i = 0; i < kControlCount; ++i) {
+        const Control c = Control(i);
+        out += QStringLiteral("%1 [%2] %3 %4 %5 %6\n")
+                   .arg(QLatin1String(controlName(c)), form.text(c))
+                   .arg(form.value(c))
+                   .arg(form.isSelected(c))
+                   .arg(form.isEnabled(c))
+                   .arg(int(form.background(c)));
+    }
+    return out;
+}
+
+QString lines(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *line : list)
+        out << QString::fromUtf8(line);
+    return out.join(QStringLiteral("\r\n"));
+}
+
+// Articles that use every key, every kind, and texts with unusual characters.
+QList<Article> articleTable()
+{
+    Article full;
+    full.kind = QStringLiteral("Mod");
+    full.name = QStringLiteral("Kestrel \"Wings\" Pack");
+    full.version = QStringLiteral("0.9b");
+    full.authors = lines({"Anna", "Bořek"});
+    full.releaseDate = QStringLiteral("2012-02-29");
+    full.web = QStringLiteral("http://example.org/mod");
+    full.email = QStringLiteral("anna@example.org");
+    full.skype = QStringLiteral("anna.k");
+    full.icq = QString();
+    full.other = lines({"forum: anna", "irc: #kestrel"});
+    full.requiredGame = QStringLiteral("1.62");
+    full.requiredAddons = lines({"@CBA", "@ACE", ""});
+    full.installation = InstallationKind::OwnDescription;
+    full.installationText = lines({"Unpack into C:\\Games\\Arma 2\\@Kestrel", "\t-mod=@Kestrel"});
+    full.description = QStringLiteral("  blanks kept  ");
+    full.features = lines({"- one", "- two"});
+    full.changelog = QString();
+    full.notes = lines({"", ""});
+    full.credits = QStringLiteral("Thanks 😀");
+
+    QList<Article> articles{Article{}, full};
+    for (int kind = 0; kind < 4; ++kind) {
+        Article a;
+        a.installation = InstallationKind(kind);
+        a.kind = QLatin1String(kArticleKinds[size_t(kind)]);
+        articles << a;
+    }
+    Article odd;
+    odd.name = QChar(0xFEFF) + QStringLiteral("Harbour Raid");
+    odd.description = lines({"", "", ""});
+    odd.credits = QStringLiteral("\t line\r\n") + QChar(0xFEFF) + QStringLiteral("b");
+    articles << odd;
+    return articles;
+}
+
+} // namespace
+
+namespace {
+
+// Picks the file in the open dialog of File > Open Article...
+bool openFile(FormHarness &harness, const QString &file)
+{
+    harness.articleDialog.chooseNext(file);
+    return harness.articleFiles().open();
+}
+
+QString write(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+{
+    const QString file = dir.filePath(QLatin1String(name));
+    EXPECT_TRUE(writeFileBytes(file, bytes));
+    return file;
+}
+
+} // namespace
+
+TEST_P(Contract, ArticleFileSaveThenOpenGivesBackTheFormAndTheReadMe)
+{
+    int n = 0;
+    for (const Article &article : articleTable()) {
+        SCOPED_TRACE(++n);
+        std::unique_ptr<FormHarness> first = GetParam()();
+        first->articleDialog.chooseNext(write(dir, "in.json", writeArticleJson(article)));
+        ASSERT_TRUE(first->articleFiles().open());
+        // Save As: a name typed without an extension gets ".json".
+        first->articleDialog.chooseNext(dir.filePath(QStringLiteral("copy")));
+        ASSERT_TRUE(first->articleFiles().saveAs());
+        const QString copy = dir.filePath(QStringLiteral("copy.json"));
+        EXPECT_EQ(first->articleFiles().currentFile(), copy);
+        EXPECT_EQ(readFileBytes(copy), writeArticleJson(first->articleFiles().formArticle()));
+
+        std::unique_ptr<FormHarness> second = GetParam()();
+        second->articleDialog.chooseNext(copy);
+        ASSERT_TRUE(second->articleFiles().open());
+        EXPECT_EQ(formState(second->form()).toStdString(), formState(first->form()).toStdString());
+        EXPECT_EQ(second->document().assemble().toStdString(), first->document().assemble().toStdString());
+    }
+}
+
+TEST_P(Contract, ArticleFileAFileWithProblemsLeavesTheFormAsItWasAndListsThem)
+{
+    QByteArray many = "{\n  \"formatVersion\": 1,\n";
+    for (int i = 0; i < 23; ++i)
+        many += "  \"unknown" + QByteArray::number(i) + "\": 1,\n";
+    many += "  \"name\": 5\n}\n";
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        QStringList expected; // the lines after the first, in order; empty: the first line only
+    };
+    const Case cases[] = {
+        {"syntax error", "{\n  \"name\": \"x\",,\n}", {QStringLiteral("line 2, column ")}},
+        {"24 problems", many, {QStringLiteral("line 3, column 3: "), QStringLiteral("and 4 more")}},
+    };
+    harness->userType(Control::ArticleNameText, QStringLiteral("Typed before"));
+    harness->userClick(Control::SkypeCheck);
+    const QString before = formState(form());
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        harness->messages.clear();
+        harness->messages.answerNext(MessageAnswer::Discard);
+        EXPECT_FALSE(openFile(*harness, write(dir, "bad.json", c.bytes)));
+        EXPECT_EQ(formState(form()).toStdString(), before.toStdString());
+        EXPECT_TRUE(harness->articleFiles().currentFile().isEmpty());
+        ASSERT_EQ(harness->messages.shown().size(), 2); // the question, then the warning
+        const MessageRequest &warning = harness->messages.shown().last();
+        EXPECT_EQ(warning.icon, MessageIcon::Warning);
+        EXPECT_EQ(warning.title, kProgramTitle);
+        const QStringList shown = warning.prompt.split(QStringLiteral("\r\n"));
+        EXPECT_TRUE(shown.first().contains(dir.filePath(QStringLiteral("bad.json")))) << shown.first().toStdString();
+        EXPECT_TRUE(shown.value(1).startsWith(c.expected.first())) << warning.prompt.toStdString();
+        if (c.expected.size() > 1) {
+            EXPECT_EQ(shown.size(), 1 + 20 + 1);
+            EXPECT_EQ(shown.last(), c.expected.last());
+        }
+    }
+    EXPECT_TRUE(harness->articleFiles().recentArticles().isEmpty());
+}
+
+TEST_P(Contract, ArticleFileUnsavedChangesAskSaveDiscardOrCancel)
+{
+    const QByteArray other = writeArticleJson(Article{});
+    struct Case {
+        MessageAnswer answer;
+        bool opened;
+        QString savedVersion; // what the first file holds afterwards
+    };
+    const Case cases[] = {
+        {MessageAnswer::Save, true, QStringLiteral("9.9")},
+        {MessageAnswer::Discard, true, QStringLiteral("1.2")},
+        {MessageAnswer::Cancel, false, QStringLiteral("1.2")},
+    };
+    for (const Case &c : cases) {
+        harness = GetParam()();
+        const QString first = write(dir, "first.json", readFileBytes(examplePath()));
+        const QString second = write(dir, "second.json", other);
+        ASSERT_TRUE(openFile(*harness, first));
+        harness->userType(Control::VersionText, QStringLiteral("9.9"));
+        EXPECT_TRUE(harness->articleFiles().isModified());
+
+        harness->messages.answerNext(c.answer);
+        EXPECT_EQ(openFile(*harness, second), c.opened);
+        ASSERT_EQ(harness->messages.shown().size(), 1);
+        const MessageRequest &question = harness->messages.shown().first();
+        EXPECT_EQ(question.prompt, QStringLiteral("Save changes to the article?"));
+        EXPECT_EQ(question.buttons, MessageButtons::SaveDiscardCancel);
+        EXPECT_EQ(question.title, kProgramTitle);
+        EXPECT_EQ(harness->articleFiles().currentFile(), c.opened ? second : first);
+        EXPECT_EQ(form().text(Control::VersionText), c.opened ? QString() : QStringLiteral("9.9"));
+        EXPECT_EQ(readArticleFile(first).result.article.version, c.savedVersion);
+        // Cancel: the open dialog was never shown.
+        EXPECT_EQ(harness->articleDialog.openFolders().size(), c.opened ? 2 : 1);
+    }
+}
+
+TEST_P(Contract, ArticleFileModifiedFollowsTheFormNotTheKeysPressed)
+{
+    // A form without a file asks as soon as it differs from the start state.
+    EXPECT_FALSE(harness->articleFiles().isModified());
+    harness->userType(Control::VersionText, QStringLiteral("1"));
+    EXPECT_TRUE(harness->articleFiles().isModified());
+    harness->userType(Control::VersionText, QString());
+    EXPECT_FALSE(harness->articleFiles().isModified());
+
+    ASSERT_TRUE(openFile(*harness, write(dir, "a.json", readFileBytes(examplePath()))));
+    harness->userType(Control::VersionText, QStringLiteral("1.23"));
+    EXPECT_TRUE(harness->articleFiles().isModified());
+    harness->userType(Control::VersionText, QStringLiteral("1.2"));
+    EXPECT_FALSE(harness->articleFiles().isModified());
+    harness->userClick(Control::ICQCheck);
+    EXPECT_TRUE(harness->articleFiles().isModified());
+    ASSERT_TRUE(harness->articleFiles().save());
+    EXPECT_FALSE(harness->articleFiles().isModified());
+    EXPECT_EQ(readArticleFile(dir.filePath(QStringLiteral("a.json"))).result.article.icq, QString());
+
+    harness->messages.answerNext(MessageAnswer::Yes);
+    harness->articleFiles().newArticle();
+    EXPECT_TRUE(harness->articleFiles().currentFile().isEmpty());
+    EXPECT_FALSE(harness->articleFiles().isModified());
+    EXPECT_TRUE(harness->dialog.startFolder().isEmpty());
+}
+
+TEST_P(Contract, ArticleFileRecentListIsNewestFirstAndForgetsFilesThatAreGone)
+{
+    const QByteArray bytes = writeArticleJson(Article{});
+    QStringList written;
+    for (int i = 0; i < 10; ++i) {
+        written.prepend(write(dir, QByteArray("a" + QByteArray::number(i) + ".json").constData(), bytes));
+        ASSERT_TRUE(openFile(*harness, written.first()));
+    }
+    EXPECT_EQ(harness->articleFiles().recentArticles(), written.mid(0, 8));
+    // Open looks in the folder of the last article; so does Create.
+    EXPECT_EQ(harness->articleDialog.openFolders().last(), dir.path());
+    EXPECT_EQ(harness->dialog.startFolder(), dir.path());
+
+    ASSERT_TRUE(harness->articleFiles().openRecent(written[3]));
+    EXPECT_EQ(harness->articleFiles().recentArticles().first(), written[3]);
+    EXPECT_EQ(harness->articleFiles().recentArticles().size(), 8);
+    EXPECT_EQ(harness->recent.load(), harness->articleFiles().recentArticles());
+
+    ASSERT_TRUE(QFile::remove(written[5]));
+    EXPECT_FALSE(harness->articleFiles().openRecent(written[5]));
+    EXPECT_TRUE(harness->messages.prompts().last().contains(written[5]));
+    EXPECT_FALSE(harness->articleFiles().recentArticles().contains(written[5]));
+    EXPECT_EQ(harness->articleFiles().currentFile(), written[3]);
+
+    harness->articleFiles().clearRecentArticles();
+    EXPECT_TRUE(harness->articleFiles().recentArticles().isEmpty());
+    EXPECT_TRUE(harness->recent.load().isEmpty());
+}
+
+TEST_P(Contract, ArticleFileSaveAsProposesTheArticlesNameAsAFileName)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"Harbour Raid", "Harbour Raid.json"},
+        {"a/b\\c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j.json"},
+        {"  dots...  ", "dots.json"},
+        {"", "article.json"},
+    };
+    for (const auto &[name, proposed] : cases) {
+        harness->userType(Control::ArticleNameText, QString::fromUtf8(name));
+        harness->articleDialog.chooseNext(std::nullopt);
+        EXPECT_FALSE(harness->articleFiles().save()); // no file yet: Save is Save As
+        EXPECT_EQ(harness->articleDialog.proposals().last(), QString::fromUtf8(proposed));
+    }
+    ASSERT_TRUE(openFile(*harness, write(dir, "x.json", writeArticleJson(Article{}))));
+    harness->articleDialog.chooseNext(std::nullopt);
+    EXPECT_FALSE(harness->articleFiles().saveAs());
+    EXPECT_EQ(harness->articleDialog.proposals().last(), dir.filePath(QStringLiteral("x.json")));
+}
