@@ -130,9 +130,9 @@ TEST_F(Wayland, TypeCreateMinimizeAndExitThroughTheKeyboard)
     type(w, QStringLiteral("1.2"));
     press(w, Qt::Key_Tab);
     type(w, QStringLiteral("2026-12-07"));
-    EXPECT_EQ(window->text(Control::AuthorText), QStringLiteral("Vantry"));
-    EXPECT_EQ(window->text(Control::VersionText), QStringLiteral("1.2"));
-    EXPECT_EQ(window->text(Control::ReleaseText), QStringLiteral("2026-12-07"));
+    EXPECT_EQ(window->form().text(Control::AuthorText), QStringLiteral("Vantry"));
+    EXPECT_EQ(window->form().text(Control::VersionText), QStringLiteral("1.2"));
+    EXPECT_EQ(window->form().text(Control::ReleaseText), QStringLiteral("2026-12-07"));
 
     // Create: Alt opens the menu bar at File, Right moves to Create, Enter
     // chooses it. The save dialog takes the typed path; the report is

@@ -185,8 +185,9 @@ TEST_F(ArticleWindow, SaveOnAFileSystemThatRefusesKeepsTheOldFileAndSaysWhy)
     const auto all = QFileDevice::Permissions(0x7777);
     const auto readOnly = QFileDevice::Permissions(0x5555);
     const Case cases[] = {
-        {"read-only folder", "locked", readOnly, all, true, 0, "Permission denied"},
-        {"read-only file", "open", all, QFileDevice::Permissions(0x4444), true, 0, "not writable"},
+        // The folder takes no new file and the file is its owner's alone.
+        {"read-only folder", "locked", readOnly, QFileDevice::Permissions(0x6644), true, 0, "Permission denied"},
+        {"read-only file", "open", all, QFileDevice::Permissions(0x4444), true, 0, "read-only"},
         {"file-size limit", "full", all, all, false, 4096, "too large"},
     };
     for (const Case &c : cases) {
@@ -218,6 +219,7 @@ TEST_F(ArticleWindow, SaveOnAFileSystemThatRefusesKeepsTheOldFileAndSaysWhy)
             c.unprivileged);
         EXPECT_EQ(status, 0);
         QFile::setPermissions(folder, all);
+        QFile::setPermissions(path, all);
         EXPECT_EQ(readFileBytes(path), old);
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"article.json"});
     }

@@ -87,7 +87,7 @@ TEST_F(WindowFocus, TabReachesTheSelectedOptionAndArrowsSelect)
     for (const auto &[key, selected] : steps) {
         press(key);
         EXPECT_EQ(focusedName(), QLatin1String(controlName(selected)));
-        EXPECT_TRUE(window().isSelected(selected)) << controlName(selected);
+        EXPECT_TRUE(window().form().isSelected(selected)) << controlName(selected);
     }
     EXPECT_EQ(tabStops(), "ModOption");
     press(Qt::Key_Tab, Qt::ShiftModifier);
@@ -96,7 +96,7 @@ TEST_F(WindowFocus, TabReachesTheSelectedOptionAndArrowsSelect)
     // Whichever way it was selected.
     harness->userClick(Control::AddonOption);
     EXPECT_EQ(tabStops(), "AddonOption");
-    window().select(Control::OwnDescriptionOption);
+    window().form().select(Control::OwnDescriptionOption);
     EXPECT_EQ(tabStops(), "OwnDescriptionOption InstallationText");
 }
 
