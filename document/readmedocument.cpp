@@ -135,33 +135,28 @@ QString ReadmeDocument::assemble()
     return readmeText();
 }
 
-QList<QStringView> ReadmeDocument::textPieces() const
-{
-    QList<QStringView> views;
-    views.reserve(m_readmeText.size());
-    for (const QString &piece : m_readmeText)
-        views.append(piece);
-    return views;
-}
-
-void ReadmeDocument::rebuildText()
+SectionBlocks ReadmeDocument::currentBlocks() const
 {
     auto contactLine = [this](Control check, QStringView label, Control field) {
         return ticked(m_form, check) ? label.toString() + m_form.text(field) + templates::kCrLf.toString() : QString();
     };
-    m_blocks.skypeLine = contactLine(Control::SkypeCheck, u"Skype: ", Control::ContactText3);
-    m_blocks.icqLine = contactLine(Control::ICQCheck, u"ICQ: ", Control::ContactText4);
-    m_blocks.otherLine = contactLine(Control::OtherCheck, u"Other: ", Control::ContactText5);
+    SectionBlocks blocks = m_blocks;
+    blocks.skypeLine = contactLine(Control::SkypeCheck, u"Skype: ", Control::ContactText3);
+    blocks.icqLine = contactLine(Control::ICQCheck, u"ICQ: ", Control::ContactText4);
+    blocks.otherLine = contactLine(Control::OtherCheck, u"Other: ", Control::ContactText5);
     if (m_form.isSelected(Control::OwnDescriptionOption))
-        m_blocks.installationBlock = templates::section(u"Installation: ", m_form.text(Control::InstallationText));
+        blocks.installationBlock = templates::section(u"Installation: ", m_form.text(Control::InstallationText));
     if (ticked(m_form, Control::AddonsCheck2))
-        m_blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
-    m_blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
-    m_blocks.changelogBlock =
-        switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
-    m_blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
+        blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
+    blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
+    blocks.changelogBlock = switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
+    blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
+    return blocks;
+}
 
-    const LayoutFields fields{
+LayoutFields ReadmeDocument::currentFields() const
+{
+    return {
         m_form.text(Control::ArticleCombo),      m_form.text(Control::ArticleNameText),
         m_form.text(Control::VersionText),       m_form.text(Control::AuthorText),
         m_form.text(Control::ReleaseText),       m_form.text(Control::ContactText1),
@@ -169,14 +164,24 @@ void ReadmeDocument::rebuildText()
         m_form.text(Control::DescriptionText),   m_form.text(Control::CreditsText),
         m_form.caption(Control::DisclaimerText),
     };
-    m_readmeText = readmePieces(fields, m_blocks);
 }
 
-bool ReadmeDocument::askForEncoder(TextEncoder &encoder)
+ReadmeModel ReadmeDocument::currentModel() const
+{
+    return readmeModel(currentFields(), currentBlocks());
+}
+
+void ReadmeDocument::rebuildText()
+{
+    m_blocks = currentBlocks();
+    m_model = readmeModel(currentFields(), m_blocks);
+}
+
+bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView> &pieces)
 {
     bool more = false;
     QList<char32_t> chars;
-    for (const QString &piece : m_readmeText) {
+    for (QStringView piece : pieces) {
         for (char32_t cp : encoder.distinctUnmappable(piece, kShownUnmappable + 1)) {
             if (chars.contains(cp))
                 continue;
@@ -217,15 +222,17 @@ ReadmeDocument::CreateOutcome ReadmeDocument::create()
     m_dialog.setFilter(QStringLiteral("*.txt|*.txt"));
     if (!m_dialog.showSave())
         return CreateOutcome::Cancelled;
-    const QString path = m_dialog.fileName();
+    return writeReadme(m_dialog.fileName(), plainTextPieces(*m_model));
+}
 
+ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, const QList<QStringView> &pieces)
+{
     // The save stops before the target is touched when the code page cannot
     // hold a character; the user then chooses how to write it.
     TextEncoder encoder = TextEncoder::codePage(m_codePage);
-    const QList<QStringView> pieces = textPieces();
     SaveResult result = m_files.writePieces(path, pieces, encoder);
     if (result.unmappable) {
-        if (!askForEncoder(encoder))
+        if (!askForEncoder(encoder, pieces))
             return CreateOutcome::Cancelled;
         result = m_files.writePieces(path, pieces, encoder);
     }
