@@ -3,6 +3,7 @@
 #include "aboutwindow.h"
 #include "fields.h"
 #include "helpwindow.h"
+#include "publishcommands.h"
 #include "trayminimizer.h"
 #include "windowlayout.h"
 
@@ -256,6 +257,8 @@ void MainWindow::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, "mnuNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
     addSeparator(file, "space0");
+    m_publish = new PublishCommands(*this, m_messages);
+    m_publish->addTo(file);
     addItem(file, "mnuMinimize", QStringLiteral("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
             &MainWindow::mnuMinimize_Click);
     addSeparator(file, "space1");

@@ -22,6 +22,7 @@ class QTabWidget;
 namespace kestrin::ui {
 
 class AboutWindow;
+class PublishCommands;
 class TrayMinimizer;
 
 class MainWindow : public QMainWindow, public ControlAccess {
@@ -63,6 +64,7 @@ public slots:
     void minimize_to_tray();
     TrayMinimizer *tray() const { return m_tray; }
     AboutWindow *aboutWindow() const;
+    PublishCommands *publishCommands() const { return m_publish; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -87,6 +89,7 @@ private:
     std::unique_ptr<ReadmeDocument> m_document;
     TrayMinimizer *m_tray = nullptr;
     QPointer<AboutWindow> m_about;
+    PublishCommands *m_publish = nullptr;
 };
 
 } // namespace kestrin::ui

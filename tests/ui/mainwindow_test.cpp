@@ -219,6 +219,10 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderWithShortcuts)
     };
     const Item file[] = {{"mnuNew", "New", QKeySequence(Qt::CTRL | Qt::Key_N)},
                          {"space0", "", {}},
+                         {"mnuPreview", "Preview ReadMe...", QKeySequence(Qt::Key_F5)},
+                         {"mnuExport", "Export", {}},
+                         {"mnuCopyBBCode", "Copy as BBCode", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                         {"space2", "", {}},
                          {"mnuMinimize", "Minimize", QKeySequence(Qt::CTRL | Qt::Key_M)},
                          {"space1", "", {}},
                          {"mnuExit", "Exit", {}}};

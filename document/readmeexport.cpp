@@ -1,0 +1,42 @@
+#include "readmeexport.h"
+
+#include <QCoreApplication>
+
+namespace kestrin {
+
+QString formatFileName(ReadmeFormat format)
+{
+    switch (format) {
+    case ReadmeFormat::BBCode: return QCoreApplication::translate("kestrin::ReadmeExporter", "BBCode file");
+    case ReadmeFormat::Markdown: return QCoreApplication::translate("kestrin::ReadmeExporter", "Markdown file");
+    case ReadmeFormat::PlainText: break;
+    }
+    return QStringLiteral("ReadMe file");
+}
+
+ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialogService &dialog)
+{
+    // Taken before the dialog opens, as Create assembles before it asks.
+    const ReadmeModel model = m_document.currentModel();
+    dialog.setFilter(formatFilter(format));
+    if (!dialog.showSave())
+        return Outcome::Cancelled;
+    const QString path = dialog.fileName();
+    if (format == ReadmeFormat::PlainText)
+        return m_document.writeReadme(path, plainTextPieces(model));
+
+    const SaveResult result = m_files.writeBytes(path, renderReadmeUtf8(model, format));
+    if (!result.ok) {
+        m_messages.show(
+            {QCoreApplication::translate("kestrin::ReadmeExporter", "The %1 could not be saved to %2:\r\n%3")
+                 .arg(formatFileName(format), path, result.error),
+             kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
+        return Outcome::Failed;
+    }
+    m_messages.show({QCoreApplication::translate("kestrin::ReadmeExporter", "%1 created successfully ...")
+                         .arg(formatFileName(format)),
+                     kProgramTitle, MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
+    return Outcome::Saved;
+}
+
+} // namespace kestrin
