@@ -124,34 +124,38 @@ void ReadmeDocument::AddonsCheck2_Click()
     m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck2) == 1);
 }
 
-QString ReadmeDocument::switchedSection(Control check, QStringView heading, Control field) const
-{
-    return ticked(m_form, check) ? templates::section(heading, m_form.text(field)) : QString();
-}
-
 QString ReadmeDocument::assemble()
 {
     rebuildText();
     return readmeText();
 }
 
-SectionBlocks ReadmeDocument::currentBlocks() const
+RebuiltBlocks ReadmeDocument::rebuiltBlocks() const
 {
-    auto contactLine = [this](Control check, QStringView label, Control field) {
-        return ticked(m_form, check) ? label.toString() + m_form.text(field) + templates::kCrLf.toString() : QString();
+    // Create's steps 1 to 6: each field is read only when its block is built.
+    auto fieldIf = [this](bool build, Control field) {
+        return build ? std::optional<QString>(m_form.text(field)) : std::nullopt;
     };
-    SectionBlocks blocks = m_blocks;
-    blocks.skypeLine = contactLine(Control::SkypeCheck, u"Skype: ", Control::ContactText3);
-    blocks.icqLine = contactLine(Control::ICQCheck, u"ICQ: ", Control::ContactText4);
-    blocks.otherLine = contactLine(Control::OtherCheck, u"Other: ", Control::ContactText5);
-    if (m_form.isSelected(Control::OwnDescriptionOption))
-        blocks.installationBlock = templates::section(u"Installation: ", m_form.text(Control::InstallationText));
-    if (ticked(m_form, Control::AddonsCheck2))
-        blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
-    blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
-    blocks.changelogBlock = switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
-    blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
-    return blocks;
+    RebuiltBlocks r;
+    r.skype = fieldIf(ticked(m_form, Control::SkypeCheck), Control::ContactText3);
+    r.icq = fieldIf(ticked(m_form, Control::ICQCheck), Control::ContactText4);
+    r.other = fieldIf(ticked(m_form, Control::OtherCheck), Control::ContactText5);
+    r.installation = fieldIf(m_form.isSelected(Control::OwnDescriptionOption), Control::InstallationText);
+    r.addons = fieldIf(ticked(m_form, Control::AddonsCheck2), Control::AddonsText);
+    r.features = fieldIf(ticked(m_form, Control::ContentCheck), Control::ContentText);
+    r.changelog = fieldIf(ticked(m_form, Control::ChangelogCheck), Control::ChangelogText);
+    r.notes = fieldIf(ticked(m_form, Control::ClassnamesCheck), Control::ClassnamesText);
+    return r;
+}
+
+SectionBlocks ReadmeDocument::keptBlocks() const
+{
+    // The contact lines and the optional sections are rebuilt every time:
+    // switched off, they are empty.
+    SectionBlocks kept;
+    kept.addonsBlock = m_blocks.addonsBlock;
+    kept.installationBlock = m_blocks.installationBlock;
+    return kept;
 }
 
 LayoutFields ReadmeDocument::currentFields() const
@@ -168,12 +172,31 @@ LayoutFields ReadmeDocument::currentFields() const
 
 ReadmeModel ReadmeDocument::currentModel() const
 {
-    return readmeModel(currentFields(), currentBlocks());
+    // The rebuilt blocks are the fields' texts themselves: nothing is copied
+    // or stored.
+    return readmeModel(currentFields(), keptBlocks(), rebuiltBlocks());
 }
 
 void ReadmeDocument::rebuildText()
 {
-    m_blocks = currentBlocks();
+    const RebuiltBlocks r = rebuiltBlocks();
+    auto line = [](QStringView label, const std::optional<QString> &value) {
+        return value ? label.toString() + *value + templates::kCrLf.toString() : QString();
+    };
+    auto section = [](QStringView heading, const std::optional<QString> &body) {
+        return body ? templates::section(heading, *body) : QString();
+    };
+    m_blocks.skypeLine = line(u"Skype: ", r.skype);
+    m_blocks.icqLine = line(u"ICQ: ", r.icq);
+    m_blocks.otherLine = line(u"Other: ", r.other);
+    if (r.installation)
+        m_blocks.installationBlock = section(u"Installation: ", r.installation);
+    if (r.addons)
+        m_blocks.addonsBlock = section(u"Required addons: ", r.addons);
+    m_blocks.featuresBlock = section(u"Features: ", r.features);
+    m_blocks.changelogBlock = section(u"Changelog/known bugs: ", r.changelog);
+    m_blocks.notesBlock = section(u"Notes: ", r.notes);
+    // The text is joined from the blocks as they are now kept.
     m_model = readmeModel(currentFields(), m_blocks);
 }
 

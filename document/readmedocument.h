@@ -83,8 +83,8 @@ private:
     void applyTemplateKind(InstallationKind kind);
     void resetSwitchesAndKinds(const QString &installationSection);
     void paintOptionalFieldsThreeDLight();
-    QString switchedSection(Control check, QStringView heading, Control field) const;
-    SectionBlocks currentBlocks() const;
+    RebuiltBlocks rebuiltBlocks() const;
+    SectionBlocks keptBlocks() const;
     LayoutFields currentFields() const;
     void rebuildText();
     bool askForEncoder(TextEncoder &encoder, const QList<QStringView> &pieces);

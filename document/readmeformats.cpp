@@ -5,6 +5,9 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <array>
+
 namespace kestrin {
 
 namespace {
@@ -33,6 +36,10 @@ public:
         return *this;
     }
 
+    // Room for about as many bytes as characters, so that a large export is
+    // not copied as it grows.
+    void expect(qsizetype size) { m_bytes.reserve(size); }
+
     QString takeText() { return std::move(m_buffer); }
     QByteArray takeBytes()
     {
@@ -46,7 +53,10 @@ private:
     void flush()
     {
         const qsizetype start = m_bytes.size();
-        m_bytes.resize(start + m_encoder.requiredSpace(m_buffer.size()));
+        const qsizetype needed = start + m_encoder.requiredSpace(m_buffer.size());
+        if (needed > m_bytes.capacity())
+            m_bytes.reserve(std::max(needed, m_bytes.capacity() + m_bytes.capacity() / 2));
+        m_bytes.resize(needed);
         char *end = m_encoder.appendToBuffer(m_bytes.data() + start, m_buffer);
         m_bytes.resize(end - m_bytes.constData());
         m_buffer.resize(0);
@@ -64,16 +74,28 @@ template <typename F>
 void forEachLine(QStringView text, F f)
 {
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
+    while (true) {
+        // Line feeds are searched for in bulk; a CR is rare anywhere else.
+        qsizetype lf = text.indexOf(u'\n', start);
+        const qsizetype end = lf < 0 ? text.size() : lf;
+        const qsizetype cr = QStringView(text).mid(start, end - start).indexOf(u'\r');
+        if (cr >= 0 && start + cr + 1 < end) { // a lone CR before the line feed
+            f(text.mid(start, cr));
+            start += cr + 1;
             continue;
-        f(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+        }
+        if (lf < 0) {
+            if (cr >= 0) { // a CR at the very end
+                f(text.mid(start, cr));
+                f(QStringView());
+            } else {
+                f(text.mid(start));
+            }
+            return;
+        }
+        f(text.mid(start, (cr >= 0 ? start + cr : lf) - start));
+        start = lf + 1;
     }
-    f(text.mid(start));
 }
 
 QStringView withoutTrailingBlanks(QStringView text)
@@ -183,31 +205,22 @@ bool isDigit(QChar c)
 
 // Characters that CommonMark (and GitHub's tables and strikethrough) would
 // take as markup anywhere in a line.
-bool isInlineMarkup(char16_t c)
-{
-    switch (c) {
-    case u'\\':
-    case u'`':
-    case u'*':
-    case u'_':
-    case u'[':
-    case u']':
-    case u'<':
-    case u'&':
-    case u'~':
-    case u'|': return true;
-    default: return false;
-    }
-}
+constexpr auto kInlineMarkup = [] {
+    std::array<bool, 128> table{};
+    for (char c : {'\\', '`', '*', '_', '[', ']', '<', '&', '~', '|'})
+        table[size_t(c)] = true;
+    return table;
+}();
 
 // Writes text with a backslash before each character that would be markup;
 // in headings "#" too (a closing sequence).
 void mdInline(Sink &out, QStringView text, bool heading = false)
 {
+    const char16_t *chars = text.utf16();
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (!isInlineMarkup(c) && !(heading && c == u'#'))
+        const char16_t c = chars[i];
+        if (c >= 128 || !(kInlineMarkup[c] || (heading && c == u'#')))
             continue;
         out << text.mid(start, i - start) << QChar(u'\\') << QChar(c);
         start = i + 1;
@@ -511,6 +524,10 @@ QString renderReadme(const ReadmeModel &model, ReadmeFormat format)
 QByteArray renderReadmeUtf8(const ReadmeModel &model, ReadmeFormat format)
 {
     Sink out(true);
+    qsizetype plainSize = 0;
+    for (QStringView piece : plainTextPieces(model))
+        plainSize += piece.size();
+    out.expect(plainSize + plainSize / 8 + 4096);
     render(model, format, out);
     return out.takeBytes();
 }

@@ -10,8 +10,13 @@ using templates::kCrLf;
 using templates::kUnderline;
 
 // "Skype: " + value + CR LF, as a contact line; an empty block is no line.
-void addContactLine(QList<ReadmeEntry> &contacts, const QString &block, QStringView label)
+void addContactLine(QList<ReadmeEntry> &contacts, const QString &block, QStringView label,
+                    const std::optional<QString> &rebuilt)
 {
+    if (rebuilt) {
+        contacts.append({label.toString(), *rebuilt});
+        return;
+    }
     if (block.isEmpty())
         return;
     if (block.startsWith(label) && block.endsWith(kCrLf)) {
@@ -36,15 +41,18 @@ ReadmeSection parseSection(const QString &text, QStringView closing)
     return {text.left(headingEnd), TextSlice(text, bodyStart, text.size() - closing.size() - bodyStart)};
 }
 
-void addSection(QList<ReadmeSection> &sections, const QString &block)
+void addSection(QList<ReadmeSection> &sections, const QString &block, QStringView heading,
+                const std::optional<QString> &rebuilt)
 {
-    if (!block.isEmpty())
+    if (rebuilt)
+        sections.append({heading.toString(), *rebuilt});
+    else if (!block.isEmpty())
         sections.append(parseSection(block, u"\r\n\r\n"));
 }
 
 } // namespace
 
-ReadmeModel readmeModel(const LayoutFields &f, const SectionBlocks &b)
+ReadmeModel readmeModel(const LayoutFields &f, const SectionBlocks &b, const RebuiltBlocks &r)
 {
     ReadmeModel m;
     m.article = f.article;
@@ -54,17 +62,17 @@ ReadmeModel readmeModel(const LayoutFields &f, const SectionBlocks &b)
     m.releaseDate = {QStringLiteral("Release date: "), f.releaseDate};
     m.contactsHeading = QStringLiteral("Contacts:");
     m.contacts = {{QStringLiteral("Web: "), f.web}, {QStringLiteral("Email: "), f.email}};
-    addContactLine(m.contacts, b.skypeLine, u"Skype: ");
-    addContactLine(m.contacts, b.icqLine, u"ICQ: ");
-    addContactLine(m.contacts, b.otherLine, u"Other: ");
+    addContactLine(m.contacts, b.skypeLine, u"Skype: ", r.skype);
+    addContactLine(m.contacts, b.icqLine, u"ICQ: ", r.icq);
+    addContactLine(m.contacts, b.otherLine, u"Other: ", r.other);
     m.requiredGame = {QStringLiteral("Required game: "), f.requiredGame};
 
-    addSection(m.sections, b.addonsBlock);
-    addSection(m.sections, b.installationBlock);
+    addSection(m.sections, b.addonsBlock, u"Required addons: ", r.addons);
+    addSection(m.sections, b.installationBlock, u"Installation: ", r.installation);
     m.sections.append({QStringLiteral("Description: "), f.description});
-    addSection(m.sections, b.featuresBlock);
-    addSection(m.sections, b.changelogBlock);
-    addSection(m.sections, b.notesBlock);
+    addSection(m.sections, b.featuresBlock, u"Features: ", r.features);
+    addSection(m.sections, b.changelogBlock, u"Changelog/known bugs: ", r.changelog);
+    addSection(m.sections, b.notesBlock, u"Notes: ", r.notes);
     m.sections.append({QStringLiteral("Credits: "), f.credits});
     // The disclaimer is the label's caption: heading, underline and lines,
     // without the closing line breaks of a block.

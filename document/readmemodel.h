@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace kestrin {
 
 // A part of a string, kept without copying it: the string is shared (Qt's
@@ -84,8 +86,22 @@ struct ReadmeModel {
     static constexpr qsizetype kWebContact = 0;
 };
 
+// The blocks Create builds afresh from a field, given as the field's text
+// itself (a contact line's value, a section's body), so that the model
+// shares it instead of a copy; std::nullopt: the block is taken as it is.
+struct RebuiltBlocks {
+    std::optional<QString> skype;
+    std::optional<QString> icq;
+    std::optional<QString> other;
+    std::optional<QString> addons;
+    std::optional<QString> installation;
+    std::optional<QString> features;
+    std::optional<QString> changelog;
+    std::optional<QString> notes;
+};
+
 // The model of the ReadMe that the layout joins from these field texts and
-// blocks.
-ReadmeModel readmeModel(const LayoutFields &fields, const SectionBlocks &blocks);
+// blocks, the rebuilt ones standing in for their blocks.
+ReadmeModel readmeModel(const LayoutFields &fields, const SectionBlocks &blocks, const RebuiltBlocks &rebuilt = {});
 
 } // namespace kestrin
