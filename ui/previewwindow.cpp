@@ -162,9 +162,10 @@ void PreviewWindow::formChanged()
     m_stale = true;
     if (!isVisible())
         return; // shown afresh when the window opens again
-    // A burst of changes is shown once. The wait grows with the cost of the
-    // last update, so a large text is not rebuilt between two key presses.
-    m_pending.start(int(std::min<qint64>(kMaxDelayMs, 2 * m_lastCostMs)));
+    // A burst of changes is shown once. The wait is as long as the last
+    // update took, so that a large text is not rebuilt at every key press
+    // while the user types on.
+    m_pending.start(int(std::min<qint64>(kMaxDelayMs, m_lastCostMs)));
 }
 
 void PreviewWindow::showEvent(QShowEvent *event)
