@@ -123,13 +123,20 @@ PreviewWindow::PreviewWindow(MainWindow &owner, PublishCommands &commands)
     connect(&m_pending, &QTimer::timeout, this, &PreviewWindow::refresh);
     watchForm(owner.centralWidget());
 
-    // Beside the main window where the screen has room, else over it.
+    // Beside the main window where the screen has room, else over it; on
+    // the screen either way, the frame included.
     resize(720, 600);
     const QRect main = owner.frameGeometry();
-    const QRect screen = owner.screen() ? owner.screen()->availableGeometry() : QRect();
     QPoint at(main.right() + 8, main.top());
-    if (!screen.isNull() && at.x() + width() > screen.right())
-        at = QPoint(std::max(screen.left(), main.left() + 40), main.top() + 40);
+    if (const QScreen *screen = owner.screen()) {
+        const QRect room = screen->availableGeometry();
+        constexpr int frame = 40; // title bar and borders, before the window is shown
+        resize(std::min(width(), room.width() - frame), std::min(height(), room.height() - frame));
+        if (at.x() + width() > room.right())
+            at = QPoint(main.left() + 40, main.top() + 40);
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width() - frame / 2)));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height() - frame)));
+    }
     move(at);
 }
 
