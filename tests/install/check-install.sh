@@ -45,6 +45,7 @@ expected=(
     share/doc/kestrin-editor/changelog.gz
     share/doc/kestrin-editor/article-format.md
     share/doc/kestrin-editor/article.schema.json
+    share/doc/kestrin-editor/export-formats.md
     share/doc/kestrin-editor/examples/harbour-raid.json
 )
 for size in "${sizes[@]}"; do
