@@ -14,10 +14,12 @@ class ReadmeExporter {
 public:
     using Outcome = ReadmeDocument::CreateOutcome;
 
-    ReadmeExporter(ReadmeDocument &document, MessageBoxService &messages, ByteFileService &files)
+    ReadmeExporter(ReadmeDocument &document, MessageBoxService &messages, TextFileService &textFiles,
+                   ByteFileService &byteFiles)
         : m_document(document)
         , m_messages(messages)
-        , m_files(files)
+        , m_textFiles(textFiles)
+        , m_byteFiles(byteFiles)
     {
     }
 
@@ -30,7 +32,8 @@ public:
 private:
     ReadmeDocument &m_document;
     MessageBoxService &m_messages;
-    ByteFileService &m_files;
+    TextFileService &m_textFiles;
+    ByteFileService &m_byteFiles;
 };
 
 // "ReadMe file", "BBCode file", "Markdown file", as messages name them.

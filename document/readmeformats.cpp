@@ -12,29 +12,52 @@ namespace kestrin {
 
 namespace {
 
-// Gathers the rendered text; for UTF-8 output it encodes every chunk as it
-// fills, so only the bytes are kept.
+// Gathers the rendered text: as one string; as UTF-8 bytes, encoding every
+// chunk as it fills, so that only the bytes are kept; or as the pieces it
+// is joined from, which are views of the model's strings (and of the few
+// strings the sink keeps itself).
 class Sink {
 public:
-    explicit Sink(bool utf8)
-        : m_utf8(utf8)
+    enum class Mode { Text, Utf8, Pieces };
+
+    explicit Sink(Mode mode)
+        : m_mode(mode)
     {
-        if (m_utf8)
+        if (m_mode == Mode::Utf8)
             m_buffer.reserve(kChunk + 1024);
     }
 
     Sink &operator<<(QStringView text)
     {
+        if (m_mode == Mode::Pieces) {
+            if (!text.isEmpty())
+                m_pieces.append(text);
+            return *this;
+        }
         m_buffer += text;
-        if (m_utf8 && m_buffer.size() >= kChunk)
+        if (m_mode == Mode::Utf8 && m_buffer.size() >= kChunk)
             flush();
         return *this;
     }
     Sink &operator<<(QChar c)
     {
+        if (m_mode == Mode::Pieces) {
+            m_owned.append(QString(c));
+            m_pieces.append(m_owned.constLast());
+            return *this;
+        }
         m_buffer += c;
         return *this;
     }
+
+    // A string made while rendering, kept as long as the sink's pieces.
+    QStringView keep(QString text)
+    {
+        m_owned.append(std::move(text));
+        return m_owned.constLast();
+    }
+
+    ReadmePieces takePieces() { return {std::move(m_pieces), std::move(m_owned)}; }
 
     // Room for about as many bytes as characters, so that a large export is
     // not copied as it grows.
@@ -62,7 +85,9 @@ private:
         m_buffer.resize(0);
     }
 
-    bool m_utf8;
+    Mode m_mode;
+    QList<QStringView> m_pieces;
+    QStringList m_owned;
     QString m_buffer;
     QByteArray m_bytes;
     QStringEncoder m_encoder{QStringEncoder::Utf8};
@@ -441,7 +466,7 @@ private:
 void renderMarkdown(const ReadmeModel &m, Sink &out)
 {
     MarkdownWriter md(out);
-    const QString title = m.article.toString() + QStringLiteral("\t-\t") + m.name.toString();
+    const QStringView title = out.keep(m.article.toString() + QStringLiteral("\t-\t") + m.name.toString());
     md.heading(1, {}, title);
     auto entry = [&](const ReadmeEntry &e, bool web = false) {
         if (web && !e.verbatim && isLinkable(e.value))
@@ -516,14 +541,21 @@ QString formatFilter(ReadmeFormat format)
 
 QString renderReadme(const ReadmeModel &model, ReadmeFormat format)
 {
-    Sink out(false);
+    Sink out(Sink::Mode::Text);
     render(model, format, out);
     return out.takeText();
 }
 
+ReadmePieces renderReadmePieces(const ReadmeModel &model, ReadmeFormat format)
+{
+    Sink out(Sink::Mode::Pieces);
+    render(model, format, out);
+    return out.takePieces();
+}
+
 QByteArray renderReadmeUtf8(const ReadmeModel &model, ReadmeFormat format)
 {
-    Sink out(true);
+    Sink out(Sink::Mode::Utf8);
     qsizetype plainSize = 0;
     for (QStringView piece : plainTextPieces(model))
         plainSize += piece.size();

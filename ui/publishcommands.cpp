@@ -20,6 +20,7 @@ PublishCommands::PublishCommands(MainWindow &window, MessageBoxService &messages
     for (auto &dialog : m_ownDialogs)
         dialog = std::make_unique<QtSaveDialogService>(&window);
     m_files = m_ownFiles.get();
+    m_textFiles = m_ownFiles.get();
 }
 
 PublishCommands::~PublishCommands() = default;
@@ -45,15 +46,16 @@ void PublishCommands::addTo(QMenu *menu)
     menu->addSeparator()->setObjectName(QStringLiteral("space2"));
 }
 
-void PublishCommands::setServices(SaveDialogService &dialog, ByteFileService &files)
+void PublishCommands::setServices(SaveDialogService &dialog, TextFileService &textFiles, ByteFileService &byteFiles)
 {
     m_dialog = &dialog;
-    m_files = &files;
+    m_textFiles = &textFiles;
+    m_files = &byteFiles;
 }
 
 ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format)
 {
-    ReadmeExporter exporter(m_window.document(), m_messages, *m_files);
+    ReadmeExporter exporter(m_window.document(), m_messages, *m_textFiles, *m_files);
     return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)]);
 }
 

@@ -29,10 +29,10 @@ public:
     // the menu, and a separator after them.
     void addTo(QMenu *menu);
 
-    // The save dialog and file writer the saves use. By default each format
+    // The save dialog and file writers the saves use. By default each format
     // has a dialog of its own (each remembers its last name) and files are
     // replaced atomically.
-    void setServices(SaveDialogService &dialog, ByteFileService &files);
+    void setServices(SaveDialogService &dialog, TextFileService &textFiles, ByteFileService &byteFiles);
 
     // Saves in a format after asking for the name; the preview's Save As.
     ReadmeExporter::Outcome exportAs(ReadmeFormat format);
@@ -53,9 +53,10 @@ private:
     MainWindow &m_window;
     MessageBoxService &m_messages;
     std::array<std::unique_ptr<SaveDialogService>, 3> m_ownDialogs;
-    std::unique_ptr<ByteFileService> m_ownFiles;
+    std::unique_ptr<AtomicTextFileService> m_ownFiles;
     SaveDialogService *m_dialog = nullptr; // set: one dialog for every format
     ByteFileService *m_files = nullptr;
+    TextFileService *m_textFiles = nullptr;
     QPointer<PreviewWindow> m_preview;
 };
 
