@@ -132,7 +132,8 @@ QString ReadmeDocument::assemble()
 
 RebuiltBlocks ReadmeDocument::rebuiltBlocks() const
 {
-    // Create's steps 1 to 6: each field is read only when its block is built.
+    // The contact lines and sections Create builds afresh, in the order it
+    // builds them; a field is read only when its block is built from it.
     auto fieldIf = [this](bool build, Control field) {
         return build ? std::optional<QString>(m_form.text(field)) : std::nullopt;
     };
