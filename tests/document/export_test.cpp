@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <random>
+
 using namespace kestrin;
 
 namespace {
@@ -132,6 +134,8 @@ QStringList renderedLines(const QByteArray &markdown)
     if (!cmark.waitForFinished(10000) || cmark.exitCode() != 0)
         return {QStringLiteral("<cmark failed>")};
     QString html = QString::fromUtf8(cmark.readAllStandardOutput());
+    // The items of a loose list hold paragraphs: their text is the item's.
+    html.replace(QRegularExpression(QStringLiteral("(<li[^>]*>)\\n<p[^>]*>")), QStringLiteral("\\1"));
     const QStringList source = QString::fromUtf8(markdown).split(u'\n');
     static const QRegularExpression item(QStringLiteral("<li data-sourcepos=\"(\\d+):"));
     static const QRegularExpression marker(QStringLiteral("^(- |\\* |\\d+[.)] )"));
@@ -324,4 +328,40 @@ TEST(Export, SavesAskReportAndReplaceAtomically)
     ASSERT_EQ(h.messages.shown().size(), 1);
     EXPECT_TRUE(h.messages.shown()[0].prompt.startsWith("The BBCode file could not be saved to " + missing + ":\r\n"));
     EXPECT_EQ(h.messages.shown()[0].icon, MessageIcon::Warning);
+}
+
+// Lines made of the pieces that CommonMark reads as markup, at random: the
+// rendered page still shows the plain text's lines, and the forum the
+// post's.
+TEST(Export, RandomMarkupSurvivesCmarkAndTheForum)
+{
+    static const char *const tokens[] = {"- ",   "* ",    "1. ", "2. ",  "3) ",  "#",    "> ", "=", "---",
+                                         "+ ",   "`",     "```", "~~~",  "*",    "_",    "[",  "]", "(x)",
+                                         "<b>",  "&amp;", "\\",  "|",    "!",    "    ", "\t", " ", "a",
+                                         "word", "1",     ".",   "\r\n", "\r\n", "\r\n", "\n", "\r"};
+    std::mt19937 random(11);
+    auto text = [&random] {
+        QString out;
+        const int n = std::uniform_int_distribution<int>(0, 24)(random);
+        for (int i = 0; i < n; ++i)
+            out += QString::fromLatin1(tokens[std::uniform_int_distribution<size_t>(0, std::size(tokens) - 1)(random)]);
+        return out;
+    };
+    for (int round = 0; round < 300; ++round) {
+        Article a;
+        a.name = text();
+        a.authors = text();
+        a.web = text();
+        a.other = text();
+        a.requiredGame = text();
+        a.description = text();
+        a.features = text();
+        a.credits = text();
+        const ReadmeModel model = modelOf(a);
+        SCOPED_TRACE(visible(plainText(model)));
+        const QByteArray markdown = renderReadmeUtf8(model, ReadmeFormat::Markdown);
+        ASSERT_EQ(visible(renderedLines(markdown).join(u'\n')), visible(plainLines(model, false).join(u'\n')))
+            << visible(markdown);
+        ASSERT_EQ(forumLines(renderReadmeUtf8(model, ReadmeFormat::BBCode)), plainLines(model, true));
+    }
 }
