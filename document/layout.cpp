@@ -1,86 +1,70 @@
 #include "layout.h"
 
+#include "readmemodel.h"
 #include "templates.h"
-
-#include <QStringList>
 
 namespace kestrin {
 
-QStringList readmePieces(const LayoutFields &f, const SectionBlocks &b)
+QList<QStringView> plainTextPieces(const ReadmeModel &m)
 {
-    using namespace templates;
-    const QString crlf = kCrLf.toString();
-    const QString rule = kUnderline.toString();
-    QStringList pieces{
-        f.article,
-        QStringLiteral("\t-\t"),
-        f.name,
-        crlf,
-        rule,
-        crlf,
-        QStringLiteral("Version: "),
-        f.version,
-        crlf,
-        QStringLiteral("Author(s): "),
-        f.authors,
-        crlf,
-        crlf,
-        QStringLiteral("Release date: "),
-        f.releaseDate,
-        crlf,
-        crlf,
-        QStringLiteral("Contacts:"),
-        crlf,
-        rule,
-        crlf,
-        QStringLiteral("Web: "),
-        f.web,
-        crlf,
-        QStringLiteral("Email: "),
-        f.email,
-        crlf,
-        b.skypeLine,
-        b.icqLine,
-        b.otherLine,
-        crlf,
-        crlf,
-        QStringLiteral("Required game: "),
-        f.requiredGame,
-        crlf,
-        rule,
-        crlf,
-        crlf,
-        b.addonsBlock,
-        b.installationBlock,
-        QStringLiteral("Description: "),
-        crlf,
-        rule,
-        crlf,
-        f.description,
-        crlf,
-        crlf,
-        b.featuresBlock,
-        b.changelogBlock,
-        b.notesBlock,
-        QStringLiteral("Credits: "),
-        crlf,
-        rule,
-        crlf,
-        f.credits,
-        crlf,
-        crlf,
-        f.disclaimer,
-        crlf,
-        crlf,
-        kFooter.toString(),
+    using templates::kCrLf;
+    using templates::kUnderline;
+    QList<QStringView> pieces;
+    pieces.reserve(64 + 8 * m.sections.size());
+    auto entry = [&pieces](const ReadmeEntry &e) {
+        if (e.verbatim) {
+            pieces << e.value.view();
+            return;
+        }
+        pieces << e.label << e.value.view() << kCrLf;
     };
-    pieces.removeAll(QString());
+    auto section = [&pieces](const ReadmeSection &s) {
+        if (s.verbatim) {
+            pieces << s.body.view();
+            return;
+        }
+        pieces << s.heading << kCrLf << kUnderline << kCrLf << s.body.view() << kCrLf << kCrLf;
+    };
+
+    pieces << m.article.view() << u"\t-\t" << m.name.view() << kCrLf << kUnderline << kCrLf;
+    entry(m.version);
+    entry(m.authors);
+    pieces << kCrLf;
+    entry(m.releaseDate);
+    pieces << kCrLf << m.contactsHeading << kCrLf << kUnderline << kCrLf;
+    for (const ReadmeEntry &contact : m.contacts)
+        entry(contact);
+    pieces << kCrLf << kCrLf;
+    entry(m.requiredGame);
+    pieces << kUnderline << kCrLf << kCrLf;
+    for (const ReadmeSection &s : m.sections)
+        section(s);
+    // The disclaimer is a caption without closing line breaks of its own.
+    if (m.disclaimer.verbatim)
+        pieces << m.disclaimer.body.view();
+    else
+        pieces << m.disclaimer.heading << kCrLf << kUnderline << kCrLf << m.disclaimer.body.view();
+    pieces << kCrLf << kCrLf << m.footer;
+    pieces.removeIf([](QStringView piece) { return piece.isEmpty(); });
     return pieces;
+}
+
+QString plainText(const ReadmeModel &model)
+{
+    QString text;
+    const QList<QStringView> pieces = plainTextPieces(model);
+    qsizetype size = 0;
+    for (QStringView piece : pieces)
+        size += piece.size();
+    text.reserve(size);
+    for (QStringView piece : pieces)
+        text += piece;
+    return text;
 }
 
 QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks)
 {
-    return readmePieces(fields, blocks).join(QString());
+    return plainText(readmeModel(fields, blocks));
 }
 
 } // namespace kestrin

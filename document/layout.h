@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
 namespace kestrin {
+
+struct ReadmeModel;
 
 // The window-level section blocks the ReadMe is assembled from. Each is
 // either empty or a finished piece of ReadMe text ending in CR LF.
@@ -37,9 +40,10 @@ struct LayoutFields {
 // file writer adds it when it writes the text as one line).
 QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks);
 
-// The same text as the pieces it is joined from, in order. The pieces share
-// the storage of the fields and blocks (Qt's implicit sharing), so a large
-// text is never copied to be assembled.
-QStringList readmePieces(const LayoutFields &fields, const SectionBlocks &blocks);
+// The plain-text layout of a model, as the pieces the text is joined from,
+// in order. The pieces are views of the model's strings, so a large text is
+// never copied to be assembled; they are valid while the model lives.
+QList<QStringView> plainTextPieces(const ReadmeModel &model);
+QString plainText(const ReadmeModel &model);
 
 } // namespace kestrin

@@ -124,44 +124,44 @@ void ReadmeDocument::AddonsCheck2_Click()
     m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck2) == 1);
 }
 
-QString ReadmeDocument::switchedSection(Control check, QStringView heading, Control field) const
-{
-    return ticked(m_form, check) ? templates::section(heading, m_form.text(field)) : QString();
-}
-
 QString ReadmeDocument::assemble()
 {
     rebuildText();
     return readmeText();
 }
 
-QList<QStringView> ReadmeDocument::textPieces() const
+RebuiltBlocks ReadmeDocument::rebuiltBlocks() const
 {
-    QList<QStringView> views;
-    views.reserve(m_readmeText.size());
-    for (const QString &piece : m_readmeText)
-        views.append(piece);
-    return views;
+    // The contact lines and sections Create builds afresh, in the order it
+    // builds them; a field is read only when its block is built from it.
+    auto fieldIf = [this](bool build, Control field) {
+        return build ? std::optional<QString>(m_form.text(field)) : std::nullopt;
+    };
+    RebuiltBlocks r;
+    r.skype = fieldIf(ticked(m_form, Control::SkypeCheck), Control::ContactText3);
+    r.icq = fieldIf(ticked(m_form, Control::ICQCheck), Control::ContactText4);
+    r.other = fieldIf(ticked(m_form, Control::OtherCheck), Control::ContactText5);
+    r.installation = fieldIf(m_form.isSelected(Control::OwnDescriptionOption), Control::InstallationText);
+    r.addons = fieldIf(ticked(m_form, Control::AddonsCheck2), Control::AddonsText);
+    r.features = fieldIf(ticked(m_form, Control::ContentCheck), Control::ContentText);
+    r.changelog = fieldIf(ticked(m_form, Control::ChangelogCheck), Control::ChangelogText);
+    r.notes = fieldIf(ticked(m_form, Control::ClassnamesCheck), Control::ClassnamesText);
+    return r;
 }
 
-void ReadmeDocument::rebuildText()
+SectionBlocks ReadmeDocument::keptBlocks() const
 {
-    auto contactLine = [this](Control check, QStringView label, Control field) {
-        return ticked(m_form, check) ? label.toString() + m_form.text(field) + templates::kCrLf.toString() : QString();
-    };
-    m_blocks.skypeLine = contactLine(Control::SkypeCheck, u"Skype: ", Control::ContactText3);
-    m_blocks.icqLine = contactLine(Control::ICQCheck, u"ICQ: ", Control::ContactText4);
-    m_blocks.otherLine = contactLine(Control::OtherCheck, u"Other: ", Control::ContactText5);
-    if (m_form.isSelected(Control::OwnDescriptionOption))
-        m_blocks.installationBlock = templates::section(u"Installation: ", m_form.text(Control::InstallationText));
-    if (ticked(m_form, Control::AddonsCheck2))
-        m_blocks.addonsBlock = templates::section(u"Required addons: ", m_form.text(Control::AddonsText));
-    m_blocks.featuresBlock = switchedSection(Control::ContentCheck, u"Features: ", Control::ContentText);
-    m_blocks.changelogBlock =
-        switchedSection(Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText);
-    m_blocks.notesBlock = switchedSection(Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText);
+    // The contact lines and the optional sections are rebuilt every time:
+    // switched off, they are empty.
+    SectionBlocks kept;
+    kept.addonsBlock = m_blocks.addonsBlock;
+    kept.installationBlock = m_blocks.installationBlock;
+    return kept;
+}
 
-    const LayoutFields fields{
+LayoutFields ReadmeDocument::currentFields() const
+{
+    return {
         m_form.text(Control::ArticleCombo),      m_form.text(Control::ArticleNameText),
         m_form.text(Control::VersionText),       m_form.text(Control::AuthorText),
         m_form.text(Control::ReleaseText),       m_form.text(Control::ContactText1),
@@ -169,14 +169,43 @@ void ReadmeDocument::rebuildText()
         m_form.text(Control::DescriptionText),   m_form.text(Control::CreditsText),
         m_form.caption(Control::DisclaimerText),
     };
-    m_readmeText = readmePieces(fields, m_blocks);
 }
 
-bool ReadmeDocument::askForEncoder(TextEncoder &encoder)
+ReadmeModel ReadmeDocument::currentModel() const
+{
+    // The rebuilt blocks are the fields' texts themselves: nothing is copied
+    // or stored.
+    return readmeModel(currentFields(), keptBlocks(), rebuiltBlocks());
+}
+
+void ReadmeDocument::rebuildText()
+{
+    const RebuiltBlocks r = rebuiltBlocks();
+    auto line = [](QStringView label, const std::optional<QString> &value) {
+        return value ? label.toString() + *value + templates::kCrLf.toString() : QString();
+    };
+    auto section = [](QStringView heading, const std::optional<QString> &body) {
+        return body ? templates::section(heading, *body) : QString();
+    };
+    m_blocks.skypeLine = line(u"Skype: ", r.skype);
+    m_blocks.icqLine = line(u"ICQ: ", r.icq);
+    m_blocks.otherLine = line(u"Other: ", r.other);
+    if (r.installation)
+        m_blocks.installationBlock = section(u"Installation: ", r.installation);
+    if (r.addons)
+        m_blocks.addonsBlock = section(u"Required addons: ", r.addons);
+    m_blocks.featuresBlock = section(u"Features: ", r.features);
+    m_blocks.changelogBlock = section(u"Changelog/known bugs: ", r.changelog);
+    m_blocks.notesBlock = section(u"Notes: ", r.notes);
+    // The text is joined from the blocks as they are now kept.
+    m_model = readmeModel(currentFields(), m_blocks);
+}
+
+bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView> &pieces)
 {
     bool more = false;
     QList<char32_t> chars;
-    for (const QString &piece : m_readmeText) {
+    for (QStringView piece : pieces) {
         for (char32_t cp : encoder.distinctUnmappable(piece, kShownUnmappable + 1)) {
             if (chars.contains(cp))
                 continue;
@@ -217,15 +246,17 @@ ReadmeDocument::CreateOutcome ReadmeDocument::create()
     m_dialog.setFilter(QStringLiteral("*.txt|*.txt"));
     if (!m_dialog.showSave())
         return CreateOutcome::Cancelled;
-    const QString path = m_dialog.fileName();
+    return writeReadme(m_dialog.fileName(), plainTextPieces(*m_model));
+}
 
+ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, const QList<QStringView> &pieces)
+{
     // The save stops before the target is touched when the code page cannot
     // hold a character; the user then chooses how to write it.
     TextEncoder encoder = TextEncoder::codePage(m_codePage);
-    const QList<QStringView> pieces = textPieces();
     SaveResult result = m_files.writePieces(path, pieces, encoder);
     if (result.unmappable) {
-        if (!askForEncoder(encoder))
+        if (!askForEncoder(encoder, pieces))
             return CreateOutcome::Cancelled;
         result = m_files.writePieces(path, pieces, encoder);
     }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "layout.h"
+#include "readmemodel.h"
 #include "services.h"
 #include "templates.h"
+
+#include <optional>
 
 namespace kestrin {
 
@@ -57,12 +60,22 @@ public:
     // Create's steps up to the assembled text, without saving; returns it.
     QString assemble();
 
+    // What Create would assemble now, built from exactly the values it
+    // would read, without storing anything: the blocks and the text that
+    // Create keeps stay as they are.
+    ReadmeModel currentModel() const;
+
+    // Create's save, after the dialog: writes the text given as pieces to
+    // path in the code page, asks how to save characters the code page
+    // cannot hold, and reports the outcome as Create does.
+    CreateOutcome writeReadme(const QString &path, const QList<QStringView> &pieces);
+
     // New: asks, then puts every field, switch and default block back.
     void mnuNew_Click();
 
     const SectionBlocks &blocks() const { return m_blocks; }
     // The text the last Create assembled (empty before the first).
-    QString readmeText() const { return m_readmeText.join(QString()); }
+    QString readmeText() const { return m_model ? plainText(*m_model) : QString(); }
     MessageAnswer lastNewAnswer() const { return m_newAnswer; }
 
 private:
@@ -70,10 +83,11 @@ private:
     void applyTemplateKind(InstallationKind kind);
     void resetSwitchesAndKinds(const QString &installationSection);
     void paintOptionalFieldsThreeDLight();
-    QString switchedSection(Control check, QStringView heading, Control field) const;
+    RebuiltBlocks rebuiltBlocks() const;
+    SectionBlocks keptBlocks() const;
+    LayoutFields currentFields() const;
     void rebuildText();
-    bool askForEncoder(TextEncoder &encoder);
-    QList<QStringView> textPieces() const;
+    bool askForEncoder(TextEncoder &encoder, const QList<QStringView> &pieces);
 
     ControlAccess &m_form;
     MessageBoxService &m_messages;
@@ -81,7 +95,7 @@ private:
     TextFileService &m_files;
     int m_codePage;
     SectionBlocks m_blocks;
-    QStringList m_readmeText; // as the pieces it is joined from
+    std::optional<ReadmeModel> m_model; // the text the last Create assembled
     MessageAnswer m_newAnswer = MessageAnswer::No;
 };
 

@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "fields.h"
 #include "helpwindow.h"
+#include "publishcommands.h"
 #include "qtservices.h"
 #include "trayminimizer.h"
 #include "windowlayout.h"
@@ -272,6 +273,8 @@ void MainWindow::buildMenus()
     addItem(file, "mnuNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
     buildArticleFileMenu(file);
     addSeparator(file, "space0");
+    m_publish = new PublishCommands(*this, m_messages);
+    m_publish->addTo(file);
     addItem(file, "mnuMinimize", QStringLiteral("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
             &MainWindow::mnuMinimize_Click);
     addSeparator(file, "space1");

@@ -28,6 +28,7 @@ class QTimer;
 namespace kestrin::ui {
 
 class AboutWindow;
+class PublishCommands;
 class TrayMinimizer;
 
 class MainWindow : public QMainWindow {
@@ -69,6 +70,7 @@ public slots:
     void minimize_to_tray();
     TrayMinimizer *tray() const { return m_tray; }
     AboutWindow *aboutWindow() const;
+    PublishCommands *publishCommands() const { return m_publish; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -109,6 +111,7 @@ private:
     QTimer *m_modifiedCheck = nullptr;
     TrayMinimizer *m_tray = nullptr;
     QPointer<AboutWindow> m_about;
+    PublishCommands *m_publish = nullptr;
 };
 
 } // namespace kestrin::ui

@@ -8,6 +8,8 @@
 
 #include "article.h"
 #include "codepage.h"
+#include "offlinedocument.h"
+#include "readmeformats.h"
 #include "services.h"
 
 #include <kestrin/version.h>
@@ -119,7 +121,8 @@ QString helpText()
                           "                       --set version=1.3 (may be given several times)\n"
                           "  --unset KEY          leave KEY out, as if the file did not have it\n"
                           "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
-                          "                       (default ansi: the locale's code page, here %1)\n"
+                          "                       (default ansi: the locale's code page, here %1);\n"
+                          "                       text only\n"
                           "  --replace            write \"?\" for characters the code page cannot hold,\n"
                           "                       instead of failing\n"
                           "  -h, --help           show this help and exit\n"
@@ -138,9 +141,36 @@ struct Options {
     QString outputPath; // empty or "-": standard output
     QString encoding = QStringLiteral("ansi");
     bool replace = false;
+    ReadmeFormat format = ReadmeFormat::PlainText;
     QList<ArticleOverride> overrides;
     QStringList overrideOptions; // "--set" or "--unset", one per override
 };
+
+// --format, and the encoding options that only the plain text has.
+std::optional<int> parseFormat(const QCommandLineParser &parser, const QCommandLineOption &format,
+                               const QCommandLineOption &encoding, const QCommandLineOption &replace, Options &options)
+{
+    if (!parser.isSet(format))
+        return std::nullopt;
+    const std::optional<ReadmeFormat> chosen = formatByKey(parser.value(format));
+    if (!chosen) {
+        complainAsProgram(QStringLiteral("unknown format %1; the formats are text, bbcode and markdown")
+                              .arg(quoted(parser.value(format))));
+        return kExitBadInput;
+    }
+    options.format = *chosen;
+    if (options.format == ReadmeFormat::PlainText)
+        return std::nullopt;
+    for (const QCommandLineOption *option : {&encoding, &replace}) {
+        if (parser.isSet(*option)) {
+            complainAsProgram(
+                QStringLiteral("option %1 applies to --format text only; %2 is always written in UTF-8")
+                    .arg(quoted(QStringLiteral("--") + option->names().constFirst()), formatKey(options.format)));
+            return kExitBadInput;
+        }
+    }
+    return std::nullopt;
+}
 
 // Parses the command line; returns an exit status when the program should
 // end here (help, version, usage error).
@@ -152,10 +182,11 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
     const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("KEY=VALUE"));
     const QCommandLineOption unset(QStringLiteral("unset"), QString(), QStringLiteral("KEY"));
     const QCommandLineOption encoding(QStringLiteral("encoding"), QString(), QStringLiteral("ENCODING"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption replace(QStringList{QStringLiteral("replace")});
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("version")});
-    parser.addOptions({output, set, unset, encoding, replace, help, version});
+    parser.addOptions({output, set, unset, encoding, replace, help, version, format});
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -197,6 +228,8 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
     if (parser.isSet(encoding))
         options.encoding = parser.value(encoding);
     options.replace = parser.isSet(replace);
+    if (const std::optional<int> status = parseFormat(parser, format, encoding, replace, options))
+        return *status;
 
     // --set and --unset apply in the order they were given.
     QStringList setValues = parser.values(set);
@@ -320,6 +353,29 @@ int writeStandardOutput(const Encoding &encoding, const QString &text)
     return kExitWritten;
 }
 
+// BBCode or Markdown: UTF-8 bytes, written as they are.
+int writeExport(const Options &options, const Article &article)
+{
+    OfflineDocument offline;
+    applyArticle(article, offline.form);
+    const QByteArray bytes = renderReadmeUtf8(offline.document.currentModel(), options.format);
+    if (isStandardStream(options.outputPath)) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
+            || !out.flush()) {
+            complainAsProgram(QStringLiteral("cannot write to standard output: %1").arg(out.errorString()));
+            return kExitNotWritten;
+        }
+        return kExitWritten;
+    }
+    const SaveResult saved = AtomicTextFileService().writeBytes(options.outputPath, bytes);
+    if (!saved.ok) {
+        complainAsProgram(QStringLiteral("cannot write %1: %2").arg(quoted(options.outputPath), saved.error));
+        return kExitNotWritten;
+    }
+    return kExitWritten;
+}
+
 int run(const QStringList &arguments)
 {
     Options options;
@@ -352,6 +408,9 @@ int run(const QStringList &arguments)
         reportProblems(options, read.problems, read.unlistedProblems);
         return kExitBadInput;
     }
+
+    if (options.format != ReadmeFormat::PlainText)
+        return writeExport(options, read.article);
 
     const QString text = assembleReadme(read.article);
     if (!checkEncodable(*encoding, text))

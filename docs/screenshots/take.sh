@@ -27,4 +27,20 @@ for name in basic-data requirements installation details credits; do
     xdotool key Right   # the tab strip has the focus: the next tab
     sleep 0.3
 done
+
+# The ReadMe preview beside a filled-in Basic data tab, with one character
+# the code page cannot hold marked.
+xdotool key Left Left Left Left Left   # back to "Basic data"
+sleep 0.3
+type() { sleep 0.3; xdotool type --delay 40 "$1"; sleep 0.3; }
+# The fields follow the window's tab order: Author(s), Version, Release
+# date after the tab strip; the name is last, one step back from the strip.
+xdotool key Tab && type "Raid Team"
+xdotool key Tab && type "1.2"
+xdotool key Tab && type "2011-05-01"
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab && type "Harbour Raid – Přístav"
+xdotool key F5
+preview=$(timeout 20 xdotool search --sync --onlyvisible --name "ReadMe Preview" | head -1)
+sleep 1
+import -frame -window "$preview" "$here/preview.png"
 echo "screenshots saved in $here"

@@ -743,3 +743,44 @@ TEST(CliErrors, EachIsReportedAndNothingIsWritten)
         }
     }
 }
+
+TEST_F(Cli, FormatWritesEachExportAndRefusesEncodingsBesideText)
+{
+    const QString article = sourcePath(QStringLiteral("examples/harbour-raid.json"));
+    const struct {
+        const char *format;
+        const char *golden; // empty: the plain text, as without --format
+    } formats[] = {{"text", ""},
+                   {"bbcode", "tests/document/exports/worked-example.bbcode.txt"},
+                   {"MarkDown", "tests/document/exports/worked-example.md"}};
+    const QByteArray plain = run({article}).out;
+    for (const auto &f : formats) {
+        SCOPED_TRACE(f.format);
+        const QByteArray expected = *f.golden ? readFileBytes(sourcePath(QLatin1String(f.golden))) : plain;
+        const CliResult out = run({QStringLiteral("--format"), QLatin1String(f.format), article});
+        EXPECT_EQ(out.exitCode, 0) << out.errText().toStdString();
+        EXPECT_EQ(out.out, expected);
+        const CliResult toFile = run({QStringLiteral("--format=") + QLatin1String(f.format), QStringLiteral("-o"),
+                                      QStringLiteral("out"), article});
+        EXPECT_EQ(toFile.exitCode, 0) << toFile.errText().toStdString();
+        EXPECT_EQ(readFileBytes(path(QStringLiteral("out"))), expected);
+    }
+
+    const struct {
+        QStringList args;
+        const char *message;
+    } refused[] = {
+        {{"--format", "markdown", "--encoding", "utf-8"},
+         "kestrin-readme: option \"--encoding\" applies to --format text only; markdown is always written in UTF-8\n"},
+        {{"--format", "bbcode", "--replace"},
+         "kestrin-readme: option \"--replace\" applies to --format text only; bbcode is always written in UTF-8\n"},
+        {{"--format", "html"}, "kestrin-readme: unknown format \"html\"; the formats are text, bbcode and markdown\n"},
+    };
+    for (const auto &r : refused) {
+        SCOPED_TRACE(r.message);
+        const CliResult result = run(r.args + QStringList{QStringLiteral("-o"), QStringLiteral("refused"), article});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.errText(), QString::fromUtf8(r.message));
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("refused"))));
+    }
+}

@@ -50,6 +50,7 @@ QStringList helpTopicsInOrder()
         QStringLiteral("/topics/create.html"),
         QStringLiteral("/topics/readme-file.html"),
         QStringLiteral("/topics/saving.html"),
+        QStringLiteral("/topics/preview-and-export.html"),
         QStringLiteral("/topics/article-file.html"),
         QStringLiteral("/topics/new.html"),
         QStringLiteral("/topics/minimize.html"),

@@ -202,7 +202,8 @@ TEST_F(HelpWindowTest, ContentsListTheTopicsInOrderAndOpenThem)
     EXPECT_EQ(contentsNames(window),
               (QStringList{"Kestrin Editor Help", "Getting started", "The main window", "Basic data", "Requirements",
                            "Installation", "Details", "Credits", "The \"Allow\" switches", "Creating the ReadMe",
-                           "The ReadMe file", "Saving, code pages and save errors", "Keeping the article in a file",
+                           "The ReadMe file", "Saving, code pages and save errors", "Preview, forum post and Markdown",
+                           "Keeping the article in a file",
                            "Starting again with New", "Minimize to the notification area",
                            "Exit and closing the window", "Help and About", "Keyboard shortcuts",
                            "The kestrin-readme command"}));

@@ -46,6 +46,7 @@ expected=(
     share/doc/kestrin-editor/copyright
     share/doc/kestrin-editor/article-format.md
     share/doc/kestrin-editor/article.schema.json
+    share/doc/kestrin-editor/export-formats.md
     share/doc/kestrin-editor/examples/harbour-raid.json
 )
 for size in "${sizes[@]}"; do

@@ -223,6 +223,10 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderWithShortcuts)
                          {"mnuSaveAs", "Save Article As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                          {"mnuRecent", "Recent Articles", {}},
                          {"space0", "", {}},
+                         {"mnuPreview", "Preview ReadMe...", QKeySequence(Qt::Key_F5)},
+                         {"mnuExport", "Export", {}},
+                         {"mnuCopyBBCode", "Copy as BBCode", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                         {"space2", "", {}},
                          {"mnuMinimize", "Minimize", QKeySequence(Qt::CTRL | Qt::Key_M)},
                          {"space1", "", {}},
                          {"mnuExit", "Exit", {}}};

@@ -1,0 +1,102 @@
+#include "publishcommands.h"
+
+#include "mainwindow.h"
+#include "previewwindow.h"
+#include "qtservices.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+
+namespace kestrin::ui {
+
+PublishCommands::PublishCommands(MainWindow &window, MessageBoxService &messages)
+    : QObject(&window)
+    , m_window(window)
+    , m_messages(messages)
+    , m_ownFiles(std::make_unique<AtomicTextFileService>())
+{
+    for (auto &dialog : m_ownDialogs)
+        dialog = std::make_unique<QtSaveDialogService>(&window);
+    m_files = m_ownFiles.get();
+    m_textFiles = m_ownFiles.get();
+}
+
+PublishCommands::~PublishCommands() = default;
+
+void PublishCommands::addTo(QMenu *menu)
+{
+    auto add = [this](QMenu *to, const char *name, const QString &caption, const QKeySequence &shortcut,
+                      void (PublishCommands::*slot)()) {
+        QAction *action = to->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    // F5 shows the preview (Ctrl+P belongs to printing).
+    add(menu, "mnuPreview", tr("Preview ReadMe..."), QKeySequence(Qt::Key_F5), &PublishCommands::mnuPreview_Click);
+    QMenu *exports = menu->addMenu(tr("Export"));
+    exports->setObjectName(QStringLiteral("mnuExport"));
+    exports->menuAction()->setObjectName(QStringLiteral("mnuExport"));
+    add(exports, "mnuExportBBCode", tr("BBCode..."), {}, &PublishCommands::mnuExportBBCode_Click);
+    add(exports, "mnuExportMarkdown", tr("Markdown..."), {}, &PublishCommands::mnuExportMarkdown_Click);
+    add(menu, "mnuCopyBBCode", tr("Copy as BBCode"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        &PublishCommands::mnuCopyBBCode_Click);
+    menu->addSeparator()->setObjectName(QStringLiteral("space2"));
+}
+
+void PublishCommands::setServices(SaveDialogService &dialog, TextFileService &textFiles, ByteFileService &byteFiles)
+{
+    m_dialog = &dialog;
+    m_textFiles = &textFiles;
+    m_files = &byteFiles;
+}
+
+ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format)
+{
+    ReadmeExporter exporter(m_window.document(), m_messages, *m_textFiles, *m_files);
+    return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)]);
+}
+
+QString PublishCommands::text(ReadmeFormat format) const
+{
+    return renderReadme(m_window.document().currentModel(), format);
+}
+
+int PublishCommands::codePage() const
+{
+    return m_window.document().codePage();
+}
+
+PreviewWindow *PublishCommands::previewWindow() const
+{
+    return m_preview;
+}
+
+void PublishCommands::mnuPreview_Click()
+{
+    // One preview, owned by the main window; closing only hides it.
+    if (!m_preview)
+        m_preview = new PreviewWindow(m_window, *this);
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+void PublishCommands::mnuExportBBCode_Click()
+{
+    exportAs(ReadmeFormat::BBCode);
+}
+
+void PublishCommands::mnuExportMarkdown_Click()
+{
+    exportAs(ReadmeFormat::Markdown);
+}
+
+void PublishCommands::mnuCopyBBCode_Click()
+{
+    QGuiApplication::clipboard()->setText(text(ReadmeFormat::BBCode));
+}
+
+} // namespace kestrin::ui

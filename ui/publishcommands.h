@@ -1,0 +1,63 @@
+#pragma once
+
+// The File menu's commands that publish the ReadMe beside Create: the
+// preview window, the exports to BBCode and Markdown, and the forum post
+// copied to the clipboard.
+
+#include "readmeexport.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QMenu;
+
+namespace kestrin::ui {
+
+class MainWindow;
+class PreviewWindow;
+
+class PublishCommands : public QObject {
+    Q_OBJECT
+public:
+    PublishCommands(MainWindow &window, MessageBoxService &messages);
+    ~PublishCommands() override;
+
+    // Adds "Preview ReadMe...", the "Export" submenu and "Copy as BBCode" to
+    // the menu, and a separator after them.
+    void addTo(QMenu *menu);
+
+    // The save dialog and file writers the saves use. By default each format
+    // has a dialog of its own (each remembers its last name) and files are
+    // replaced atomically.
+    void setServices(SaveDialogService &dialog, TextFileService &textFiles, ByteFileService &byteFiles);
+
+    // Saves in a format after asking for the name; the preview's Save As.
+    ReadmeExporter::Outcome exportAs(ReadmeFormat format);
+    // The text of a format as it would be saved now.
+    QString text(ReadmeFormat format) const;
+    // The ReadMe's code page, for what the preview marks.
+    int codePage() const;
+
+    PreviewWindow *previewWindow() const;
+
+public slots:
+    void mnuPreview_Click();
+    void mnuExportBBCode_Click();
+    void mnuExportMarkdown_Click();
+    void mnuCopyBBCode_Click();
+
+private:
+    MainWindow &m_window;
+    MessageBoxService &m_messages;
+    std::array<std::unique_ptr<SaveDialogService>, 3> m_ownDialogs;
+    std::unique_ptr<AtomicTextFileService> m_ownFiles;
+    SaveDialogService *m_dialog = nullptr; // set: one dialog for every format
+    ByteFileService *m_files = nullptr;
+    TextFileService *m_textFiles = nullptr;
+    QPointer<PreviewWindow> m_preview;
+};
+
+} // namespace kestrin::ui
