@@ -199,14 +199,26 @@ TEST_F(HelpWindowTest, KeyboardGoesBackForwardHomeAndCloses)
 
 TEST_F(HelpWindowTest, ContentsListTheTopicsInOrderAndOpenThem)
 {
-    EXPECT_EQ(contentsNames(window),
-              (QStringList{"Kestrin Editor Help", "Getting started", "The main window", "Basic data", "Requirements",
-                           "Installation", "Details", "Credits", "The \"Allow\" switches", "Creating the ReadMe",
-                           "The ReadMe file", "Saving, code pages and save errors", "Preview, forum post and Markdown",
-                           "Keeping the article in a file",
-                           "Starting again with New", "Minimize to the notification area",
-                           "Exit and closing the window", "Help and About", "Keyboard shortcuts",
-                           "The kestrin-readme command"}));
+    EXPECT_EQ(contentsNames(window), (QStringList{"Kestrin Editor Help",
+                                                  "Getting started",
+                                                  "The main window",
+                                                  "Basic data",
+                                                  "Requirements",
+                                                  "Installation",
+                                                  "Details",
+                                                  "Credits",
+                                                  "The \"Allow\" switches",
+                                                  "Creating the ReadMe",
+                                                  "The ReadMe file",
+                                                  "Saving, code pages and save errors",
+                                                  "Preview, forum post and Markdown",
+                                                  "Keeping the article in a file",
+                                                  "Starting again with New",
+                                                  "Minimize to the notification area",
+                                                  "Exit and closing the window",
+                                                  "Help and About",
+                                                  "Keyboard shortcuts",
+                                                  "The kestrin-readme command"}));
     EXPECT_TRUE(window.contentsTree()->isVisibleTo(&window));
     EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 12);
     EXPECT_TRUE(contentsItem(window, QStringLiteral("The main window"))->isExpanded());
