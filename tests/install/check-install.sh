@@ -120,7 +120,7 @@ if [ -x "$root/bin/kestrin-readme" ] && [ -f "$metainfo" ]; then
     zcat "$root/share/doc/kestrin-editor/changelog.gz" | head -n 1 | grep -qF "kestrin-editor ($release)" \
         || fail "the change log's newest entry is not version $release"
     for page in kestrin-editor kestrin-readme; do
-        zcat "$root/share/man/man1/$page.1.gz" | head -n 1 | grep -qF "\"Kestrin Editor $short\"" \
+        zcat "$root/share/man/man1/$page.1.gz" | grep -m 1 '^\.TH' | grep -qF "\"Kestrin Editor $short\"" \
             || fail "$page.1.gz does not name version $short"
     done
     grep -rlI '@[A-Z_]*@' "$root/share" && fail "template placeholders left in the installed files"
