@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Sourced by the end-to-end scripts that drive the real kestrin-editor on an
 # X server: a work folder removed at exit with everything the script started,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "articles.h"
 
 #include "golden.h"
