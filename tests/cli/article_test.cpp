@@ -2,6 +2,7 @@
 // places problems, the writer's layout, and the round trips file -> article
 // -> file and form -> article -> form.
 #include "article.h"
+#include "articles.h"
 #include "clitestsupport.h"
 #include "golden.h"
 
@@ -35,40 +36,6 @@ std::string problems(const ArticleReadResult &r)
     return out;
 }
 
-// Lines joined by CR LF, no line break after the last.
-QString joined(std::initializer_list<const char *> lines)
-{
-    QStringList list;
-    for (const char *line : lines)
-        list << QString::fromUtf8(line);
-    return list.join(QStringLiteral("\r\n"));
-}
-
-Article fullArticle()
-{
-    Article a;
-    a.kind = QStringLiteral("Mod");
-    a.name = QStringLiteral("Kestrel \"Wings\" Pack");
-    a.version = QStringLiteral("0.9b");
-    a.authors = joined({"Anna", "Bořek"});
-    a.releaseDate = QStringLiteral("2012-02-29");
-    a.web = QStringLiteral("http://example.org/mod");
-    a.email = QStringLiteral("anna@example.org");
-    a.skype = QStringLiteral("anna.k");
-    a.icq = QString();
-    a.other = joined({"forum: anna", "irc: #kestrel"});
-    a.requiredGame = QStringLiteral("1.62");
-    a.requiredAddons = joined({"@CBA", "@ACE", ""});
-    a.installation = InstallationKind::OwnDescription;
-    a.installationText = joined({"Unpack into C:\\Games\\Arma 2\\@Kestrel", "\t-mod=@Kestrel"});
-    a.description = QStringLiteral("  blanks kept  ");
-    a.features = joined({"- one", "- two"});
-    a.changelog = QString();
-    a.notes = joined({"", ""});
-    a.credits = QStringLiteral("Thanks 😀");
-    return a;
-}
-
 } // namespace
 
 TEST(ArticleRead, EveryKeyReachesItsField)
@@ -96,18 +63,18 @@ TEST(ArticleRead, EveryKeyReachesItsField)
     e.kind = QStringLiteral("Addon");
     e.name = QStringLiteral("Name");
     e.version = QStringLiteral("2.0");
-    e.authors = joined({"A", "B"});
+    e.authors = joinedLines({"A", "B"});
     e.releaseDate = QStringLiteral("today");
     e.web = QStringLiteral("http://x");
     e.email = QStringLiteral("a@b");
     e.skype = QString();
-    e.other = joined({"o1", "o2"});
+    e.other = joinedLines({"o1", "o2"});
     e.requiredGame = QStringLiteral("1.62");
-    e.requiredAddons = joined({"@CBA", "@ACE"});
+    e.requiredAddons = joinedLines({"@CBA", "@ACE"});
     e.installation = InstallationKind::Mod;
     e.description = QStringLiteral("d");
     e.features = QStringLiteral("f");
-    e.notes = joined({"n1", "", "n3", ""});
+    e.notes = joinedLines({"n1", "", "n3", ""});
     e.credits = QStringLiteral("c");
     EXPECT_EQ(r.article, e);
 }
@@ -145,7 +112,7 @@ TEST(ArticleRead, InstallationKindAndText)
         {R"({"installation": {"kind": "Own description"}})", InstallationKind::OwnDescription, kOwnPrompt},
         {R"({"installation": {"kind": "Own description", "text": ""}})", InstallationKind::OwnDescription, {}},
         // A text alone is an own description.
-        {R"({"installation": {"text": ["a", "b"]}})", InstallationKind::OwnDescription, joined({"a", "b"})},
+        {R"({"installation": {"text": ["a", "b"]}})", InstallationKind::OwnDescription, joinedLines({"a", "b"})},
         {R"({"installation": {"kind": null, "text": "x"}})", InstallationKind::OwnDescription, QStringLiteral("x")},
         {R"({"installation": {"kind": null}})", std::nullopt, {}},
     };
@@ -164,14 +131,14 @@ TEST(ArticleRead, LineBreaksBecomeCrLfAndNothingElseChanges)
         QString text;
     };
     const Row rows[] = {
-        {R"("a\nb")", joined({"a", "b"})},
-        {R"("a\r\nb")", joined({"a", "b"})},
-        {R"("a\n\r\nb\n")", joined({"a", "", "b", ""})},
-        {R"("\n")", joined({"", ""})},
+        {R"("a\nb")", joinedLines({"a", "b"})},
+        {R"("a\r\nb")", joinedLines({"a", "b"})},
+        {R"("a\n\r\nb\n")", joinedLines({"a", "", "b", ""})},
+        {R"("\n")", joinedLines({"", ""})},
         {R"("a\rb")", QStringLiteral("a\rb")}, // a lone CR is no line break
-        {R"(["a", "b"])", joined({"a", "b"})},
-        {R"(["a\nb", "c"])", joined({"a", "b", "c"})},
-        {R"(["", ""])", joined({"", ""})},
+        {R"(["a", "b"])", joinedLines({"a", "b"})},
+        {R"(["a\nb", "c"])", joinedLines({"a", "b", "c"})},
+        {R"(["", ""])", joinedLines({"", ""})},
         {R"([])", QString()},
         {R"("  both ends\t ")", QStringLiteral("  both ends\t ")},
         {R"("\u00e9\ud83d\ude00")", QStringLiteral("é😀")},
@@ -200,7 +167,7 @@ TEST(ArticleRead, OverridesReplaceAddAndRemoveKeys)
         {{{QStringLiteral("requiredAddons"), std::nullopt}}, [](Article &a) { a.requiredAddons.reset(); }},
         {{{QStringLiteral("changelog"), QStringLiteral("x\ny")}},
          [](Article &a) {
-             a.changelog = joined({"x", "y"});
+             a.changelog = joinedLines({"x", "y"});
          }},
         {{{QStringLiteral("version"), std::nullopt}}, [](Article &a) { a.version.clear(); }},
         {{{QStringLiteral("installation.kind"), QStringLiteral("Addon")}},
@@ -250,7 +217,7 @@ TEST(ArticleWrite, LayoutOfTheFile)
     a.skype = QString();
     a.installation = InstallationKind::Addon;
     a.installationText = QStringLiteral("ignored for a template kind");
-    a.description = joined({"one", "two"});
+    a.description = joinedLines({"one", "two"});
     a.notes = QStringLiteral("ż");
     EXPECT_EQ(writeArticleJson(a).toStdString(), R"({
     "formatVersion": 1,
@@ -284,15 +251,10 @@ TEST(ArticleWrite, RoundTripKeepsEveryArticle)
     withoutInstallation.installation.reset();
     withoutInstallation.installationText.clear();
     QList<Article> articles{Article{}, fullArticle(), withoutInstallation};
-    for (int kind = 0; kind < 4; ++kind) {
-        Article a;
-        a.installation = InstallationKind(kind);
-        a.kind = QLatin1String(kArticleKinds[size_t(kind)]);
-        articles << a;
-    }
+    articles << articlePerKind();
     Article odd;
     odd.name = QStringLiteral("cr\ralone, nul ") + QChar(0) + QStringLiteral(" and del \x7f");
-    odd.description = joined({"", "", ""});
+    odd.description = joinedLines({"", "", ""});
     odd.credits = QStringLiteral("\t\u2028 line separator");
     articles << odd;
     // U+FEFF (zero width no-break space, as pasted from a file with a
@@ -338,9 +300,9 @@ const QList<FormScript> &formScripts()
              u.userType(C::ContactText5, QStringLiteral("forum PM to Raid Team"));
              u.userClick(C::OwnDescriptionOption);
              u.userType(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-             u.userType(C::DescriptionText, joined({"Take the harbour before dawn.", "Up to 8 players."}));
+             u.userType(C::DescriptionText, joinedLines({"Take the harbour before dawn.", "Up to 8 players."}));
              u.userClick(C::ContentCheck);
-             u.userType(C::ContentText, joined({"- night assault", "- random enemy patrols"}));
+             u.userType(C::ContentText, joinedLines({"- night assault", "- random enemy patrols"}));
              u.userClick(C::ClassnamesCheck);
              u.userType(C::ClassnamesText, QStringLiteral("Tested on dedicated server."));
          },
@@ -357,12 +319,12 @@ const QList<FormScript> &formScripts()
          [](MemoryHarness &u) {
              u.userPickArticle(QStringLiteral("Mod"));
              u.userClick(C::AddonsCheck2);
-             u.userType(C::AddonsText, joined({"@CBA", "@ACE", ""}));
+             u.userType(C::AddonsText, joinedLines({"@CBA", "@ACE", ""}));
              u.userClick(C::ModOption);
              u.userClick(C::ICQCheck);
              u.userType(C::ContactText4, QStringLiteral("123456"));
              u.userClick(C::ChangelogCheck);
-             u.userType(C::ChangelogText, joined({"1.1: fixed", "1.0: first"}));
+             u.userType(C::ChangelogText, joinedLines({"1.1: fixed", "1.0: first"}));
              u.userType(C::CreditsText, QStringLiteral("  Thanks  "));
          },
          true},

@@ -63,18 +63,3 @@ QByteArray createFile(MemoryHarness &user, const QString &path, int codePage)
     user.document().create();
     return readFileBytes(path);
 }
-
-QString formState(const ControlAccess &form)
-{
-    QString out;
-    for (int i = 0; i < kControlCount; ++i) {
-        const Control c = Control(i);
-        out += QStringLiteral("%1 text=[%2] value=%3 selected=%4 enabled=%5 colour=%6\n")
-                   .arg(QLatin1String(controlName(c)), QString::fromStdString(visible(form.text(c))))
-                   .arg(form.value(c))
-                   .arg(form.isSelected(c))
-                   .arg(form.isEnabled(c))
-                   .arg(int(form.background(c)));
-    }
-    return out;
-}

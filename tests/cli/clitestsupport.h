@@ -35,7 +35,3 @@ QString sourcePath(const QString &relative);
 // Create on a loaded in-memory window, saved in codePage to path; returns
 // the bytes written.
 QByteArray createFile(MemoryHarness &user, const QString &path, int codePage);
-
-// Every control's text, value, enabled state and colour, one per line, for
-// comparing two forms.
-QString formState(const kestrin::ControlAccess &form);

@@ -3,6 +3,7 @@
 #include "contract_suite.h"
 
 #include "article.h"
+#include "articles.h"
 
 #include <QFile>
 
@@ -15,64 +16,14 @@ QString examplePath()
     return QStringLiteral(KESTRIN_EXAMPLES_DIR "/harbour-raid.json");
 }
 
-// Every control's text, value, selection, enabled state and colour.
-QString formState(const ControlAccess &form)
-{
-    QString out;
-    for (int i = 0; i < kControlCount; ++i) {
-        const Control c = Control(i);
-        out += QStringLiteral("%1 [%2] %3 %4 %5 %6\n")
-                   .arg(QLatin1String(controlName(c)), form.text(c))
-                   .arg(form.value(c))
-                   .arg(form.isSelected(c))
-                   .arg(form.isEnabled(c))
-                   .arg(int(form.background(c)));
-    }
-    return out;
-}
-
-QString lines(std::initializer_list<const char *> list)
-{
-    QStringList out;
-    for (const char *line : list)
-        out << QString::fromUtf8(line);
-    return out.join(QStringLiteral("\r\n"));
-}
-
 // Articles that use every key, every kind, and texts with unusual characters.
 QList<Article> articleTable()
 {
-    Article full;
-    full.kind = QStringLiteral("Mod");
-    full.name = QStringLiteral("Kestrel \"Wings\" Pack");
-    full.version = QStringLiteral("0.9b");
-    full.authors = lines({"Anna", "Bořek"});
-    full.releaseDate = QStringLiteral("2012-02-29");
-    full.web = QStringLiteral("http://example.org/mod");
-    full.email = QStringLiteral("anna@example.org");
-    full.skype = QStringLiteral("anna.k");
-    full.icq = QString();
-    full.other = lines({"forum: anna", "irc: #kestrel"});
-    full.requiredGame = QStringLiteral("1.62");
-    full.requiredAddons = lines({"@CBA", "@ACE", ""});
-    full.installation = InstallationKind::OwnDescription;
-    full.installationText = lines({"Unpack into C:\\Games\\Arma 2\\@Kestrel", "\t-mod=@Kestrel"});
-    full.description = QStringLiteral("  blanks kept  ");
-    full.features = lines({"- one", "- two"});
-    full.changelog = QString();
-    full.notes = lines({"", ""});
-    full.credits = QStringLiteral("Thanks 😀");
-
-    QList<Article> articles{Article{}, full};
-    for (int kind = 0; kind < 4; ++kind) {
-        Article a;
-        a.installation = InstallationKind(kind);
-        a.kind = QLatin1String(kArticleKinds[size_t(kind)]);
-        articles << a;
-    }
+    QList<Article> articles{Article{}, fullArticle()};
+    articles << articlePerKind();
     Article odd;
     odd.name = QChar(0xFEFF) + QStringLiteral("Harbour Raid");
-    odd.description = lines({"", "", ""});
+    odd.description = joinedLines({"", "", ""});
     odd.credits = QStringLiteral("\t line\r\n") + QChar(0xFEFF) + QStringLiteral("b");
     articles << odd;
     return articles;

@@ -1,5 +1,6 @@
 // The atomic save on a real file system: what fails, what it reports, and
 // that an existing file survives every failure byte for byte.
+#include "childprocess.h"
 #include "golden.h"
 #include "services.h"
 
@@ -14,7 +15,6 @@
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -40,23 +40,6 @@ protected:
 
     QTemporaryDir dir;
 };
-
-// Runs body in a child process, so that limits set there stay there; the
-// child's exit status is the result. Unprivileged, the child gives up root's
-// right to write anywhere, so that permissions mean the same for every user
-// who runs the tests.
-int runInChild(const std::function<bool()> &body, bool unprivileged = false)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        _exit(body() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
-}
 
 } // namespace
 

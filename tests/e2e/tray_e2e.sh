@@ -10,33 +10,17 @@ set -euo pipefail
 
 editor=$(realpath "$1")
 shots=${2:-}
-work=$(mktemp -d)
-pids=()
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=x11session.sh
+source "$(dirname "$0")/x11session.sh"
+# Without a session bus the editor puts its icon in the X notification area
+# under test.
+editor_env=(-u DBUS_SESSION_BUS_ADDRESS)
+key_pause=0.2
 
 shot() {
     [ -n "$shots" ] && import -window root "$shots/$1.png" 2>/dev/null || true
 }
-fail() {
-    echo "FAIL: $*" >&2
-    shot failure
-    exit 1
-}
-wait_for() {
-    local tries=$2
-    until eval "$1"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-keys() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.2; }
+save_failure_screen() { shot failure; }
 
 # The program's windows that are mapped now, one "id width height" a line.
 mapped_windows() {
@@ -50,18 +34,6 @@ mapped_windows() {
 icons() { mapped_windows | awk '$2 <= 64 && $3 <= 64 {print $1}'; }
 icon_count() { icons | wc -l; }
 main_shown() { mapped_windows | awk '$2 > 300 {f=1} END {exit !f}'; }
-
-start_editor() {
-    cd "$work"
-    env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS \
-        QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 "$editor" >>"$work/editor.log" 2>&1 &
-    app_pid=$!
-    main=$(timeout 30 xdotool search --sync --onlyvisible --classname kestrin-editor | head -1) ||
-        fail "the main window did not appear"
-    xdotool windowactivate --sync "$main" 2>/dev/null || true
-    wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]' 100 || fail "the main window is not active"
-    sleep 0.3
-}
 
 click_icon() { # button, then "click", "down" or "up"
     local icon
@@ -81,9 +53,7 @@ minimize() {
     wait_for '[ "$(icon_count)" -eq 1 ]' 50 || fail "expected one icon, found $(icon_count)"
 }
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' 100 || fail "openbox did not start"
+start_openbox
 
 # --- Without a notification area: Ctrl+M minimises to the task bar.
 start_editor
@@ -99,7 +69,7 @@ kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=""
 # --- With trayer as the notification area.
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
     --tint 0x404040 >/dev/null 2>&1 &
-pids+=($!)
+bg_pids+=($!)
 wait_for 'xdotool search --classname trayer >/dev/null 2>&1' 100 || fail "trayer did not start"
 sleep 0.5
 

@@ -2,6 +2,7 @@
 // and its modified mark, the recent menu, dropped files, and saving on a
 // real file system that refuses.
 #include "article.h"
+#include "childprocess.h"
 #include "golden.h"
 #include "widgetharness.h"
 
@@ -18,7 +19,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace kestrin;
@@ -59,21 +59,6 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<WidgetHarness> harness;
 };
-
-// Runs body in a child process, unprivileged when asked (root may write
-// anywhere); the child's exit status is the result.
-int runInChild(const std::function<bool()> &body, bool unprivileged)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        _exit(body() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
-}
 
 } // namespace
 
