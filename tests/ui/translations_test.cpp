@@ -21,6 +21,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <ostream>
 
 using namespace kestrin;
 
@@ -31,6 +32,11 @@ struct Language {
     const char *loaded;    // the translation loaded; empty: none
     const char *basicData; // the first tab's caption in that language
 };
+
+void PrintTo(const Language &language, std::ostream *out)
+{
+    *out << language.locale;
+}
 
 class TranslatedWindowTest : public ::testing::TestWithParam<Language> {
 protected:
