@@ -8,10 +8,23 @@ namespace kestrin {
 
 QString installTranslations(QCoreApplication &app, const QLocale &locale)
 {
+    // The user's languages in order of preference ("de-AT", "de", ...): the
+    // first the program has is loaded; English before any of them means
+    // English (its texts are the program's own).
     // The translators live as long as the application: they are its children.
     auto *own = new QTranslator(&app);
-    // Tries each of the locale's UI languages in order ("de-AT", then "de"...).
-    if (!own->load(locale, QStringLiteral("kestrin"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+    bool loaded = false;
+    for (const QString &name : locale.uiLanguages()) {
+        const QString language = name.section(u'-', 0, 0).section(u'_', 0, 0);
+        if (language == QLatin1String("en") || language == QLatin1String("C"))
+            break;
+        if (own->load(QStringLiteral("kestrin_") + QString(name).replace(u'-', u'_'), QStringLiteral(":/i18n"))
+            || own->load(QStringLiteral("kestrin_") + language, QStringLiteral(":/i18n"))) {
+            loaded = true;
+            break;
+        }
+    }
+    if (!loaded) {
         delete own;
         return {};
     }
