@@ -111,6 +111,9 @@ TEST_P(TranslatedWindowTest, TextsAreTranslatedAndEveryCaptionFits)
     ui::MainWindow &w = window();
     QTabWidget *tabs = w.mainTab();
     EXPECT_EQ(tabs->tabText(0), QString::fromUtf8(GetParam().basicData));
+    // Qt's own texts (the message boxes' buttons) in the same language.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == QLatin1String("Cancel"),
+              *GetParam().loaded == '\0');
 
     expectCaptionsFit(tabs);
     expectCaptionsFit(w.statusBar());
