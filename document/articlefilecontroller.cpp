@@ -10,11 +10,6 @@ namespace kestrin {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ArticleFileController", text);
-}
-
 // The path as the list and the title keep it: absolute and clean, but with
 // a symbolic link's own name (saving replaces the link's target).
 QString absolutePath(const QString &path)
@@ -26,7 +21,7 @@ QString describeProblem(const ArticleProblem &problem)
 {
     if (problem.line <= 0)
         return problem.message;
-    return tr("line %1, column %2: %3")
+    return QCoreApplication::translate("ArticleFileController", "line %1, column %2: %3")
         .arg(QString::number(problem.line), QString::number(problem.column), problem.message);
 }
 
@@ -73,8 +68,8 @@ bool ArticleFileController::maySwitchArticle()
     if (!isModified())
         return true;
     const MessageAnswer answer =
-        m_messages.show({tr("Save changes to the article?"), kProgramTitle, MessageButtons::SaveDiscardCancel,
-                         MessageIcon::Warning, MessageAnswer::Save});
+        m_messages.show({QCoreApplication::translate("ArticleFileController", "Save changes to the article?"),
+                         kProgramTitle, MessageButtons::SaveDiscardCancel, MessageIcon::Warning, MessageAnswer::Save});
     switch (answer) {
     case MessageAnswer::Save: return save();
     case MessageAnswer::Discard: return true;
@@ -114,23 +109,26 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
     // with problems leaves every field as it was.
     ArticleFileRead read;
     if (QFileInfo(absolute).isDir())
-        read.error = tr("It is a folder, not a file.");
+        read.error = QCoreApplication::translate("ArticleFileController", "It is a folder, not a file.");
     else
         read = readArticleFile(absolute);
     if (!read.readable) {
-        warn(tr("The article file %1 could not be opened:\r\n%2").arg(QDir::toNativeSeparators(absolute), read.error));
+        warn(QCoreApplication::translate("ArticleFileController", "The article file %1 could not be opened:\r\n%2")
+                 .arg(QDir::toNativeSeparators(absolute), read.error));
         if (origin == Origin::Recent)
             forgetRecent(absolute);
         return false;
     }
     const QList<ArticleProblem> &problems = read.result.problems;
     if (!problems.isEmpty()) {
-        QStringList lines{
-            tr("The article file %1 was not opened; it has these problems:").arg(QDir::toNativeSeparators(absolute))};
+        QStringList lines{QCoreApplication::translate("ArticleFileController",
+                                                      "The article file %1 was not opened; it has these problems:")
+                              .arg(QDir::toNativeSeparators(absolute))};
         for (qsizetype i = 0; i < std::min(problems.size(), kShownProblems); ++i)
             lines << describeProblem(problems[i]);
         if (problems.size() > kShownProblems)
-            lines << tr("and %1 more").arg(problems.size() - kShownProblems);
+            lines << QCoreApplication::translate("ArticleFileController", "and %1 more")
+                         .arg(problems.size() - kShownProblems);
         warn(lines.join(QStringLiteral("\r\n")));
         return false;
     }
@@ -171,7 +169,8 @@ bool ArticleFileController::saveTo(const QString &path)
     const Article article = formArticle();
     const SaveResult result = m_files.writeBytes(path, writeArticleJson(article));
     if (!result.ok) {
-        warn(tr("The article could not be saved to %1:\r\n%2").arg(QDir::toNativeSeparators(path), result.error));
+        warn(QCoreApplication::translate("ArticleFileController", "The article could not be saved to %1:\r\n%2")
+                 .arg(QDir::toNativeSeparators(path), result.error));
         return false;
     }
     setCurrentFile(absolutePath(path), article);
@@ -265,7 +264,7 @@ QString ArticleFileController::proposedFileName(const QString &articleName)
     while (name.endsWith(u'.') || name.endsWith(u' '))
         name.chop(1);
     if (name.isEmpty())
-        name = tr("article");
+        name = QCoreApplication::translate("ArticleFileController", "article");
     return name + QStringLiteral(".json");
 }
 

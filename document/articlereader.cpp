@@ -8,6 +8,7 @@
 #include "articlefields.h"
 #include "articlesource.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -46,7 +47,8 @@ QString listOf(const QStringList &items, const char *last)
     if (q.size() < 2)
         return q.join(QString());
     const QString tail = q.takeLast();
-    return q.join(QStringLiteral(", ")) + QLatin1Char(' ') + QLatin1String(last) + QLatin1Char(' ') + tail;
+    return q.join(QStringLiteral(", ")) + QLatin1Char(' ') + QCoreApplication::translate("ArticleReader", last)
+           + QLatin1Char(' ') + tail;
 }
 
 QStringList articleKindNames()
@@ -112,7 +114,8 @@ QString closestKey(QStringView path)
 
 QString unknownKeyMessage(QStringView path)
 {
-    return QStringLiteral("unknown key %1; the closest known key is %2").arg(quoted(path), quoted(closestKey(path)));
+    return QCoreApplication::translate("ArticleReader", "unknown key %1; the closest known key is %2")
+        .arg(quoted(path), quoted(closestKey(path)));
 }
 
 // "\n" and "\r\n" both become CR LF; nothing else changes.
@@ -163,7 +166,8 @@ QString controlCharacterMessage(uchar c)
     case '\t': escape = "\\t or "; break;
     default: break;
     }
-    return QStringLiteral("invalid JSON: control character U+%1 in a text; write it as %2\\u%3")
+    return QCoreApplication::translate("ArticleReader",
+                                       "invalid JSON: control character U+%1 in a text; write it as %2\\u%3")
         .arg(hex4(c), QLatin1String(escape ? escape : ""), hex4(c).toLower());
 }
 
@@ -177,67 +181,86 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
     using namespace rapidjson;
     offset = std::clamp<qsizetype>(offset, 0, json.size());
     const QByteArrayView rest = json.sliced(offset);
-    auto error = [offset](const QString &what) { return SyntaxError{offset, QStringLiteral("invalid JSON: ") + what}; };
+    auto error = [offset](const QString &what) {
+        return SyntaxError{offset, QCoreApplication::translate("ArticleReader", "invalid JSON: ") + what};
+    };
     if (rest.startsWith("\xEF\xBB\xBF"))
-        return error(QStringLiteral("a second byte-order mark; one may stand only at the very start of the file"));
+        return error(
+            QCoreApplication::translate("ArticleReader",
+                                        "a second byte-order mark; one may stand only at the very start of the file"));
     if (code == kParseErrorStringMissQuotationMark || code == kParseErrorStringEscapeInvalid) {
         if (!rest.isEmpty() && uchar(rest[0]) < 0x20)
             return {offset, controlCharacterMessage(uchar(rest[0]))};
     }
     if (!rest.isEmpty() && rest[0] == '\0')
-        return error(QStringLiteral("a NUL byte (0x00), which a JSON text cannot hold"));
+        return error(QCoreApplication::translate("ArticleReader", "a NUL byte (0x00), which a JSON text cannot hold"));
     if (code == kParseErrorStringMissQuotationMark)
-        return {stringStart, QStringLiteral("invalid JSON: a text is not closed with a double quote")};
+        return {stringStart,
+                QCoreApplication::translate("ArticleReader", "invalid JSON: a text is not closed with a double quote")};
     if (rest.isEmpty())
-        return error(QStringLiteral("the file ends too early"));
+        return error(QCoreApplication::translate("ArticleReader", "the file ends too early"));
 
     switch (code) {
     case kParseErrorDocumentRootNotSingular:
-        return error(QStringLiteral("more text after the end of the article's object"));
+        return error(QCoreApplication::translate("ArticleReader", "more text after the end of the article's object"));
     case kParseErrorObjectMissName:
         if (rest[0] == '}')
-            return error(QStringLiteral("expected a value (no \",\" may stand before \"}\" or \"]\")"));
-        return error(QStringLiteral("expected \",\" or \"}\" (and every key in double quotes)"));
+            return error(QCoreApplication::translate("ArticleReader",
+                                                     "expected a value (no \",\" may stand before \"}\" or \"]\")"));
+        return error(
+            QCoreApplication::translate("ArticleReader", "expected \",\" or \"}\" (and every key in double quotes)"));
     case kParseErrorObjectMissCommaOrCurlyBracket:
-        return error(QStringLiteral("expected \",\" or \"}\" (and every key in double quotes)"));
-    case kParseErrorObjectMissColon: return error(QStringLiteral("expected \":\" after the key"));
-    case kParseErrorArrayMissCommaOrSquareBracket: return error(QStringLiteral("expected \",\" or \"]\""));
+        return error(
+            QCoreApplication::translate("ArticleReader", "expected \",\" or \"}\" (and every key in double quotes)"));
+    case kParseErrorObjectMissColon:
+        return error(QCoreApplication::translate("ArticleReader", "expected \":\" after the key"));
+    case kParseErrorArrayMissCommaOrSquareBracket:
+        return error(QCoreApplication::translate("ArticleReader", "expected \",\" or \"]\""));
     case kParseErrorValueInvalid: {
         // A word that began like true, false or null: point at its start.
         qsizetype start = offset;
         while (start > 0 && json[start - 1] >= 'a' && json[start - 1] <= 'z')
             --start;
         if (start == offset && (rest[0] == '}' || rest[0] == ']'))
-            return error(QStringLiteral("expected a value (no \",\" may stand before \"}\" or \"]\")"));
-        return {start, QStringLiteral("invalid JSON: expected a value: a text in double quotes, a number, true, "
-                                      "false, null, an object or an array")};
+            return error(QCoreApplication::translate("ArticleReader",
+                                                     "expected a value (no \",\" may stand before \"}\" or \"]\")"));
+        return {start,
+                QCoreApplication::translate("ArticleReader",
+                                            "invalid JSON: expected a value: a text in double quotes, a number, true, "
+                                            "false, null, an object or an array")};
     }
     case kParseErrorStringEscapeInvalid: {
         const QString escape = rest.size() > 1 && uchar(rest[1]) >= 0x20 && uchar(rest[1]) < 0x7F
                                    ? QString::fromLatin1(rest.first(2).toByteArray())
                                    : QStringLiteral("\\");
-        return error(QStringLiteral("unknown escape %1 in a text; the escapes are \\\" \\\\ \\/ \\b \\f \\n \\r \\t "
-                                    "and \\u followed by four hexadecimal digits")
+        return error(QCoreApplication::translate(
+                         "ArticleReader",
+                         "unknown escape %1 in a text; the escapes are \\\" \\\\ \\/ \\b \\f \\n \\r \\t "
+                         "and \\u followed by four hexadecimal digits")
                          .arg(quoted(escape)));
     }
     case kParseErrorStringUnicodeEscapeInvalidHex:
-        return error(QStringLiteral("\\u must be followed by four hexadecimal digits"));
+        return error(QCoreApplication::translate("ArticleReader", "\\u must be followed by four hexadecimal digits"));
     case kParseErrorStringUnicodeSurrogateInvalid:
         return error(
-            QStringLiteral("%1 is the first half of a surrogate pair, but no second half "
-                           "(\\uDC00 to \\uDFFF) follows it")
+            QCoreApplication::translate("ArticleReader", "%1 is the first half of a surrogate pair, but no second half "
+                                                         "(\\uDC00 to \\uDFFF) follows it")
                 .arg(quoted(QString::fromLatin1(rest.first(std::min<qsizetype>(6, rest.size())).toByteArray()))));
     case kParseErrorStringInvalidEncoding:
-        return error(QStringLiteral("the file is not valid UTF-8; save it as UTF-8"));
+        return error(QCoreApplication::translate("ArticleReader", "the file is not valid UTF-8; save it as UTF-8"));
     case kParseErrorNumberTooBig: {
         qsizetype end = offset;
         while (end < json.size() && end - offset < 40 && QByteArrayView("+-.0123456789eE").contains(json[end]))
             ++end;
-        return {offset, QStringLiteral("the number %1 is too large to be read (the largest is about 1.8e308)")
-                            .arg(QString::fromLatin1(json.sliced(offset, end - offset).toByteArray()))};
+        return {offset,
+                QCoreApplication::translate("ArticleReader",
+                                            "the number %1 is too large to be read (the largest is about 1.8e308)")
+                    .arg(QString::fromLatin1(json.sliced(offset, end - offset).toByteArray()))};
     }
-    case kParseErrorNumberMissFraction: return error(QStringLiteral("expected a digit after the decimal point"));
-    case kParseErrorNumberMissExponent: return error(QStringLiteral("expected a digit in the number's exponent"));
+    case kParseErrorNumberMissFraction:
+        return error(QCoreApplication::translate("ArticleReader", "expected a digit after the decimal point"));
+    case kParseErrorNumberMissExponent:
+        return error(QCoreApplication::translate("ArticleReader", "expected a digit in the number's exponent"));
     default: return error(QString::fromLatin1(GetParseError_En(code)));
     }
 }
@@ -276,11 +299,11 @@ QString typeName(ValueType type)
 {
     switch (type) {
     case ValueType::Null: return QStringLiteral("null");
-    case ValueType::Bool: return QStringLiteral("true or false");
-    case ValueType::Number: return QStringLiteral("a number");
-    case ValueType::Text: return QStringLiteral("a text");
-    case ValueType::Array: return QStringLiteral("an array");
-    case ValueType::Object: return QStringLiteral("an object");
+    case ValueType::Bool: return QCoreApplication::translate("ArticleReader", "true or false");
+    case ValueType::Number: return QCoreApplication::translate("ArticleReader", "a number");
+    case ValueType::Text: return QCoreApplication::translate("ArticleReader", "a text");
+    case ValueType::Array: return QCoreApplication::translate("ArticleReader", "an array");
+    case ValueType::Object: return QCoreApplication::translate("ArticleReader", "an object");
     }
     return QString();
 }
@@ -460,8 +483,9 @@ bool ArticleHandler::textOfString(qsizetype startAt, const char *s, rapidjson::S
             const qsizetype offset = at < 0 ? startAt : at;
             m_syntaxError =
                 {offset,
-                 QStringLiteral("invalid JSON: %1 is the second half of a surrogate pair, but "
-                                "no first half (\\uD800 to \\uDBFF) stands before it")
+                 QCoreApplication::translate("ArticleReader",
+                                             "invalid JSON: %1 is the second half of a surrogate pair, but "
+                                             "no first half (\\uD800 to \\uDBFF) stands before it")
                      .arg(quoted(QString::fromLatin1(
                          m_json.sliced(offset, std::min<qsizetype>(6, m_json.size() - offset)).toByteArray())))};
             return false;
@@ -502,8 +526,11 @@ bool ArticleHandler::start(ValueType type)
     const qsizetype startAt = tokenStart();
     m_end = startAt + 1;
     if (m_frames.size() + m_skipped >= kMaxNesting) {
-        m_syntaxError = {startAt, QStringLiteral("invalid JSON: objects and arrays are nested more than %1 levels deep")
-                                      .arg(kMaxNesting)};
+        m_syntaxError =
+            {startAt,
+             QCoreApplication::translate("ArticleReader",
+                                         "invalid JSON: objects and arrays are nested more than %1 levels deep")
+                 .arg(kMaxNesting)};
         return false;
     }
     if (m_skipped > 0) {
@@ -563,7 +590,7 @@ bool ArticleHandler::Key(const char *s, rapidjson::SizeType length, bool)
     if (dotted && findArticleField(path)) {
         // "contacts.web" names a key, but the file nests it.
         report(where, [&] {
-            return QStringLiteral("unknown key %1; write %2 inside the object %3")
+            return QCoreApplication::translate("ArticleReader", "unknown key %1; write %2 inside the object %3")
                 .arg(quoted(path), quoted(leafOf(path)), quoted(parentOf(path)));
         });
         return true;
@@ -577,7 +604,7 @@ bool ArticleHandler::Key(const char *s, rapidjson::SizeType length, bool)
     if (earlier != object.seenKeys.cend()) {
         const qsizetype firstLine = earlier->line;
         report(where, [&] {
-            return QStringLiteral("key %1 is given more than once (first in line %2)")
+            return QCoreApplication::translate("ArticleReader", "key %1 is given more than once (first in line %2)")
                 .arg(quoted(path), QString::number(firstLine));
         });
     } else {
@@ -596,9 +623,11 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
     if (m_frames.isEmpty()) {
         if (value.type == ValueType::Object)
             return FrameKind::Object;
-        m_rootProblem = ArticleProblem{valueWhere.place.line, valueWhere.place.column, -1,
-                                       QStringLiteral("an article file holds one JSON object { ... }, not %1")
-                                           .arg(typeName(value.type))};
+        m_rootProblem =
+            ArticleProblem{valueWhere.place.line, valueWhere.place.column, -1,
+                           QCoreApplication::translate("ArticleReader",
+                                                       "an article file holds one JSON object { ... }, not %1")
+                               .arg(typeName(value.type))};
         return FrameKind::Skip;
     }
     Frame &frame = m_frames.last();
@@ -612,7 +641,7 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
             frame.linesOk = false;
             frame.text.clear();
             report(valueWhere, [&] {
-                return QStringLiteral("line %1 of %2 must be a string, not %3")
+                return QCoreApplication::translate("ArticleReader", "line %1 of %2 must be a string, not %3")
                     .arg(QString::number(index + 1), quoted(frame.path), typeName(value.type));
             });
         }
@@ -630,10 +659,12 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
 
 QString ArticleHandler::textTypeMessage(const QString &path, ValueType type) const
 {
-    QString message = QStringLiteral("%1 must be a text (a string, or an array of strings, one per line), not %2")
-                          .arg(quoted(path), typeName(type));
+    QString message =
+        QCoreApplication::translate("ArticleReader",
+                                    "%1 must be a text (a string, or an array of strings, one per line), not %2")
+            .arg(quoted(path), typeName(type));
     if (type == ValueType::Number || type == ValueType::Bool)
-        message += QStringLiteral("; put it in quotes");
+        message += QCoreApplication::translate("ArticleReader", "; put it in quotes");
     return message;
 }
 
@@ -646,8 +677,10 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
     switch (field.type) {
     case FieldType::Schema:
         if (type != ValueType::Text && type != ValueType::Null)
-            report(keyWhere,
-                   [&] { return QStringLiteral("%1 must be a text, not %2").arg(quoted(path), typeName(type)); });
+            report(keyWhere, [&] {
+                return QCoreApplication::translate("ArticleReader", "%1 must be a text, not %2")
+                    .arg(quoted(path), typeName(type));
+            });
         break;
     case FieldType::FormatVersion: {
         if (type == ValueType::Null)
@@ -655,14 +688,17 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
         const double v = value.number;
         QString message;
         if (type != ValueType::Number || v != std::floor(v) || v < 1) {
-            message = QStringLiteral("\"formatVersion\" must be a whole number such as %1, not %2")
+            message = QCoreApplication::translate("ArticleReader",
+                                                  "\"formatVersion\" must be a whole number such as %1, not %2")
                           .arg(QString::number(kArticleFormatVersion),
                                type == ValueType::Number ? QString::number(v) : typeName(type));
         } else if (v > kArticleFormatVersion) {
             m_newerFormat = true;
-            message = QStringLiteral("the file was written by a newer version of Kestrin Editor (format version %1); "
+            message =
+                QCoreApplication::translate(
+                    "ArticleReader", "the file was written by a newer version of Kestrin Editor (format version %1); "
                                      "this version reads format version %2")
-                          .arg(QString::number(v, 'f', 0), QString::number(kArticleFormatVersion));
+                    .arg(QString::number(v, 'f', 0), QString::number(kArticleFormatVersion));
         }
         if (!message.isEmpty() && !m_formatProblem)
             m_formatProblem = ArticleProblem{keyWhere.place.line, keyWhere.place.column, -1, message};
@@ -673,13 +709,14 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
             m_article.kind = value.text;
         } else if (type == ValueType::Text) {
             report(valueWhere, [&] {
-                return QStringLiteral("unknown article kind %1; the article kinds are %2")
-                    .arg(quoted(value.text), listOf(articleKindNames(), "and"));
+                return QCoreApplication::translate("ArticleReader", "unknown article kind %1; the article kinds are %2")
+                    .arg(quoted(value.text), listOf(articleKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "and")));
             });
         } else if (type != ValueType::Null) {
             report(keyWhere, [&] {
-                return QStringLiteral("%1 must be a text, one of %2, not %3")
-                    .arg(quoted(path), listOf(articleKindNames(), "or"), typeName(type));
+                return QCoreApplication::translate("ArticleReader", "%1 must be a text, one of %2, not %3")
+                    .arg(quoted(path), listOf(articleKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "or")),
+                         typeName(type));
             });
         }
         break;
@@ -705,8 +742,8 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
             break;
         m_brokenGroups.insert(path);
         report(keyWhere, [&] {
-            return QStringLiteral("%1 must be an object with the keys %2, not %3")
-                .arg(quoted(path), listOf(membersOf(path), "and"), typeName(type));
+            return QCoreApplication::translate("ArticleReader", "%1 must be an object with the keys %2, not %3")
+                .arg(quoted(path), listOf(membersOf(path), QT_TRANSLATE_NOOP("ArticleReader", "and")), typeName(type));
         });
         break;
     case FieldType::InstallationKind:
@@ -718,8 +755,9 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
         } else {
             m_installation.kindOk = false;
             report(keyWhere, [&] {
-                return QStringLiteral("%1 must be a text, one of %2, not %3")
-                    .arg(quoted(path), listOf(installationKindNames(), "or"), typeName(type));
+                return QCoreApplication::translate("ArticleReader", "%1 must be a text, one of %2, not %3")
+                    .arg(quoted(path), listOf(installationKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "or")),
+                         typeName(type));
             });
         }
         break;
@@ -756,13 +794,16 @@ void ArticleHandler::takeOverrides()
             for (const QString &member : membersOf(key))
                 members << key + QLatin1Char('.') + member;
             report(where, [&] {
-                return QStringLiteral("%1 is a group of keys; give one of %2").arg(quoted(key), listOf(members, "or"));
+                return QCoreApplication::translate("ArticleReader", "%1 is a group of keys; give one of %2")
+                    .arg(quoted(key), listOf(members, QT_TRANSLATE_NOOP("ArticleReader", "or")));
             });
             continue;
         }
         if (field->type == FieldType::Schema || field->type == FieldType::FormatVersion) {
-            report(where,
-                   [&] { return QStringLiteral("%1 describes the file itself and cannot be set").arg(quoted(key)); });
+            report(where, [&] {
+                return QCoreApplication::translate("ArticleReader", "%1 describes the file itself and cannot be set")
+                    .arg(quoted(key));
+            });
             continue;
         }
         m_overridden.insert(key, i);
@@ -795,8 +836,10 @@ void ArticleHandler::decideInstallation()
         kind = installationKindByName(*in.kindName);
         if (!kind) {
             report(in.kindWhere, [&] {
-                return QStringLiteral("unknown installation kind %1; the installation kinds are %2")
-                    .arg(quoted(*in.kindName), listOf(installationKindNames(), "and"));
+                return QCoreApplication::translate("ArticleReader",
+                                                   "unknown installation kind %1; the installation kinds are %2")
+                    .arg(quoted(*in.kindName),
+                         listOf(installationKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "and")));
             });
             return;
         }
@@ -811,8 +854,10 @@ void ArticleHandler::decideInstallation()
     }
     if (in.text) {
         report(in.textKeyWhere, [&] {
-            return QStringLiteral("\"installation.text\" is used only with the installation kind \"Own description\", "
-                                  "not with %1")
+            return QCoreApplication::translate(
+                       "ArticleReader",
+                       "\"installation.text\" is used only with the installation kind \"Own description\", "
+                       "not with %1")
                 .arg(quoted(installationKindName(*kind)));
         });
         return;
@@ -880,10 +925,12 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     if (json.startsWith("\xEF\xBB\xBF"))
         json = json.sliced(3);
     else if (const char *encoding = otherUnicodeEncoding(json))
-        return fail({1, 1}, QStringLiteral("the file is in %1; an article file must be saved as UTF-8")
+        return fail({1, 1}, QCoreApplication::translate("ArticleReader",
+                                                        "the file is in %1; an article file must be saved as UTF-8")
                                 .arg(QLatin1String(encoding)));
     if (json.trimmed().isEmpty())
-        return fail({1, 1}, QStringLiteral("the file is empty; an article file holds one JSON object"));
+        return fail({1, 1}, QCoreApplication::translate("ArticleReader",
+                                                        "the file is empty; an article file holds one JSON object"));
 
     // Parsed in place, in a copy: each string is decoded over its own text,
     // so that the parser needs no buffer of its own. (The copy ends in a NUL
@@ -919,9 +966,11 @@ ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride
         read.error = file.errorString();
         return read;
     }
-    const QString tooLarge = QStringLiteral("%1 is larger than %2 MiB, the most an article file may hold")
-                                 .arg(standardInput ? QStringLiteral("the input") : QStringLiteral("the file"))
-                                 .arg(kArticleFileSizeLimit / (1024 * 1024));
+    const QString tooLarge =
+        QCoreApplication::translate("ArticleReader", "%1 is larger than %2 MiB, the most an article file may hold")
+            .arg(standardInput ? QCoreApplication::translate("ArticleReader", "the input")
+                               : QCoreApplication::translate("ArticleReader", "the file"))
+            .arg(kArticleFileSizeLimit / (1024 * 1024));
     // A regular file says its size; a pipe or a device is read up to one
     // byte beyond the limit.
     if (!file.isSequential() && file.size() > kArticleFileSizeLimit) {

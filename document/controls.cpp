@@ -2,6 +2,7 @@
 
 #include "templates.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace kestrin {
@@ -34,19 +35,27 @@ const std::array<ControlDesign, kControlCount> &designs()
         {C::ClassnamesText, "ClassnamesText", K::MultiLineEdit, {}, 0, true},
         {C::CreditsText, "CreditsText", K::MultiLineEdit, {}, 0, true},
         {C::DisclaimerText, "DisclaimerText", K::Label, templates::disclaimer(), 0, true},
-        {C::SkypeCheck, "SkypeCheck", K::CheckBox, QStringLiteral("Allow"), 0, true},
-        {C::ICQCheck, "ICQCheck", K::CheckBox, QStringLiteral("Allow"), 0, true},
-        {C::OtherCheck, "OtherCheck", K::CheckBox, QStringLiteral("Allow"), 0, true},
-        {C::ContentCheck, "ContentCheck", K::CheckBox, QStringLiteral("Allow"), 1, true},
-        {C::ChangelogCheck, "ChangelogCheck", K::CheckBox, QStringLiteral("Allow"), 1, true},
-        {C::ClassnamesCheck, "ClassnamesCheck", K::CheckBox, QStringLiteral("Allow"), 1, true},
-        {C::AddonsCheck1, "AddonsCheck1", K::CheckBox, QStringLiteral("None - official only"), 1, true},
-        {C::AddonsCheck2, "AddonsCheck2", K::CheckBox, QStringLiteral("User defined"), 0, true},
-        {C::SPmissionOption, "SPmissionOption", K::OptionButton, QStringLiteral("SP mission"), 1, true},
-        {C::MPmissionOption, "MPmissionOption", K::OptionButton, QStringLiteral("MP mission"), 0, true},
-        {C::AddonOption, "AddonOption", K::OptionButton, QStringLiteral("Addon"), 0, true},
-        {C::ModOption, "ModOption", K::OptionButton, QStringLiteral("Mod"), 0, true},
-        {C::OwnDescriptionOption, "OwnDescriptionOption", K::OptionButton, QStringLiteral("Own description"), 0, true},
+        {C::SkypeCheck, "SkypeCheck", K::CheckBox, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Allow")), 0, true},
+        {C::ICQCheck, "ICQCheck", K::CheckBox, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Allow")), 0, true},
+        {C::OtherCheck, "OtherCheck", K::CheckBox, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Allow")), 0, true},
+        {C::ContentCheck, "ContentCheck", K::CheckBox, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Allow")), 1, true},
+        {C::ChangelogCheck, "ChangelogCheck", K::CheckBox, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Allow")), 1,
+         true},
+        {C::ClassnamesCheck, "ClassnamesCheck", K::CheckBox, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Allow")), 1,
+         true},
+        {C::AddonsCheck1, "AddonsCheck1", K::CheckBox,
+         QStringLiteral(QT_TRANSLATE_NOOP("Controls", "None - official only")), 1, true},
+        {C::AddonsCheck2, "AddonsCheck2", K::CheckBox, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "User defined")), 0,
+         true},
+        {C::SPmissionOption, "SPmissionOption", K::OptionButton,
+         QStringLiteral(QT_TRANSLATE_NOOP("Controls", "SP mission")), 1, true},
+        {C::MPmissionOption, "MPmissionOption", K::OptionButton,
+         QStringLiteral(QT_TRANSLATE_NOOP("Controls", "MP mission")), 0, true},
+        {C::AddonOption, "AddonOption", K::OptionButton, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Addon")), 0,
+         true},
+        {C::ModOption, "ModOption", K::OptionButton, QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Mod")), 0, true},
+        {C::OwnDescriptionOption, "OwnDescriptionOption", K::OptionButton,
+         QStringLiteral(QT_TRANSLATE_NOOP("Controls", "Own description")), 0, true},
     }};
     return table;
 }

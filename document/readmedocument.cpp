@@ -1,5 +1,6 @@
 #include "readmedocument.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace kestrin {
@@ -225,11 +226,12 @@ bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView
     if (more)
         list += QStringLiteral(", ...");
     const QString prompt =
-        QStringLiteral("The ReadMe contains characters that the %1 code page cannot hold:\r\n%2\r\n\r\n"
-                       "Do you want to save the ReadMe as UTF-8 instead?\r\n"
-                       "Yes: save as UTF-8 (with a byte-order mark).\r\n"
-                       "No: save in %1, with \"?\" in place of each of these characters.\r\n"
-                       "Cancel: do not save.")
+        QCoreApplication::translate("ReadmeDocument",
+                                    "The ReadMe contains characters that the %1 code page cannot hold:\r\n%2\r\n\r\n"
+                                    "Do you want to save the ReadMe as UTF-8 instead?\r\n"
+                                    "Yes: save as UTF-8 (with a byte-order mark).\r\n"
+                                    "No: save in %1, with \"?\" in place of each of these characters.\r\n"
+                                    "Cancel: do not save.")
             .arg(codePageName(m_codePage), list);
     switch (m_messages.show(
         {prompt, kProgramTitle, MessageButtons::YesNoCancel, MessageIcon::Warning, MessageAnswer::Yes})) {
@@ -261,20 +263,23 @@ ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, c
         result = m_files.writePieces(path, pieces, encoder);
     }
     if (!result.ok) {
-        m_messages.show({QStringLiteral("The ReadMe file could not be saved to %1:\r\n%2").arg(path, result.error),
-                         kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
+        m_messages.show(
+            {QCoreApplication::translate("ReadmeDocument", "The ReadMe file could not be saved to %1:\r\n%2")
+                 .arg(path, result.error),
+             kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
         return CreateOutcome::Failed;
     }
-    m_messages.show({QStringLiteral("ReadMe file created successfully ..."), kProgramTitle, MessageButtons::Ok,
-                     MessageIcon::Information, MessageAnswer::Ok});
+    m_messages.show({QCoreApplication::translate("ReadmeDocument", "ReadMe file created successfully ..."),
+                     kProgramTitle, MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
     return CreateOutcome::Saved;
 }
 
 void ReadmeDocument::mnuNew_Click()
 {
-    m_newAnswer = m_messages.show({QStringLiteral("Do you really want to set all defaults ?\r\n"
-                                                  "All unsaved data will be lost."),
-                                   kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes});
+    m_newAnswer =
+        m_messages.show({QCoreApplication::translate("ReadmeDocument", "Do you really want to set all defaults ?\r\n"
+                                                                       "All unsaved data will be lost."),
+                         kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes});
     if (m_newAnswer != MessageAnswer::Yes)
         return;
 

@@ -11,7 +11,7 @@ QString formatFileName(ReadmeFormat format)
     case ReadmeFormat::Markdown: return QCoreApplication::translate("kestrin::ReadmeExporter", "Markdown file");
     case ReadmeFormat::PlainText: break;
     }
-    return QStringLiteral("ReadMe file");
+    return QCoreApplication::translate("kestrin::ReadmeExporter", "ReadMe file");
 }
 
 ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialogService &dialog)

@@ -40,7 +40,7 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
 {
     setObjectName(QStringLiteral("About"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
     setFont(windowFont(8.25));
@@ -53,12 +53,12 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
     frame->setGeometry(pixels(QRect(120, 120, 4935, 1455)));
 
     addLabel(frame, "Label1", QStringLiteral("Kestrin Editor"), QRect(120, 240, 3255, 495), windowFont(18));
-    addLabel(frame, "Label4", QStringLiteral("ver.: " KESTRIN_VERSION_SHORT), QRect(3840, 480, 975, 255),
+    addLabel(frame, "Label4", tr("ver.: %1").arg(QStringLiteral(KESTRIN_VERSION_SHORT)), QRect(3840, 480, 975, 255),
              windowFont(9.75), Qt::AlignRight | Qt::AlignVCenter);
     addLabel(frame, "Label2", QStringLiteral("http://vantry.example"), QRect(120, 840, 2055, 255), font());
     addLabel(frame, "Label3", QStringLiteral("© 2011 Vantry"), QRect(120, 1080, 1215, 255), font());
 
-    m_close = new QPushButton(QStringLiteral("Close"), frame);
+    m_close = new QPushButton(tr("Close"), frame);
     m_close->setObjectName(QStringLiteral("CloseButton"));
     m_close->setGeometry(pixels(QRect(3480, 840, 1335, 375)));
     m_close->setAutoDefault(false);

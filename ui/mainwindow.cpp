@@ -268,28 +268,26 @@ void MainWindow::buildMenus()
     };
     auto addSeparator = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
-    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    QMenu *file = bar->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addItem(file, "mnuNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
+    addItem(file, "mnuNew", tr("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
     buildArticleFileMenu(file);
     addSeparator(file, "space0");
     m_publish = new PublishCommands(*this, m_messages);
     m_publish->addTo(file);
-    addItem(file, "mnuMinimize", QStringLiteral("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
-            &MainWindow::mnuMinimize_Click);
+    addItem(file, "mnuMinimize", tr("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::mnuMinimize_Click);
     addSeparator(file, "space1");
-    addItem(file, "mnuExit", QStringLiteral("Exit"), {}, &MainWindow::mnuExit_Click);
+    addItem(file, "mnuExit", tr("Exit"), {}, &MainWindow::mnuExit_Click);
 
-    QAction *create = bar->addAction(QStringLiteral("Create"));
+    QAction *create = bar->addAction(tr("Create"));
     create->setObjectName(QStringLiteral("mnuCreate"));
     connect(create, &QAction::triggered, this, &MainWindow::mnuCreate_Click);
 
-    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    QMenu *help = bar->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, "mnuHelpContents", QStringLiteral("Help Contents"), QKeySequence(Qt::Key_F1),
-            &MainWindow::mnuHelpContents_Click);
+    addItem(help, "mnuHelpContents", tr("Help Contents"), QKeySequence(Qt::Key_F1), &MainWindow::mnuHelpContents_Click);
     addSeparator(help, "space3");
-    addItem(help, "mnuAbout", QStringLiteral("About"), {}, &MainWindow::mnuAbout_Click);
+    addItem(help, "mnuAbout", tr("About"), {}, &MainWindow::mnuAbout_Click);
 }
 
 void MainWindow::buildTabs()
@@ -323,7 +321,7 @@ void MainWindow::buildTabs()
         QWidget *widget = nullptr;
         switch (p.kind) {
         case WidgetKind::Label: {
-            QLabel *label = makeLabel(p, QString::fromLatin1(p.caption), page);
+            QLabel *label = makeLabel(p, layoutText(p.caption), page);
             label->lower();
             if (p.buddy)
                 buddies.emplace_back(label, p.buddy);
@@ -361,13 +359,13 @@ void MainWindow::buildTabs()
             break;
         }
         case WidgetKind::CheckBox: {
-            auto *box = new QCheckBox(d ? d->text : QString(), page);
+            auto *box = new QCheckBox(d ? controlCaption(*d) : QString(), page);
             box->setChecked(d && d->value == 1);
             widget = box;
             break;
         }
         case WidgetKind::OptionButton: {
-            auto *option = new QRadioButton(d ? d->text : QString(), page);
+            auto *option = new QRadioButton(d ? controlCaption(*d) : QString(), page);
             options->addButton(option);
             option->setChecked(d && d->value == 1);
             widget = option;
@@ -377,7 +375,7 @@ void MainWindow::buildTabs()
         widget->setObjectName(QLatin1String(p.name));
         widget->setGeometry(pageRect(p));
         if (p.toolTip)
-            widget->setToolTip(QString::fromLatin1(p.toolTip));
+            widget->setToolTip(layoutText(p.toolTip));
         if (d)
             widget->QWidget::setEnabled(d->enabled);
         if (id)
@@ -410,10 +408,10 @@ void MainWindow::buildStatusBar()
     bar->setFixedHeight(pixels(kStatusBarHeightTwips));
     setStatusBar(bar);
 
-    bar->addPanel("StatusPanel1", QStringLiteral("Kestrin Editor by Vantry"), 2700, Qt::AlignLeft);
-    m_numPanel = bar->addPanel("NumLockPanel", QStringLiteral("NUM"), 1440, Qt::AlignHCenter);
-    m_capsPanel = bar->addPanel("CapsLockPanel", QStringLiteral("CAPS"), 1440, Qt::AlignHCenter);
-    m_insertPanel = bar->addPanel("InsertPanel", QStringLiteral("INS"), 1440, Qt::AlignHCenter);
+    bar->addPanel("StatusPanel1", tr("Kestrin Editor by Vantry"), 2700, Qt::AlignLeft);
+    m_numPanel = bar->addPanel("NumLockPanel", tr("NUM"), 1440, Qt::AlignHCenter);
+    m_capsPanel = bar->addPanel("CapsLockPanel", tr("CAPS"), 1440, Qt::AlignHCenter);
+    m_insertPanel = bar->addPanel("InsertPanel", tr("INS"), 1440, Qt::AlignHCenter);
 
     m_indicators = new KeyIndicators(this);
     connect(m_indicators, &KeyIndicators::changed, this, &MainWindow::showIndicators);
@@ -428,7 +426,7 @@ void MainWindow::showIndicators(KeyIndicators::State state)
                                                 {m_insertPanel, state.insert}};
     for (const auto &[label, on] : panels) {
         label->setEnabled(on);
-        label->setAccessibleDescription(on ? QStringLiteral("on") : QStringLiteral("off"));
+        label->setAccessibleDescription(on ? tr("on") : tr("off"));
     }
 }
 
@@ -463,8 +461,8 @@ void MainWindow::mnuCreate_Click()
 void MainWindow::mnuExit_Click()
 {
     const MessageAnswer answer =
-        m_messages.show({QStringLiteral("Do you really want to quit ?\r\nAll unsaved data will be lost."),
-                         kProgramTitle, MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
+        m_messages.show({tr("Do you really want to quit ?\r\nAll unsaved data will be lost."), kProgramTitle,
+                         MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
     if (answer == MessageAnswer::Yes)
         close();
 }

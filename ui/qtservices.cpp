@@ -117,23 +117,15 @@ bool QtSaveDialogService::showSave()
     return true;
 }
 
-namespace {
-
-QString trArticles(const char *text)
-{
-    return QCoreApplication::translate("QtArticleDialogService", text);
-}
-
-} // namespace
-
 QStringList QtArticleDialogService::nameFilters()
 {
-    return {trArticles("Article files (*.json)"), trArticles("All files (*)")};
+    return {QCoreApplication::translate("QtArticleDialogService", "Article files (*.json)"),
+            QCoreApplication::translate("QtArticleDialogService", "All files (*)")};
 }
 
 std::optional<QString> QtArticleDialogService::chooseOpen(const QString &folder)
 {
-    QFileDialog dialog(m_parent, trArticles("Open Article"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("QtArticleDialogService", "Open Article"));
     dialog.setObjectName(QStringLiteral("OpenArticleDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -147,7 +139,7 @@ std::optional<QString> QtArticleDialogService::chooseOpen(const QString &folder)
 
 std::optional<QString> QtArticleDialogService::chooseSave(const QString &proposed)
 {
-    QFileDialog dialog(m_parent, trArticles("Save Article As"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("QtArticleDialogService", "Save Article As"));
     dialog.setObjectName(QStringLiteral("SaveArticleDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -55,6 +55,11 @@ std::span<const ControlPlacement> controlPlacements();
 // The captions of the tabs, in order.
 QString tabCaption(TabPage page);
 
+// A caption or tool tip of the table, and a check box's or option's caption
+// from the document's design, in the user's language.
+QString layoutText(const char *text);
+QString controlCaption(const ControlDesign &design);
+
 // Twips to logical pixels, and a control's rectangle on its tab page.
 constexpr int pixels(int twips)
 {

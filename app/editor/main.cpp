@@ -4,6 +4,7 @@
 
 #include "mainwindow.h"
 #include "qtservices.h"
+#include "translator.h"
 #include "windowlayout.h"
 
 #include <QApplication>
@@ -45,6 +46,8 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
+    // The user's language, before the first text is made.
+    kestrin::installTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
     // No display name: Qt would add it to every window's title ("About" must

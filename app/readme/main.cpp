@@ -11,6 +11,7 @@
 #include "offlinedocument.h"
 #include "readmeformats.h"
 #include "services.h"
+#include "translator.h"
 
 #include <kestrin/version.h>
 
@@ -109,30 +110,31 @@ QString helpText()
             && key != QLatin1String("installation"))
             keys << key;
     }
-    return QStringLiteral("Usage: kestrin-readme [OPTION]... ARTICLE.json\n"
-                          "Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor's\n"
-                          "Create writes it, and writes it to standard output. ARTICLE.json may be \"-\"\n"
-                          "to read the article from standard input.\n"
-                          "\n"
-                          "Options:\n"
-                          "  -o, --output FILE    write the ReadMe to FILE instead; FILE is replaced only\n"
-                          "                       once the whole ReadMe is written (\"-\": standard output)\n"
-                          "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
-                          "                       --set version=1.3 (may be given several times)\n"
-                          "  --unset KEY          leave KEY out, as if the file did not have it\n"
-                          "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
-                          "                       (default ansi: the locale's code page, here %1);\n"
-                          "                       text only\n"
-                          "  --replace            write \"?\" for characters the code page cannot hold,\n"
-                          "                       instead of failing\n"
-                          "  -h, --help           show this help and exit\n"
-                          "  --version            show the version and exit\n"
-                          "\n"
-                          "Keys for --set and --unset:\n"
-                          "  %2\n"
-                          "\n"
-                          "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
-                          "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
+    return QCoreApplication::translate(
+               "kestrin-readme", "Usage: kestrin-readme [OPTION]... ARTICLE.json\n"
+                                 "Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor's\n"
+                                 "Create writes it, and writes it to standard output. ARTICLE.json may be \"-\"\n"
+                                 "to read the article from standard input.\n"
+                                 "\n"
+                                 "Options:\n"
+                                 "  -o, --output FILE    write the ReadMe to FILE instead; FILE is replaced only\n"
+                                 "                       once the whole ReadMe is written (\"-\": standard output)\n"
+                                 "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
+                                 "                       --set version=1.3 (may be given several times)\n"
+                                 "  --unset KEY          leave KEY out, as if the file did not have it\n"
+                                 "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
+                                 "                       (default ansi: the locale's code page, here %1);\n"
+                                 "                       text only\n"
+                                 "  --replace            write \"?\" for characters the code page cannot hold,\n"
+                                 "                       instead of failing\n"
+                                 "  -h, --help           show this help and exit\n"
+                                 "  --version            show the version and exit\n"
+                                 "\n"
+                                 "Keys for --set and --unset:\n"
+                                 "  %2\n"
+                                 "\n"
+                                 "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
+                                 "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
         .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")));
 }
 
@@ -154,7 +156,8 @@ std::optional<int> parseFormat(const QCommandLineParser &parser, const QCommandL
         return std::nullopt;
     const std::optional<ReadmeFormat> chosen = formatByKey(parser.value(format));
     if (!chosen) {
-        complainAsProgram(QStringLiteral("unknown format %1; the formats are text, bbcode and markdown")
+        complainAsProgram(QCoreApplication::translate("kestrin-readme",
+                                                      "unknown format %1; the formats are text, bbcode and markdown")
                               .arg(quoted(parser.value(format))));
         return kExitBadInput;
     }
@@ -164,7 +167,8 @@ std::optional<int> parseFormat(const QCommandLineParser &parser, const QCommandL
     for (const QCommandLineOption *option : {&encoding, &replace}) {
         if (parser.isSet(*option)) {
             complainAsProgram(
-                QStringLiteral("option %1 applies to --format text only; %2 is always written in UTF-8")
+                QCoreApplication::translate("kestrin-readme",
+                                            "option %1 applies to --format text only; %2 is always written in UTF-8")
                     .arg(quoted(QStringLiteral("--") + option->names().constFirst()), formatKey(options.format)));
             return kExitBadInput;
         }
@@ -192,11 +196,12 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString &name = unknown.first();
-            complainAsProgram(QStringLiteral("unknown option %1 (see --help)")
+            complainAsProgram(QCoreApplication::translate("kestrin-readme", "unknown option %1 (see --help)")
                                   .arg(quoted((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name)));
         } else {
             // The only other failure: an option that takes a value came last.
-            complainAsProgram(QStringLiteral("option %1 needs a value (see --help)").arg(quoted(arguments.last())));
+            complainAsProgram(QCoreApplication::translate("kestrin-readme", "option %1 needs a value (see --help)")
+                                  .arg(quoted(arguments.last())));
         }
         return kExitBadInput;
     }
@@ -211,18 +216,21 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        complainAsProgram(QStringLiteral("no article file given (see --help)"));
+        complainAsProgram(QCoreApplication::translate("kestrin-readme", "no article file given (see --help)"));
         return kExitBadInput;
     }
     if (positional.size() > 1) {
         complainAsProgram(
-            QStringLiteral("one article file expected, but %1 were given (see --help)").arg(positional.size()));
+            QCoreApplication::translate("kestrin-readme", "one article file expected, but %1 were given (see --help)")
+                .arg(positional.size()));
         return kExitBadInput;
     }
     options.articlePath = positional.first();
     options.outputPath = parser.value(output);
     if (parser.isSet(output) && options.outputPath.isEmpty()) {
-        complainAsProgram(QStringLiteral("option \"--output\" needs a file name (\"-\" for standard output)"));
+        complainAsProgram(
+            QCoreApplication::translate("kestrin-readme",
+                                        "option \"--output\" needs a file name (\"-\" for standard output)"));
         return kExitBadInput;
     }
     if (parser.isSet(encoding))
@@ -239,7 +247,8 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
             const QString assignment = setValues.takeFirst();
             const qsizetype eq = assignment.indexOf(QLatin1Char('='));
             if (eq <= 0) {
-                complainAsProgram(QStringLiteral("--set %1 is not of the form KEY=VALUE").arg(quoted(assignment)));
+                complainAsProgram(QCoreApplication::translate("kestrin-readme", "--set %1 is not of the form KEY=VALUE")
+                                      .arg(quoted(assignment)));
                 return kExitBadInput;
             }
             options.overrides.append({assignment.left(eq), assignment.mid(eq + 1)});
@@ -293,7 +302,8 @@ std::optional<ArticleReadResult> readSource(const Options &options)
 {
     ArticleFileRead read = readArticleFile(options.articlePath, options.overrides);
     if (!read.readable) {
-        complain(QStringLiteral("%1: cannot read the article file: %2").arg(options.articlePath, read.error));
+        complain(QCoreApplication::translate("kestrin-readme", "%1: cannot read the article file: %2")
+                     .arg(options.articlePath, read.error));
         return std::nullopt;
     }
     return std::move(read.result);
@@ -327,16 +337,18 @@ bool checkEncodable(const Encoding &encoding, const QString &text)
     if (encoder.kind() != TextEncoder::Kind::CodePage || encoder.replacesUnmappable() || encoder.canEncode(text))
         return true;
     const QList<UnmappableChar> found = encoder.unmappable(text, kShownUnmappable + 1);
-    complainAsProgram(QStringLiteral("the ReadMe holds characters that %1 cannot hold:").arg(encoding.name));
+    complainAsProgram(QCoreApplication::translate("kestrin-readme", "the ReadMe holds characters that %1 cannot hold:")
+                          .arg(encoding.name));
     for (qsizetype i = 0; i < std::min(found.size(), kShownUnmappable); ++i) {
-        complain(QStringLiteral("  line %1, column %2: %3")
+        complain(QCoreApplication::translate("kestrin-readme", "  line %1, column %2: %3")
                      .arg(QString::number(found[i].line), QString::number(found[i].column),
                           describeCharacter(found[i].codePoint, GlyphPlace::Last)));
     }
     if (found.size() > kShownUnmappable)
-        complain(QStringLiteral("  and more"));
-    complainAsProgram(QStringLiteral("nothing was written; choose another --encoding (such as utf-8), "
-                                     "or --replace to write \"?\" in their place"));
+        complain(QCoreApplication::translate("kestrin-readme", "  and more"));
+    complainAsProgram(QCoreApplication::translate("kestrin-readme",
+                                                  "nothing was written; choose another --encoding (such as utf-8), "
+                                                  "or --replace to write \"?\" in their place"));
     return false;
 }
 
@@ -347,7 +359,8 @@ int writeStandardOutput(const Encoding &encoding, const QString &text)
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
         || !out.flush()) {
-        complainAsProgram(QStringLiteral("cannot write to standard output: %1").arg(out.errorString()));
+        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write to standard output: %1")
+                              .arg(out.errorString()));
         return kExitNotWritten;
     }
     return kExitWritten;
@@ -363,14 +376,16 @@ int writeExport(const Options &options, const Article &article)
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
             || !out.flush()) {
-            complainAsProgram(QStringLiteral("cannot write to standard output: %1").arg(out.errorString()));
+            complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write to standard output: %1")
+                                  .arg(out.errorString()));
             return kExitNotWritten;
         }
         return kExitWritten;
     }
     const SaveResult saved = AtomicTextFileService().writeBytes(options.outputPath, bytes);
     if (!saved.ok) {
-        complainAsProgram(QStringLiteral("cannot write %1: %2").arg(quoted(options.outputPath), saved.error));
+        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
+                              .arg(quoted(options.outputPath), saved.error));
         return kExitNotWritten;
     }
     return kExitWritten;
@@ -384,8 +399,9 @@ int run(const QStringList &arguments)
 
     const std::optional<Encoding> encoding = encodingByName(options.encoding, options.replace);
     if (!encoding) {
-        complainAsProgram(QStringLiteral("unknown encoding %1; the encodings are ansi, windows-1250 to "
-                                         "windows-1258, utf-8 and utf-8-bom")
+        complainAsProgram(QCoreApplication::translate("kestrin-readme",
+                                                      "unknown encoding %1; the encodings are ansi, windows-1250 to "
+                                                      "windows-1258, utf-8 and utf-8-bom")
                               .arg(quoted(options.encoding)));
         return kExitBadInput;
     }
@@ -395,8 +411,10 @@ int run(const QStringList &arguments)
                 QCoreApplication::translate("kestrin-readme",
                                             "standard output is the article file itself; nothing was written"));
         else
-            complainAsProgram(QStringLiteral("the output file %1 is the article file itself; nothing was written")
-                                  .arg(quoted(options.outputPath)));
+            complainAsProgram(
+                QCoreApplication::translate("kestrin-readme",
+                                            "the output file %1 is the article file itself; nothing was written")
+                    .arg(quoted(options.outputPath)));
         return kExitBadInput;
     }
 
@@ -422,9 +440,11 @@ int run(const QStringList &arguments)
     files.setWaitForPipeReader(true); // as a shell's redirection waits
     const SaveResult saved = files.writeLine(options.outputPath, text, encoding->encoder);
     if (!saved.ok) {
-        complainAsProgram(QStringLiteral("cannot write %1: %2")
+        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
                               .arg(quoted(options.outputPath),
-                                   saved.unmappable ? QStringLiteral("a character cannot be encoded") : saved.error));
+                                   saved.unmappable
+                                       ? QCoreApplication::translate("kestrin-readme", "a character cannot be encoded")
+                                       : saved.error));
         return kExitNotWritten;
     }
     return kExitWritten;
@@ -440,6 +460,8 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
+    // Messages in the user's language; the ReadMe itself stays English.
+    installTranslations(app);
     QCoreApplication::setApplicationName(kProgram);
     QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION_SHORT));
     return run(QCoreApplication::arguments());

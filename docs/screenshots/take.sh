@@ -2,20 +2,27 @@
 # Takes the README's screenshots: the editor's window on each of its five
 # tabs, on a virtual display with openbox drawing the frame.
 #
-# usage: docs/screenshots/take.sh [path/to/kestrin-editor]
-# (run under xvfb-run, or it starts one itself)
+# usage: docs/screenshots/take.sh [--language LL] [path/to/kestrin-editor]
+# (run under xvfb-run, or it starts one itself). With --language, the five
+# tabs in that language (de, cs, ru, pl), saved as basic-data-LL.png ...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+language=
+if [ "${1:-}" = --language ]; then
+    language=$2
+    shift 2
+fi
 editor=$(realpath "${1:-$here/../../build/default/app/kestrin-editor}")
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$editor"
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" ${language:+--language "$language"} "$editor"
 fi
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
-env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=xcb "$editor" >/dev/null 2>&1 &
+env -u QT_QPA_PLATFORMTHEME -u LC_ALL -u LC_MESSAGES QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LANGUAGE="${language:-en}" \
+    "$editor" >/dev/null 2>&1 &
 app=$!
 trap 'kill $app $wm 2>/dev/null || true' EXIT
 
@@ -23,10 +30,14 @@ id=$(timeout 20 xdotool search --sync --onlyvisible --classname kestrin-editor |
 xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
 sleep 0.5
 for name in basic-data requirements installation details credits; do
-    import -frame -window "$id" "$here/$name.png"
+    import -frame -window "$id" "$here/$name${language:+-$language}.png"
     xdotool key Right   # the tab strip has the focus: the next tab
     sleep 0.3
 done
+if [ -n "$language" ]; then
+    echo "screenshots saved in $here"
+    exit 0
+fi
 
 # The ReadMe preview beside a filled-in Basic data tab, with one character
 # the code page cannot hold marked.

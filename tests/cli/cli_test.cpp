@@ -372,9 +372,10 @@ TEST_F(Cli, HelpAndVersion)
             }
         }
     }
-    // The default encoding named is the locale's.
+    // The default encoding named is the locale's (in a Russian locale the
+    // help is in Russian).
     EXPECT_TRUE(run({QStringLiteral("--help")}).out.contains("here windows-1252)"));
-    EXPECT_TRUE(run({QStringLiteral("--help")}, QStringLiteral("ru_RU.UTF-8")).out.contains("here windows-1251)"));
+    EXPECT_TRUE(run({QStringLiteral("--help")}, QStringLiteral("ru_RU.UTF-8")).out.contains(" windows-1251)"));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "chmstructure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,11 +85,11 @@ bool ChmArchive::open(const QString &fileName)
 
     const QFileInfo info(fileName);
     if (!info.exists())
-        return fail(QStringLiteral("the file does not exist."));
+        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "the file does not exist."));
     if (info.isDir())
-        return fail(QStringLiteral("it is a folder, not a file."));
+        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "it is a folder, not a file."));
     if (!info.isFile())
-        return fail(QStringLiteral("it is not an ordinary file."));
+        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "it is not an ordinary file."));
 
     // The file is opened once, without waiting, and must still be an
     // ordinary file: whatever is put in its place after the check above (a
@@ -99,7 +100,7 @@ bool ChmArchive::open(const QString &fileName)
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("it is not an ordinary file."));
+        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "it is not an ordinary file."));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -119,7 +120,8 @@ bool ChmArchive::open(const QString &fileName)
                                                                      : QFile::encodeName(fileName).constData());
     file.close();
     if (!m_file)
-        return fail(QStringLiteral("the file is damaged: its directory cannot be read."));
+        return fail(QCoreApplication::translate("kestrin::help::ChmArchive",
+                                                "the file is damaged: its directory cannot be read."));
 
     readSystemRecord();
     return true;

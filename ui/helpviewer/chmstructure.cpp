@@ -1,6 +1,7 @@
 #include "chmstructure.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QList>
@@ -29,8 +30,17 @@ const QByteArray kResetTable =
 const QByteArray kContent = "::DataSpace/Storage/MSCompressed/Content";
 const QByteArray kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
 
-const QString kBadDirectory = QStringLiteral("the file is damaged: its directory cannot be read.");
-const QString kBadCompression = QStringLiteral("the file is damaged: its compressed pages cannot be read.");
+QString badDirectory()
+{
+    return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                       "the file is damaged: its directory cannot be read.");
+}
+
+QString badCompression()
+{
+    return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                       "the file is damaged: its compressed pages cannot be read.");
+}
 
 // Little-endian numbers and the format's variable-length integers, with
 // every read checked against the end of the data.
@@ -196,17 +206,17 @@ QString checkCompression(QFile &file, quint64 dataOffset, const QHash<QByteArray
         // show unless something is listed there.
         for (const Entry &entry : entries) {
             if (entry.space == 1 && entry.length > 0)
-                return kBadCompression;
+                return badCompression();
         }
         return {};
     }
     if (controlData->length > kControlDataBuffer)
-        return kBadCompression;
+        return badCompression();
 
     // The reset table: where each compressed block begins.
     const std::optional<QByteArray> table = readAt(file, dataOffset + resetTable->start, resetTable->length);
     if (!table)
-        return kBadCompression;
+        return badCompression();
     Reader t(*table);
     const quint32 version = t.u32();
     const quint32 blockCount = t.u32();
@@ -217,22 +227,22 @@ QString checkCompression(QFile &file, quint64 dataOffset, const QHash<QByteArray
     const quint64 blockLength = t.u64();
     if (!t.ok() || version != 2 || blockCount == 0 || blockLength == 0 || blockLength > kMaxBlockLength
         || compressedLength > content->length || uncompressedLength > quint64(blockCount) * blockLength)
-        return kBadCompression;
+        return badCompression();
     Reader starts(*table, tableOffset);
     quint64 previous = 0;
     for (quint32 i = 0; i < blockCount; ++i) {
         const quint64 start = starts.u64();
         if (!starts.ok() || start < previous || (i > 0 && start - previous > blockLength + kCompressedSlack))
-            return kBadCompression;
+            return badCompression();
         previous = start;
     }
     if (compressedLength < previous || compressedLength - previous > blockLength + kCompressedSlack)
-        return kBadCompression;
+        return badCompression();
 
     // The control data: the LZX window and how often it is reset.
     const std::optional<QByteArray> control = readAt(file, dataOffset + controlData->start, controlData->length);
     if (!control)
-        return kBadCompression;
+        return badCompression();
     Reader c(*control);
     c.u32(); // size
     const QByteArrayView signature = c.take(4);
@@ -241,7 +251,7 @@ QString checkCompression(QFile &file, quint64 dataOffset, const QHash<QByteArray
     quint64 windowSize = c.u32();
     const quint64 windowsPerReset = c.u32();
     if (!c.ok() || signature != "LZXC" || (lzxVersion != 1 && lzxVersion != 2))
-        return kBadCompression;
+        return badCompression();
     if (lzxVersion == 2) {
         resetInterval *= 0x8000;
         windowSize *= 0x8000;
@@ -249,11 +259,11 @@ QString checkCompression(QFile &file, quint64 dataOffset, const QHash<QByteArray
     const bool windowOk = windowSize >= (1u << 15) && windowSize <= (1u << 21) && (windowSize & (windowSize - 1)) == 0;
     if (!windowOk || resetInterval == 0 || resetInterval % (windowSize / 2) != 0 || windowsPerReset == 0
         || resetInterval / (windowSize / 2) * windowsPerReset > 0xffffffffu)
-        return kBadCompression;
+        return badCompression();
 
     for (const Entry &entry : entries) {
         if (entry.space == 1 && (entry.start > uncompressedLength || entry.length > uncompressedLength - entry.start))
-            return kBadCompression;
+            return badCompression();
     }
     return {};
 }
@@ -264,21 +274,24 @@ QString checkChmStructure(QFile &file)
 {
     const qint64 size = file.size();
     if (size == 0)
-        return QStringLiteral("the file is empty.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive", "the file is empty.");
     if (!file.seek(0))
         return file.errorString() + QLatin1Char('.');
     const QByteArray header = file.read(kItsfV3Length);
     if (!header.startsWith("ITSF"))
-        return QStringLiteral("it is not a compiled HTML Help (.chm) file.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive", "it is not a compiled HTML Help (.chm) file.");
     if (header.size() < kItsfV2Length)
-        return QStringLiteral("the file is damaged or incomplete: it ends inside its header.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                           "the file is damaged or incomplete: it ends inside its header.");
 
     Reader h(header, 4);
     const quint32 version = h.u32();
     if (version != 2 && version != 3)
-        return QStringLiteral("the file is damaged: its header is not valid.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                           "the file is damaged: its header is not valid.");
     if (version == 3 && header.size() < kItsfV3Length)
-        return QStringLiteral("the file is damaged or incomplete: it ends inside its header.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                           "the file is damaged or incomplete: it ends inside its header.");
     Reader sections(header, 0x38);
     const quint64 section0 = sections.u64();
     sections.u64(); // length of section 0
@@ -288,23 +301,28 @@ QString checkChmStructure(QFile &file)
 
     // Header section 0 records the size the whole file should have.
     if (section0 > quint64(size))
-        return QStringLiteral("the file is damaged: its header is not valid.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                           "the file is damaged: its header is not valid.");
     const std::optional<QByteArray> sizeRecord = readAt(file, section0, 0x10);
     if (!sizeRecord)
-        return QStringLiteral("the file is damaged or incomplete: it ends inside its header.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                           "the file is damaged or incomplete: it ends inside its header.");
     const quint64 declared = Reader(*sizeRecord, 8).u64();
     if (declared > quint64(size))
-        return QStringLiteral("the file is damaged or incomplete: it should be %1 bytes long, but it holds %2.")
+        return QCoreApplication::translate(
+                   "kestrin::help::ChmArchive",
+                   "the file is damaged or incomplete: it should be %1 bytes long, but it holds %2.")
             .arg(declared)
             .arg(size);
     if (directory > quint64(size) || directoryLength > quint64(size) - directory
         || directoryLength > quint64(kMaxDirectoryLength) || dataOffset > quint64(size))
-        return QStringLiteral("the file is damaged: its directory lies outside the file.");
+        return QCoreApplication::translate("kestrin::help::ChmArchive",
+                                           "the file is damaged: its directory lies outside the file.");
 
     // The directory: its header, then chunks of equal length.
     const std::optional<QByteArray> dir = readAt(file, directory, directoryLength);
     if (!dir)
-        return kBadDirectory;
+        return badDirectory();
     Reader d(*dir);
     const QByteArrayView signature = d.take(4);
     const quint32 dirVersion = d.u32();
@@ -321,34 +339,36 @@ QString checkChmStructure(QFile &file)
     if (!d.ok() || signature != "ITSP" || dirVersion != 1 || dirHeaderLength != kItspLength
         || chunkLength < kPmglHeaderLength || chunkLength > kMaxBlockLength || chunkCount == 0
         || quint64(chunkCount) * chunkLength > quint64(dir->size() - kItspLength))
-        return kBadDirectory;
+        return badDirectory();
     if (indexRoot <= -1)
         indexRoot = firstListing;
     if (firstListing < 0 || quint32(firstListing) >= chunkCount || quint32(indexRoot) >= chunkCount)
-        return kBadDirectory;
+        return badDirectory();
 
     QList<Chunk> chunks(chunkCount);
     QHash<QByteArray, Entry> entries;
     for (quint32 i = 0; i < chunkCount; ++i) {
         const QByteArrayView chunk = QByteArrayView(*dir).sliced(kItspLength + qsizetype(i) * chunkLength, chunkLength);
         if (!parseChunk(chunk, chunkCount, chunks[i], entries))
-            return kBadDirectory;
+            return badDirectory();
     }
     // The listing chunks form one chain, and the index one tree.
     QSet<qint32> seen;
     for (qint32 at = firstListing; at != -1; at = chunks.at(at).next) {
         if (at < 0 || quint32(at) >= chunkCount || seen.contains(at) || !chunks.at(at).listing)
-            return kBadDirectory;
+            return badDirectory();
         seen.insert(at);
     }
     QSet<quint64> path;
     if (!indexIsTree(chunks, quint64(indexRoot), path))
-        return kBadDirectory;
+        return badDirectory();
 
     for (const Entry &entry : entries) {
         if (entry.space == 0
             && (entry.start > quint64(size) - dataOffset || entry.length > quint64(size) - dataOffset - entry.start))
-            return QStringLiteral("the file is damaged or incomplete: its directory names data beyond its end.");
+            return QCoreApplication::translate(
+                "kestrin::help::ChmArchive",
+                "the file is damaged or incomplete: its directory names data beyond its end.");
     }
     return checkCompression(file, dataOffset, entries);
 }

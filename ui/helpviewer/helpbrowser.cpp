@@ -241,12 +241,13 @@ QByteArray HelpBrowser::loadBytes(const QUrl &url, qint64 maxBytes)
 
 QByteArray HelpBrowser::missingPage(const QString &path, bool damaged) const
 {
-    const QString reason = damaged ? QStringLiteral("This page cannot be read: the help file is damaged.")
-                                   : QStringLiteral("This page is not in the help file.");
-    return QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Page not available</title></head><body>"
-                          "<h2>Page not available</h2><p>%1</p><p>Page: <code>%2</code><br>File: <code>%3</code>"
+    const QString reason =
+        damaged ? tr("This page cannot be read: the help file is damaged.") : tr("This page is not in the help file.");
+    return QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body>"
+                          "<h2>%1</h2><p>%2</p><p>%3 <code>%4</code><br>%5 <code>%6</code>"
                           "</p></body></html>")
-        .arg(reason, path.toHtmlEscaped(), m_archive->fileName().toHtmlEscaped())
+        .arg(tr("Page not available"), reason, tr("Page:"), path.toHtmlEscaped(), tr("File:"),
+             m_archive->fileName().toHtmlEscaped())
         .toUtf8();
 }
 

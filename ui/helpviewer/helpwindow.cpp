@@ -32,11 +32,10 @@ QString withoutFragment(const QString &local)
 
 QString errorPage(const QString &body)
 {
-    return QStringLiteral("<html><body style=\"margin: 12px\">"
-                          "<h2 style=\"color: #8b1a1a\">The help cannot be shown</h2>%1"
-                          "<p>The editor is not affected by this: close this window and carry on.</p>"
+    return QStringLiteral("<html><body style=\"margin: 12px\"><h2 style=\"color: #8b1a1a\">%1</h2>%2<p>%3</p>"
                           "</body></html>")
-        .arg(body);
+        .arg(HelpWindow::tr("The help cannot be shown"), body,
+             HelpWindow::tr("The editor is not affected by this: close this window and carry on."));
 }
 
 } // namespace
@@ -45,7 +44,7 @@ HelpWindow::HelpWindow(QWidget *owner)
     : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(kDefaultTitle);
+    setWindowTitle(tr("Kestrin Editor Help"));
     if (owner)
         setWindowIcon(owner->windowIcon());
 
@@ -55,18 +54,18 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_toolBar->setFloatable(false);
     m_toolBar->setMovable(false);
 
-    m_back = m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"));
+    m_back = m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
     m_back->setObjectName(QStringLiteral("BackAction"));
     m_back->setShortcut(QKeySequence::Back);
-    m_back->setToolTip(QStringLiteral("Back to the previous page (Alt+Left)"));
-    m_forward = m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"));
+    m_back->setToolTip(tr("Back to the previous page (Alt+Left)"));
+    m_forward = m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
     m_forward->setObjectName(QStringLiteral("ForwardAction"));
     m_forward->setShortcut(QKeySequence::Forward);
-    m_forward->setToolTip(QStringLiteral("Forward to the next page (Alt+Right)"));
-    m_home = m_toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Home"));
+    m_forward->setToolTip(tr("Forward to the next page (Alt+Right)"));
+    m_home = m_toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
     m_home->setObjectName(QStringLiteral("HomeAction"));
     m_home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
-    m_home->setToolTip(QStringLiteral("The first page of the help (Alt+Home)"));
+    m_home->setToolTip(tr("The first page of the help (Alt+Home)"));
     for (QAction *action : {m_back, m_forward, m_home})
         action->setEnabled(false);
 
@@ -78,10 +77,10 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_contents->setHeaderHidden(true);
     m_contents->setColumnCount(1);
     m_contents->setUniformRowHeights(true);
-    m_contents->setAccessibleName(QStringLiteral("Contents"));
+    m_contents->setAccessibleName(tr("Contents"));
     m_browser = new HelpBrowser(m_splitter);
     m_browser->setObjectName(QStringLiteral("TopicBrowser"));
-    m_browser->setAccessibleName(QStringLiteral("Help page"));
+    m_browser->setAccessibleName(tr("Help page"));
     m_splitter->addWidget(m_contents);
     m_splitter->addWidget(m_browser);
     m_splitter->setStretchFactor(0, 0);
@@ -185,11 +184,11 @@ bool HelpWindow::openFile(const QString &fileName)
 {
     clearPages();
     m_fileName = QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(fileName));
-    setWindowTitle(kDefaultTitle);
+    setWindowTitle(tr("Kestrin Editor Help"));
 
     const auto cannotOpen = [this](const QString &reason) {
-        showError(QStringLiteral("The help file \"%1\" cannot be opened: %2").arg(m_fileName, reason),
-                  QStringLiteral("<p>The help file <b>%1</b> cannot be opened: %2</p>")
+        showError(tr("The help file \"%1\" cannot be opened: %2").arg(m_fileName, reason),
+                  tr("<p>The help file <b>%1</b> cannot be opened: %2</p>")
                       .arg(m_fileName.toHtmlEscaped(), reason.toHtmlEscaped()));
         return false;
     };
@@ -232,7 +231,7 @@ bool HelpWindow::openFile(const QString &fileName)
         m_archive.close();
         m_entries.clear();
         m_contentsNotes.clear();
-        return cannotOpen(QStringLiteral("the file is damaged: its pages cannot be read."));
+        return cannotOpen(tr("the file is damaged: its pages cannot be read."));
     }
 
     if (!m_archive.title().isEmpty())
@@ -253,16 +252,16 @@ void HelpWindow::showNotFound(const QString &fileName, const QStringList &search
 {
     clearPages();
     m_fileName = fileName;
-    setWindowTitle(kDefaultTitle);
+    setWindowTitle(tr("Kestrin Editor Help"));
     QString list;
-    QString plain = QStringLiteral("The help file \"%1\" was not found. These folders were searched:").arg(fileName);
+    QString plain = tr("The help file \"%1\" was not found. These folders were searched:").arg(fileName);
     for (const QString &dir : searchedDirectories) {
         list += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(dir).toHtmlEscaped());
         plain += QLatin1Char('\n') + QDir::toNativeSeparators(dir);
     }
-    showError(plain, QStringLiteral("<p>The help file <b>%1</b> was not found. These folders were searched, "
-                                    "in this order:</p><ul>%2</ul>"
-                                    "<p>Put the file into one of them and choose Help Contents again.</p>")
+    showError(plain, tr("<p>The help file <b>%1</b> was not found. These folders were searched, "
+                        "in this order:</p><ul>%2</ul>"
+                        "<p>Put the file into one of them and choose Help Contents again.</p>")
                          .arg(fileName.toHtmlEscaped(), list));
 }
 
