@@ -65,4 +65,21 @@ SaveResult AtomicTextFileService::writeBytes(const QString &path, QByteArrayView
     return {true, {}, false};
 }
 
+SaveResult AtomicTextFileService::writeStream(const QString &path, const ByteProducer &produce)
+{
+    SaveTarget target(path, {m_waitForPipeReader});
+    if (!target.open())
+        return failed(target);
+    // A failed write has already given the save up; the producer is told
+    // to stop, and nothing more goes to the file.
+    bool writing = true;
+    produce([&](QByteArrayView piece) {
+        writing = writing && target.write(piece);
+        return writing;
+    });
+    if (!writing || !target.commit())
+        return failed(target);
+    return {true, {}, false};
+}
+
 } // namespace kestrin

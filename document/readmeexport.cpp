@@ -25,18 +25,11 @@ ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialog
     if (format == ReadmeFormat::PlainText)
         return m_document.writeReadme(path, plainTextPieces(model));
 
-    SaveResult result;
-    if (format == ReadmeFormat::BBCode) {
-        // Written piece by piece, as the plain text is: the text writer ends
-        // it with the CR LF that BBCode ends with.
-        ReadmePieces text = renderReadmePieces(model, format);
-        Q_ASSERT(!text.pieces.isEmpty() && text.pieces.constLast() == u"\r\n");
-        text.pieces.removeLast();
-        result = m_textFiles.writePieces(path, text.pieces, TextEncoder::utf8(false));
-    } else {
-        // Markdown ends with LF: the bytes are written as they are.
-        result = m_byteFiles.writeBytes(path, renderReadmeUtf8(model, format));
-    }
+    // Rendered and written chunk by chunk, each format with its own line
+    // ends, so that the whole file never exists in memory.
+    const SaveResult result = m_byteFiles.writeStream(path, [&model, format](const ByteFileService::ByteWriter &write) {
+        renderReadmeUtf8(model, format, write);
+    });
     if (!result.ok) {
         m_messages.show(
             {QCoreApplication::translate("kestrin::ReadmeExporter", "The %1 could not be saved to %2:\r\n%3")

@@ -7,24 +7,30 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace kestrin {
 
 namespace {
 
 // Gathers the rendered text: as one string; as UTF-8 bytes, encoding every
-// chunk as it fills, so that only the bytes are kept; or as the pieces it
-// is joined from, which are views of the model's strings (and of the few
+// chunk as it fills, so that only the bytes are kept; as UTF-8 bytes handed
+// on chunk by chunk, so that not even they are kept; or as the pieces it is
+// joined from, which are views of the model's strings (and of the few
 // strings the sink keeps itself).
 class Sink {
 public:
-    enum class Mode { Text, Utf8, Pieces };
+    enum class Mode { Text, Utf8, Stream, Pieces };
+    using ChunkWriter = std::function<bool(QByteArrayView)>;
 
-    explicit Sink(Mode mode)
+    explicit Sink(Mode mode, ChunkWriter write = {})
         : m_mode(mode)
+        , m_write(std::move(write))
     {
-        if (m_mode == Mode::Utf8)
+        if (m_mode == Mode::Utf8 || m_mode == Mode::Stream)
             m_buffer.reserve(kChunk + 1024);
+        if (m_mode == Mode::Stream)
+            m_bytes.reserve(3 * (kChunk + 1024));
     }
 
     Sink &operator<<(QStringView text)
@@ -34,8 +40,16 @@ public:
                 m_pieces.append(text);
             return *this;
         }
+        if (m_stopped)
+            return *this;
+        if (m_mode != Mode::Text && text.size() > kChunk) {
+            // A long run of text is encoded a chunk at a time, not gathered.
+            for (qsizetype pos = 0; pos < text.size() && !m_stopped; pos += kChunk)
+                *this << text.mid(pos, std::min(kChunk, text.size() - pos));
+            return *this;
+        }
         m_buffer += text;
-        if (m_mode == Mode::Utf8 && m_buffer.size() >= kChunk)
+        if (m_mode != Mode::Text && m_buffer.size() >= kChunk)
             flush();
         return *this;
     }
@@ -46,7 +60,8 @@ public:
             m_pieces.append(m_owned.constLast());
             return *this;
         }
-        m_buffer += c;
+        if (!m_stopped)
+            m_buffer += c;
         return *this;
     }
 
@@ -69,12 +84,20 @@ public:
         flush();
         return std::move(m_bytes);
     }
+    // Hands on what is left; false when the writer stopped taking chunks.
+    bool finishStream()
+    {
+        flush();
+        return !m_stopped;
+    }
 
 private:
     static constexpr qsizetype kChunk = 64 * 1024;
 
     void flush()
     {
+        if (m_stopped)
+            return;
         const qsizetype start = m_bytes.size();
         const qsizetype needed = start + m_encoder.requiredSpace(m_buffer.size());
         if (needed > m_bytes.capacity())
@@ -83,9 +106,15 @@ private:
         char *end = m_encoder.appendToBuffer(m_bytes.data() + start, m_buffer);
         m_bytes.resize(end - m_bytes.constData());
         m_buffer.resize(0);
+        if (m_mode == Mode::Stream && !m_bytes.isEmpty()) {
+            m_stopped = !m_write(m_bytes);
+            m_bytes.resize(0); // keeps the storage for the next chunk
+        }
     }
 
     Mode m_mode;
+    ChunkWriter m_write;
+    bool m_stopped = false; // the writer took no more
     QList<QStringView> m_pieces;
     QStringList m_owned;
     QString m_buffer;
@@ -551,6 +580,13 @@ ReadmePieces renderReadmePieces(const ReadmeModel &model, ReadmeFormat format)
     Sink out(Sink::Mode::Pieces);
     render(model, format, out);
     return out.takePieces();
+}
+
+bool renderReadmeUtf8(const ReadmeModel &model, ReadmeFormat format, const std::function<bool(QByteArrayView)> &write)
+{
+    Sink out(Sink::Mode::Stream, write);
+    render(model, format, out);
+    return out.finishStream();
 }
 
 QByteArray renderReadmeUtf8(const ReadmeModel &model, ReadmeFormat format)

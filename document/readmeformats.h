@@ -7,9 +7,11 @@
 #include "readmemodel.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace kestrin {
@@ -43,5 +45,10 @@ ReadmePieces renderReadmePieces(const ReadmeModel &model, ReadmeFormat format);
 // the plain text is written in a code page, see ReadmeDocument). Encoded as
 // it is rendered, so the text never exists twice in memory.
 QByteArray renderReadmeUtf8(const ReadmeModel &model, ReadmeFormat format);
+
+// The same bytes handed to write in chunks of some tens of kilobytes as
+// they are encoded, so that the whole file never exists in memory. Once
+// write returns false no more chunks come, and the result is false.
+bool renderReadmeUtf8(const ReadmeModel &model, ReadmeFormat format, const std::function<bool(QByteArrayView)> &write);
 
 } // namespace kestrin

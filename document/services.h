@@ -9,6 +9,7 @@
 #include "codepage.h"
 #include "controls.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -159,8 +160,26 @@ public:
 // Writes bytes, exactly as given, as a whole file (article files, exports).
 class ByteFileService {
 public:
+    // Takes the next bytes of the file; false once the file cannot take
+    // them, after which the rest is not wanted.
+    using ByteWriter = std::function<bool(QByteArrayView)>;
+    // Hands the whole content to the writer, piece after piece.
+    using ByteProducer = std::function<void(const ByteWriter &)>;
+
     virtual ~ByteFileService() = default;
     virtual SaveResult writeBytes(const QString &path, QByteArrayView bytes) = 0;
+    // The file made of the pieces that produce hands over, so that a large
+    // content never has to be in memory at once. Here the pieces are joined
+    // and written with writeBytes.
+    virtual SaveResult writeStream(const QString &path, const ByteProducer &produce)
+    {
+        QByteArray bytes;
+        produce([&bytes](QByteArrayView piece) {
+            bytes.append(piece);
+            return true;
+        });
+        return writeBytes(path, bytes);
+    }
 };
 
 // Replaces the target atomically: the text goes to a temporary file in the
@@ -175,6 +194,8 @@ class AtomicTextFileService : public TextFileService, public ByteFileService {
 public:
     SaveResult writePieces(const QString &path, const QList<QStringView> &pieces, const TextEncoder &encoder) override;
     SaveResult writeBytes(const QString &path, QByteArrayView bytes) override;
+    // Each piece goes to the file as it comes.
+    SaveResult writeStream(const QString &path, const ByteProducer &produce) override;
 
     // A named pipe that nothing reads from is waited for (a command-line
     // program does so); otherwise the save fails at once.

@@ -371,8 +371,9 @@ int writeExport(const Options &options, const Article &article)
 {
     OfflineDocument offline;
     applyArticle(article, offline.form);
-    const QByteArray bytes = renderReadmeUtf8(offline.document.currentModel(), options.format);
+    const ReadmeModel model = offline.document.currentModel();
     if (isStandardStream(options.outputPath)) {
+        const QByteArray bytes = renderReadmeUtf8(model, options.format);
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
             || !out.flush()) {
@@ -382,7 +383,12 @@ int writeExport(const Options &options, const Article &article)
         }
         return kExitWritten;
     }
-    const SaveResult saved = AtomicTextFileService().writeBytes(options.outputPath, bytes);
+    // Written chunk by chunk as it is rendered: a large export is never
+    // whole in memory.
+    const SaveResult saved =
+        AtomicTextFileService().writeStream(options.outputPath, [&](const ByteFileService::ByteWriter &write) {
+            renderReadmeUtf8(model, options.format, write);
+        });
     if (!saved.ok) {
         complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
                               .arg(quoted(options.outputPath), saved.error));

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <optional>
@@ -194,7 +195,18 @@ void enterChild(const Row &row, bool ignoreSizeSignal)
     ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-enum class Through { Text, Bytes, Cli };
+enum class Through { Text, Bytes, Stream, Cli };
+
+// Small pieces, so that a limit is met in the middle of the stream.
+SaveResult streamInPieces(ByteFileService &files, const QString &path, const QByteArray &bytes)
+{
+    return files.writeStream(path, [&bytes](const ByteFileService::ByteWriter &write) {
+        for (qsizetype i = 0; i < bytes.size(); i += 100) {
+            if (!write(QByteArrayView(bytes).sliced(i, std::min<qsizetype>(100, bytes.size() - i))))
+                return;
+        }
+    });
+}
 
 // The save's reason for failing ("" when saved).
 QString save(const Row &row, const QString &dir, const QString &relative, Through through)
@@ -209,9 +221,14 @@ QString save(const Row &row, const QString &dir, const QString &relative, Throug
             enterChild(row, true);
             AtomicTextFileService files;
             const QString path = dir + QLatin1Char('/') + relative;
-            const SaveResult r = through == Through::Text
-                                     ? files.writeLine(path, text, TextEncoder::codePage(1252))
-                                     : files.writeBytes(path, TextEncoder::codePage(1252).encode(text) + "\r\n");
+            const QByteArray bytes = TextEncoder::codePage(1252).encode(text) + "\r\n";
+            SaveResult r;
+            switch (through) {
+            case Through::Text: r = files.writeLine(path, text, TextEncoder::codePage(1252)); break;
+            case Through::Bytes: r = files.writeBytes(path, bytes); break;
+            case Through::Stream: r = streamInPieces(files, path, bytes); break;
+            case Through::Cli: break;
+            }
             const QByteArray reason = r.error.toUtf8();
             _exit(::write(channel[1], reason.constData(), size_t(reason.size())) == reason.size() ? 0 : 1);
         }
@@ -252,10 +269,10 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
     const QByteArray readme =
         TextEncoder::codePage(1252).encode(assembleReadme(readArticle(article()).article)) + "\r\n";
     for (const Row &row : kRows) {
-        for (const Through through : {Through::Text, Through::Bytes, Through::Cli}) {
+        for (const Through through : {Through::Text, Through::Bytes, Through::Stream, Through::Cli}) {
             if (through == Through::Cli && !row.cli)
                 continue;
-            const char *const ways[] = {" (text)", " (bytes)", " (kestrin-readme)"};
+            const char *const ways[] = {" (text)", " (bytes)", " (stream)", " (kestrin-readme)"};
             const std::string what = row.name + std::string(ways[int(through)]);
             QTemporaryDir dir;
             ASSERT_TRUE(dir.isValid());

@@ -365,3 +365,45 @@ TEST(Export, RandomMarkupSurvivesCmarkAndTheForum)
         ASSERT_EQ(forumLines(renderReadmeUtf8(model, ReadmeFormat::BBCode)), plainLines(model, true));
     }
 }
+
+// Rendered chunk by chunk, an export is the same bytes as rendered whole:
+// texts several chunks long, one line that long, and characters outside
+// the Basic Multilingual Plane at every offset, so that some fall on a
+// chunk's edge. A writer that stops taking chunks gets no more.
+TEST(Export, ChunkedRenderingIsTheWholeTextAndStopsWhenTheWriterDoes)
+{
+    QString mixed;
+    for (int i = 0; mixed.size() < 300 * 1024; ++i)
+        mixed += QStringLiteral("- item [%1] *x* 😀\r\n1. Ω_%1 \\ `c` &amp;\r\n").arg(i);
+    Article big;
+    big.name = QStringLiteral("Big 😀 [x]");
+    big.description = mixed;
+    big.features = QString(200 * 1024, u'a') + QStringLiteral("😀") + QString(70 * 1024, u'*');
+    big.credits = QStringLiteral("x") + QStringLiteral("😀").repeated(90 * 1024);
+    const ReadmeModel models[] = {modelOf(workedExample()), modelOf(big)};
+    for (const ReadmeModel &model : models) {
+        for (ReadmeFormat format : kReadmeFormats) {
+            SCOPED_TRACE(formatKey(format).toStdString());
+            QByteArray joined;
+            int chunks = 0;
+            EXPECT_TRUE(renderReadmeUtf8(model, format, [&](QByteArrayView chunk) {
+                EXPECT_LE(chunk.size(), 512 * 1024);
+                joined += chunk;
+                ++chunks;
+                return true;
+            }));
+            const QByteArray whole = renderReadmeUtf8(model, format);
+            EXPECT_EQ(joined, whole);
+            EXPECT_EQ(whole, renderReadme(model, format).toUtf8());
+            if (&model == &models[0])
+                continue;
+            EXPECT_GT(chunks, 10);
+            int after = 0;
+            EXPECT_FALSE(renderReadmeUtf8(model, format, [&after](QByteArrayView) {
+                ++after;
+                return false;
+            }));
+            EXPECT_EQ(after, 1);
+        }
+    }
+}
