@@ -15,12 +15,10 @@ namespace {
 
 // Gathers the rendered text: as one string; as UTF-8 bytes, encoding every
 // chunk as it fills, so that only the bytes are kept; as UTF-8 bytes handed
-// on chunk by chunk, so that not even they are kept; or as the pieces it is
-// joined from, which are views of the model's strings (and of the few
-// strings the sink keeps itself).
+// on chunk by chunk, so that not even they are kept.
 class Sink {
 public:
-    enum class Mode { Text, Utf8, Stream, Pieces };
+    enum class Mode { Text, Utf8, Stream };
     using ChunkWriter = std::function<bool(QByteArrayView)>;
 
     explicit Sink(Mode mode, ChunkWriter write = {})
@@ -35,11 +33,6 @@ public:
 
     Sink &operator<<(QStringView text)
     {
-        if (m_mode == Mode::Pieces) {
-            if (!text.isEmpty())
-                m_pieces.append(text);
-            return *this;
-        }
         if (m_stopped)
             return *this;
         if (m_mode != Mode::Text && text.size() > kChunk) {
@@ -55,24 +48,17 @@ public:
     }
     Sink &operator<<(QChar c)
     {
-        if (m_mode == Mode::Pieces) {
-            m_owned.append(QString(c));
-            m_pieces.append(m_owned.constLast());
-            return *this;
-        }
         if (!m_stopped)
             m_buffer += c;
         return *this;
     }
 
-    // A string made while rendering, kept as long as the sink's pieces.
+    // A string made while rendering, kept as long as the sink.
     QStringView keep(QString text)
     {
         m_owned.append(std::move(text));
         return m_owned.constLast();
     }
-
-    ReadmePieces takePieces() { return {std::move(m_pieces), std::move(m_owned)}; }
 
     // Room for about as many bytes as characters, so that a large export is
     // not copied as it grows.
@@ -115,7 +101,6 @@ private:
     Mode m_mode;
     ChunkWriter m_write;
     bool m_stopped = false; // the writer took no more
-    QList<QStringView> m_pieces;
     QStringList m_owned;
     QString m_buffer;
     QByteArray m_bytes;
@@ -573,13 +558,6 @@ QString renderReadme(const ReadmeModel &model, ReadmeFormat format)
     Sink out(Sink::Mode::Text);
     render(model, format, out);
     return out.takeText();
-}
-
-ReadmePieces renderReadmePieces(const ReadmeModel &model, ReadmeFormat format)
-{
-    Sink out(Sink::Mode::Pieces);
-    render(model, format, out);
-    return out.takePieces();
 }
 
 bool renderReadmeUtf8(const ReadmeModel &model, ReadmeFormat format, const std::function<bool(QByteArrayView)> &write)

@@ -32,15 +32,6 @@ QString formatFilter(ReadmeFormat format);
 // CR LF, BBCode with CR LF, Markdown with LF.
 QString renderReadme(const ReadmeModel &model, ReadmeFormat format);
 
-// The same text as the pieces it is joined from, for writing it without
-// joining it: views of the model's strings (valid while the model lives)
-// and of the few strings kept here.
-struct ReadmePieces {
-    QList<QStringView> pieces;
-    QStringList owned;
-};
-ReadmePieces renderReadmePieces(const ReadmeModel &model, ReadmeFormat format);
-
 // An export's bytes: UTF-8 without a byte-order mark (BBCode and Markdown;
 // the plain text is written in a code page, see ReadmeDocument). Encoded as
 // it is rendered, so the text never exists twice in memory.
