@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Renders the application icon's PNGs from kestrin-editor.svg.
 #
 #   kestrin-editor.png                      128 x 128, 24-bit RGB (PNG colour type 2,

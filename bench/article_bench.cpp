@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The article reader against plain parsing of the same text, for texts whose
 // problem reporting once grew with the square of the line length: objects
 // of 100,000 and 1,000,000 unknown keys on one line, and a valid article of

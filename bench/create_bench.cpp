@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Create's assembly, encoding and atomic write against one plain write of
 // the same number of bytes, for fields totalling 1 KB, 1 MB and 100 MB.
 //

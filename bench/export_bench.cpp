@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Export to each format (build the model, render, encode, atomic write)
 // against one plain write of the same number of bytes, for fields totalling
 // 1 MB and 100 MB.

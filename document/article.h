@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The article file: one article's fields kept in a JSON file, so that a

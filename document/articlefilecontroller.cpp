@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "articlefilecontroller.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The commands that keep the form in an article file: Open, Open Recent,

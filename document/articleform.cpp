@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The article on the form: filled in the way a user does it, and read back.
 
 #include "article.h"

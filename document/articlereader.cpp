@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading an article file: one pass of a strict JSON parser (RapidJSON's
 // SAX reader, in place) whose events are checked against the field table as they
 // come, with the place of every key and value. Nothing but the article's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Places (line and column) of byte offsets in a UTF-8 text, for messages

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing an article file: UTF-8 JSON in the order of the field table,
 // four blanks of indentation, texts of several lines as arrays of lines.
 

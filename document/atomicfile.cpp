@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "savetarget.h"
 #include "services.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readmeformats.h"
 
 #include "layout.h"

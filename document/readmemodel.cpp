@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readmemodel.h"
 
 #include "templates.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiles the help: copies the listed files into a clean staging folder (so
 # that nothing is written into the source tree), runs chmcmd there, and fails
 # on anything chmcmd reports about missing files or duplicate anchors, which

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package of a build folder, installs it on this machine,
 # tries the installed programs, and removes the package again.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the run and test scripts: installs the Debian packages the
 # project needs, only those that are missing.
 kestrin_packages=(

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks or applies the code style of .clang-format (clang-format 14) on the
 # tracked C++ files.
 #

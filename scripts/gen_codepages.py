@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes document/codepagetables.cpp: the upper halves (0x80-0xFF) of the
 Windows code pages 1250-1258, taken from Python's codec tables."""
 import pathlib

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Kestrin Editor and starts it. Installs what is missing.
 # Without a display, starts it on a virtual one just long enough to save a
 # screenshot of the window, and says where.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "aboutwindow.h"
 
 #include "helpwindow.h"

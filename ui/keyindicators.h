@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The state of Num Lock, Caps Lock and the Insert toggle, for the status

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's article file commands: the File menu's Open, Save,
 // Save As and Recent Articles, the title that names the open file, and
 // files dropped on the window.

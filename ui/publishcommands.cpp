@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "publishcommands.h"
 
 #include "mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The File menu's commands that publish the ReadMe beside Create: the

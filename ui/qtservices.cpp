@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qtservices.h"
 
 #include "fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The message box, the save dialog and the article file dialogs, as Qt

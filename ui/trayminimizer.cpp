@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "trayminimizer.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The X11 keyboard's lock indicators through XKB. Kept apart because the X11

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Kestrin Editor: creates the main window with the real message box, save
 // dialog and files, and shows it; an article file named on the command line
 // is opened over the start state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrin-readme: makes the ReadMe of an article from its article file, byte
 // for byte what Kestrin Editor's Create writes for the same form, and writes
 // it to standard output or to a file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File > Open Article in the real window (offscreen) against reading and
 // checking the same file without a window (readArticleFile alone), in the
 // same run: the worked example and an article with 1 MB of text. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview following one key press, offscreen: on the worked example and
 // on a form with 1 MB of text. For each, the medians of many key presses:
 //   - the key press itself with the preview closed and with it open (what

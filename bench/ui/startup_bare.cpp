@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baseline: a bare QMainWindow, started and shown as the editor is.
 #include "startup_child.h"
 

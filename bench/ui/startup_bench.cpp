@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the editor against a bare QMainWindow program built with the
 // same flags: the time from starting the process to its window shown and
 // the event loop idle, and the peak memory (VmHWM) at that moment. Each is

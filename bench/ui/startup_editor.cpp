@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor's start, as its main does it: the real dialogs and files, the
 // main window with its document loaded, shown.
 #include "startup_child.h"

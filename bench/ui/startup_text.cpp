@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second baseline: the bare QMainWindow showing one line of text, so that
 // the font system's fixed cost of start-up is seen on its own.
 #include "startup_child.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's screenshots: the editor's window on each of its five
 # tabs, on a virtual display with openbox drawing the frame.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the help's pictures with ImageMagick. The PNG files are kept in the
 # repository, so the build does not need ImageMagick; run this again after
 # changing a drawing.

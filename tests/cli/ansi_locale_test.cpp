@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The locale's code page when a modifier of the locale's name names the
 // script.
 #include "clitestsupport.h"

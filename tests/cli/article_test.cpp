@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The article file in-process: what the reader makes of each key, where it
 // places problems, the writer's layout, and the round trips file -> article
 // -> file and form -> article -> form.

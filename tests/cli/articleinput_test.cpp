@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Article input that is endless, oversized or pathological: it is refused
 // or reported within bounded memory and in one pass, and a file of a newer
 // format is told apart from other problems.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrin-readme as a user runs it: the bytes it writes against what Create
 // writes for the same form, and every way it refuses, each with its message,
 // its exit status, and no file written or changed.

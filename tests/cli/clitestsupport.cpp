@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clitestsupport.h"
 
 #include "golden.h"

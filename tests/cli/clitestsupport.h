@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Running kestrin-readme as a user does, and a window in memory that a test

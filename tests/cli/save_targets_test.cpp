@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving onto every kind of target on the real file system, through the
 // shared save (as text and as bytes) and through kestrin-readme -o: what is
 // said, what the target holds, and that it keeps its kind, inode where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The article file commands: Open, Save, Save As, the recent list, the
 // unsaved-changes question and New, on a real file system.
 #include "contract_suite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control operations the handlers stand on, above all the rule that a
 // changed check box or newly selected option runs its handler nested.
 #include "contract_suite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Create: the bytes written for a range of form states, the save dialog's
 // use, the messages, and saving over files that exist.
 #include "contract_suite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The load handler, the "Allow" switches, the installation options, the
 // required-addons pair and New, driven as a user drives them.
 #include "contract_suite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The code page that stands for the system's ANSI code page, the encoding
 // into it, and the question about characters it cannot hold.
 #include "codepage.h"

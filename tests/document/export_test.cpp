@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ReadMe as BBCode and Markdown: golden files for the worked example and
 // hard cases, the Markdown read back through a real CommonMark renderer
 // (cmark) and the BBCode through a forum's tag rules, both against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout as a pure function of the field texts and blocks.
 #include "golden.h"
 #include "layout.h"

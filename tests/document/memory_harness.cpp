@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the behaviour suite against the in-memory controls.
 #include "contract_suite.h"
 #include "memoryharness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The atomic save on a real file system: what fails, what it reports, and
 // that an existing file survives every failure byte for byte.
 #include "childprocess.h"

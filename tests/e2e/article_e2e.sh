@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the real kestrin-editor on an X server with real key events through
 # the real file dialogs: Ctrl+O opens an article file, an edit marks the
 # title, Ctrl+S writes the file, whose bytes are then compared. Run under

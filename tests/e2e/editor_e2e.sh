@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the real kestrin-editor on an X server with real key events: types
 # into the fields, chooses Create on the menu bar, saves through the real
 # save dialog, and compares the written bytes with the expected ReadMe.

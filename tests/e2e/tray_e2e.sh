@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # File > Minimize on a real X server with a real notification area (openbox
 # and trayer): Ctrl+M hides the window behind one icon; a left-button press
 # restores, a right-button release restores (the press alone does not); the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the article-file reader with --set and --unset overrides, as
 // kestrin-readme uses it. The input is the file, optionally followed by a
 // line "%%" and one override per line: "KEY=VALUE" as --set gives it (a

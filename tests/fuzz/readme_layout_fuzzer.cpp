@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the ReadMe document driven the way a user drives the window.
 // The bytes become a run of steps on a loaded in-memory form: typing texts
 // into the enabled fields, clicking switches and options, picking the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzz target of a fuzz-preset build for a bounded time, the
 # targets side by side, and fails when any of them finds a crash, a leak, a
 # sanitizer report, a time-out or an out-of-memory input.

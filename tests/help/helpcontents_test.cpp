@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chmarchive.h"
 #include "helpcontents.h"
 #include "helptestsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helptestsupport.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helpbrowser.h"
 #include "helplocator.h"
 #include "helptestsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A help file written to do harm, compiled here with chmcmd: links of every
 // kind, pictures and style sheets named outside the file (one of them a FIFO
 // whose opening would block), a contents tree and pages nested far too

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs a build into a temporary DESTDIR under the prefix /usr and checks
 # the installed tree:
 #   - every expected file is there, of the right kind (programs executable,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "facades.h"
 
 using namespace kestrin;

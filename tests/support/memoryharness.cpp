@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "memoryharness.h"
 
 using namespace kestrin;

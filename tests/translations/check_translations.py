@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Checks the translation sources against the code.
 
 For each .ts file: lupdate, run over the sources into a copy, must find

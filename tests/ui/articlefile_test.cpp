@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The article file commands in the real window: the shortcuts, the title
 // and its modified mark, the recent menu, dropped files, and saving on a
 // real file system that refuses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Line breaks between the document (CR LF) and the widgets.
 #include "fields.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Widget tests: one QApplication for the whole run, offscreen unless a
 // platform is named.
 #include <gtest/gtest.h>

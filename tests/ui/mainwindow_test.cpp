@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the real window has: where every control stands, the window's
 // frame, menus and shortcuts, the keyboard order, the colours as the scheme
 // paints them, the status bar and the Exit question.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview window and the publishing commands on the real window: the
 // preview shows the bytes Create writes and follows the typing, marks what
 // the code page cannot hold, and Create writes the same with it open.

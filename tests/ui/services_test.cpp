@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real message box and save dialog, answered by a script that acts on
 // each modal window as it appears.
 #include "qtservices.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What surrounds the form: the About window, Minimize, Help Contents and
 // the window's unloading.
 #include "aboutwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window in each language the program is translated into: the texts are
 // translated, and every caption still fits the fixed rectangle of its
 // control, the tabs and the menu bar their one row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the behaviour suite against the real widgets.
 #include "widgetharness.h"
 

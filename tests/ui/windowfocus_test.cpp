@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keyboard focus and closing as a Qt user expects them: the installation
 // options as one stop of the Tab key, a read-only field that takes no focus,
 // the main window kept while the About window is open, and the help window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrin_chm_list FILE: prints the ordinary files of a compiled HTML Help
 // file, one archive path a line, sorted. Exit status 1 when the file cannot
 // be opened (the reason on standard error), 2 on wrong usage.

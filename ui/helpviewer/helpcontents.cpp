@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helpcontents.h"
 
 #include "chmarchive.h"
