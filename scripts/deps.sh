@@ -9,7 +9,7 @@ kestrin_packages=(
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file binutils
     clang libclang-rt-14-dev llvm clang-format-14
-    cmark lintian rapidjson-dev nlohmann-json3-dev
+    cmark lintian rapidjson-dev
     weston qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     dbus python3-dbus python3-gi at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
