@@ -121,7 +121,7 @@ int runOne(qsizetype total, ReadmeFormat format, int repeats)
     ReadmeDocument document(form, messages, dialog, files);
     document.setCodePage(1252);
     document.Form_Load();
-    ReadmeExporter exporter(document, messages, files, files);
+    ReadmeExporter exporter(document, messages, files);
 
     // Every free text field gets an equal share, with every optional line
     // and section switched on and both own texts chosen.

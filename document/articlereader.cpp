@@ -934,10 +934,15 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
                                                         "the file is empty; an article file holds one JSON object"));
 
     // Parsed in place, in a copy: each string is decoded over its own text,
-    // so that the parser needs no buffer of its own. (The copy ends in a NUL
-    // byte, where the parser stops.) The handler stops the parser before
-    // its recursion goes deeper than kMaxNesting.
-    QByteArray copy = json.toByteArray();
+    // so that the parser needs no buffer of its own. (The copy ends in NUL
+    // bytes, where the parser stops; the UTF-8 check takes all the
+    // continuation bytes a lead byte announces before it looks at them, so
+    // three more stand behind the terminator for a lead byte at the end.)
+    // The handler stops the parser before its recursion goes deeper than
+    // kMaxNesting.
+    QByteArray copy;
+    copy.reserve(json.size() + 4);
+    copy.append(json).append(3, '\0');
     InPlaceStream stream(copy.data());
     ArticleHandler handler(json, stream, overrides);
     rapidjson::Reader reader;

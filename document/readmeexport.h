@@ -15,11 +15,9 @@ class ReadmeExporter {
 public:
     using Outcome = ReadmeDocument::CreateOutcome;
 
-    ReadmeExporter(ReadmeDocument &document, MessageBoxService &messages, TextFileService &textFiles,
-                   ByteFileService &byteFiles)
+    ReadmeExporter(ReadmeDocument &document, MessageBoxService &messages, ByteFileService &byteFiles)
         : m_document(document)
         , m_messages(messages)
-        , m_textFiles(textFiles)
         , m_byteFiles(byteFiles)
     {
     }
@@ -33,7 +31,6 @@ public:
 private:
     ReadmeDocument &m_document;
     MessageBoxService &m_messages;
-    TextFileService &m_textFiles;
     ByteFileService &m_byteFiles;
 };
 

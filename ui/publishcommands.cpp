@@ -21,7 +21,6 @@ PublishCommands::PublishCommands(MainWindow &window, MessageBoxService &messages
     for (auto &dialog : m_ownDialogs)
         dialog = std::make_unique<QtSaveDialogService>(&window);
     m_files = m_ownFiles.get();
-    m_textFiles = m_ownFiles.get();
 }
 
 PublishCommands::~PublishCommands() = default;
@@ -47,16 +46,15 @@ void PublishCommands::addTo(QMenu *menu)
     menu->addSeparator()->setObjectName(QStringLiteral("space2"));
 }
 
-void PublishCommands::setServices(SaveDialogService &dialog, TextFileService &textFiles, ByteFileService &byteFiles)
+void PublishCommands::setServices(SaveDialogService &dialog, ByteFileService &byteFiles)
 {
     m_dialog = &dialog;
-    m_textFiles = &textFiles;
     m_files = &byteFiles;
 }
 
 ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format)
 {
-    ReadmeExporter exporter(m_window.document(), m_messages, *m_textFiles, *m_files);
+    ReadmeExporter exporter(m_window.document(), m_messages, *m_files);
     return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)]);
 }
 

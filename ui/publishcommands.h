@@ -33,7 +33,7 @@ public:
     // The save dialog and file writers the saves use. By default each format
     // has a dialog of its own (each remembers its last name) and files are
     // replaced atomically.
-    void setServices(SaveDialogService &dialog, TextFileService &textFiles, ByteFileService &byteFiles);
+    void setServices(SaveDialogService &dialog, ByteFileService &byteFiles);
 
     // Saves in a format after asking for the name; the preview's Save As.
     ReadmeExporter::Outcome exportAs(ReadmeFormat format);
@@ -57,7 +57,6 @@ private:
     std::unique_ptr<AtomicTextFileService> m_ownFiles;
     SaveDialogService *m_dialog = nullptr; // set: one dialog for every format
     ByteFileService *m_files = nullptr;
-    TextFileService *m_textFiles = nullptr;
     QPointer<PreviewWindow> m_preview;
 };
 

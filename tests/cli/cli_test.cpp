@@ -570,6 +570,8 @@ QList<ErrorRow> errorRows()
              "an object or an array")},
         {"not UTF-8", args({"article.json"}), QByteArray("{\"name\": \"\xff\"}"), 2,
          msg("article.json:1:11: invalid JSON: the file is not valid UTF-8; save it as UTF-8")},
+        {"a lead byte at the very end", args({"article.json"}), QByteArray("{\"a\":\"\xf0"), 2,
+         msg("article.json:1:7: invalid JSON: the file is not valid UTF-8; save it as UTF-8")},
         {"text after the object", args({"article.json"}), QByteArray("{}\n{}"), 2,
          msg("article.json:2:1: invalid JSON: more text after the end of the article's object")},
         {"an array", args({"article.json"}), QByteArray("\n  [{\"name\": \"a\"}]"), 2,

@@ -290,7 +290,7 @@ TEST(Export, SavesAskReportAndReplaceAtomically)
     QTemporaryDir dir;
     MemoryHarness h;
     h.userType(Control::ArticleNameText, QStringLiteral("Přístav [x]"));
-    ReadmeExporter exporter(h.document(), h.messages, h.files, h.files);
+    ReadmeExporter exporter(h.document(), h.messages, h.files);
     const ReadmeModel model = h.document().currentModel();
 
     // BBCode and Markdown: UTF-8, with the format's filter and message.

@@ -80,6 +80,8 @@ public:
         case MessageButtons::YesNo: return m_data.ConsumeBool() ? MessageAnswer::Yes : MessageAnswer::No;
         case MessageButtons::YesNoCancel:
             return pick(m_data, std::array{MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel});
+        case MessageButtons::SaveDiscardCancel:
+            return pick(m_data, std::array{MessageAnswer::Save, MessageAnswer::Discard, MessageAnswer::Cancel});
         }
         return MessageAnswer::Cancel;
     }

@@ -33,7 +33,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         harness = std::make_unique<WidgetHarness>();
-        commands().setServices(harness->dialog, harness->files, harness->files);
+        commands().setServices(harness->dialog, harness->files);
     }
 
     ui::MainWindow &window() { return harness->window(); }
@@ -137,7 +137,7 @@ TEST_F(PreviewTest, ShowsWhatCreateWritesAndCreateWritesTheSameWithItOpen)
 
         // With the preview open from the start and following every step.
         harness = std::make_unique<WidgetHarness>();
-        commands().setServices(harness->dialog, harness->files, harness->files);
+        commands().setServices(harness->dialog, harness->files);
         PreviewWindow *preview = openPreview();
         ASSERT_NE(preview, nullptr);
         c.steps(*harness);
