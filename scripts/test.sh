@@ -8,14 +8,14 @@ kestrin_install_missing
 
 cmake --preset default
 cmake --build --preset default
-ctest --preset default
+ctest --preset default -j2
 
 # Release checks, each timed. The default suite above already checked the
 # installed tree (CTest test install.tree: cmake --install into a temporary
 # DESTDIR) and validated the desktop and metainfo files.
 #
 #   KESTRIN_QUICK=1         stop after the default suite
-#   KESTRIN_FUZZ_SECONDS=N  fuzz each target N seconds (default 60)
+#   KESTRIN_FUZZ_SECONDS=N  fuzz each target N seconds (default 30)
 [ "${KESTRIN_QUICK:-0}" = 1 ] && exit 0
 
 step_names=("install, default build and ctest")
@@ -46,7 +46,7 @@ step "Debian package (packaging/package-test.sh)" packaging/package-test.sh buil
 fuzz() {
     cmake --preset fuzz
     cmake --build --preset fuzz
-    tests/fuzz/run-fuzzers.sh build/fuzz "${KESTRIN_FUZZ_SECONDS:-60}"
+    tests/fuzz/run-fuzzers.sh build/fuzz "${KESTRIN_FUZZ_SECONDS:-30}"
 }
 step "fuzzing (fuzz preset)" fuzz
 
