@@ -7,6 +7,7 @@
 // ratio, and Create's peak memory above the filled form against the size of
 // the text.
 
+#include "benchsupport.h"
 #include "memoryform.h"
 #include "readmedocument.h"
 
@@ -24,46 +25,9 @@
 #include <vector>
 
 using namespace kestrin;
+using namespace kestrin::bench;
 
 namespace {
-
-class QuietMessages : public MessageBoxService {
-public:
-    MessageAnswer show(const MessageRequest &r) override { return r.defaultAnswer; }
-};
-
-class FixedDialog : public SaveDialogService {
-public:
-    explicit FixedDialog(QString path)
-        : m_path(std::move(path))
-    {
-    }
-    void setFilter(const QString &) override {}
-    bool showSave() override { return true; }
-    QString fileName() const override { return m_path; }
-
-private:
-    QString m_path;
-};
-
-qint64 statusKb(const char *key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-void resetPeak()
-{
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly))
-        f.write("5");
-}
 
 // Lines of about 70 characters, CR LF between them.
 QString filler(qsizetype chars)
@@ -75,28 +39,6 @@ QString filler(qsizetype chars)
         text += line;
     text += QString(chars - text.size(), QLatin1Char('x'));
     return text;
-}
-
-// One write of all the bytes to a new file; with sync, followed by
-// fdatasync as the atomic save does before it renames its file into place.
-double plainWriteMs(const QString &path, const QByteArray &bytes, bool sync)
-{
-    QElapsedTimer t;
-    t.start();
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    qsizetype done = 0;
-    while (fd >= 0 && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    if (fd >= 0) {
-        if (sync)
-            ::fdatasync(fd);
-        ::close(fd);
-    }
-    return double(t.nsecsElapsed()) / 1e6;
 }
 
 int runOne(qsizetype total, int repeats)

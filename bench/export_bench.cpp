@@ -8,6 +8,7 @@
 // time (and with fdatasync, as the atomic save syncs), their ratios, and the
 // export's peak memory above the filled form against the size of the file.
 
+#include "benchsupport.h"
 #include "memoryform.h"
 #include "readmeexport.h"
 
@@ -25,46 +26,9 @@
 #include <vector>
 
 using namespace kestrin;
+using namespace kestrin::bench;
 
 namespace {
-
-class QuietMessages : public MessageBoxService {
-public:
-    MessageAnswer show(const MessageRequest &r) override { return r.defaultAnswer; }
-};
-
-class FixedDialog : public SaveDialogService {
-public:
-    explicit FixedDialog(QString path)
-        : m_path(std::move(path))
-    {
-    }
-    void setFilter(const QString &) override {}
-    bool showSave() override { return true; }
-    QString fileName() const override { return m_path; }
-
-private:
-    QString m_path;
-};
-
-qint64 statusKb(const char *key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-void resetPeak()
-{
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly))
-        f.write("5");
-}
 
 // Lines of about 70 characters with some markup characters, CR LF between
 // them, and now and then a line that looks like a list item.
@@ -80,26 +44,6 @@ QString filler(qsizetype chars)
         text += lines[i % 2];
     text += QString(chars - text.size(), QLatin1Char('x'));
     return text;
-}
-
-double plainWriteMs(const QString &path, const QByteArray &bytes, bool sync)
-{
-    QElapsedTimer t;
-    t.start();
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    qsizetype done = 0;
-    while (fd >= 0 && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    if (fd >= 0) {
-        if (sync)
-            ::fdatasync(fd);
-        ::close(fd);
-    }
-    return double(t.nsecsElapsed()) / 1e6;
 }
 
 double median(std::vector<double> v)

@@ -353,10 +353,8 @@ bool checkEncodable(const Encoding &encoding, const QString &text)
     return false;
 }
 
-int writeStandardOutput(const Encoding &encoding, const QString &text)
+int writeBytesToStandardOutput(const QByteArray &bytes)
 {
-    QByteArray bytes = encoding.encoder.encode(text);
-    bytes.append("\r\n", 2);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
         || !out.flush()) {
@@ -367,6 +365,13 @@ int writeStandardOutput(const Encoding &encoding, const QString &text)
     return kExitWritten;
 }
 
+int writeStandardOutput(const Encoding &encoding, const QString &text)
+{
+    QByteArray bytes = encoding.encoder.encode(text);
+    bytes.append("\r\n", 2);
+    return writeBytesToStandardOutput(bytes);
+}
+
 // BBCode or Markdown: UTF-8 bytes, written as they are.
 int writeExport(const Options &options, const Article &article)
 {
@@ -374,15 +379,7 @@ int writeExport(const Options &options, const Article &article)
     applyArticle(article, offline.form);
     const ReadmeModel model = offline.document.currentModel();
     if (isStandardStream(options.outputPath)) {
-        const QByteArray bytes = renderReadmeUtf8(model, options.format);
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
-            || !out.flush()) {
-            complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write to standard output: %1")
-                                  .arg(out.errorString()));
-            return kExitNotWritten;
-        }
-        return kExitWritten;
+        return writeBytesToStandardOutput(renderReadmeUtf8(model, options.format));
     }
     // Written chunk by chunk as it is rendered: a large export is never
     // whole in memory.
