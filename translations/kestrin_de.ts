@@ -469,7 +469,7 @@ Weitere Addons und ihre Download-Links können später ergänzt werden, nachdem 
     </message>
     <message>
         <source>Description:</source>
-        <translation>Inhalt:</translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Description for your article</source>

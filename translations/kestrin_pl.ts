@@ -151,19 +151,19 @@
     </message>
     <message>
         <source>a number</source>
-        <translation>liczba</translation>
+        <translation>liczbą</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation>tekst</translation>
+        <translation>tekstem</translation>
     </message>
     <message>
         <source>an array</source>
-        <translation>tablica</translation>
+        <translation>tablicą</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation>obiekt</translation>
+        <translation>obiektem</translation>
     </message>
     <message>
         <source>invalid JSON: %1 is the second half of a surrogate pair, but no first half (\uD800 to \uDBFF) stands before it</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>an article file holds one JSON object { ... }, not %1</source>
-        <translation>plik projektu zawiera jeden obiekt JSON { ... }, a nie %1</translation>
+        <translation>plik projektu musi być jednym obiektem JSON { ... }, a nie %1</translation>
     </message>
     <message>
         <source>line %1 of %2 must be a string, not %3</source>
@@ -533,7 +533,7 @@ Kolejne addony i linki do ich pobrania można dodać później, po utworzeniu te
     </message>
     <message>
         <source>Credits</source>
-        <translation>Twórcy</translation>
+        <translation>Podziękowania</translation>
     </message>
 </context>
 <context>

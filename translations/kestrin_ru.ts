@@ -151,19 +151,19 @@
     </message>
     <message>
         <source>a number</source>
-        <translation>число</translation>
+        <translation>числом</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation>текст</translation>
+        <translation>текстом</translation>
     </message>
     <message>
         <source>an array</source>
-        <translation>массив</translation>
+        <translation>массивом</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation>объект</translation>
+        <translation>объектом</translation>
     </message>
     <message>
         <source>invalid JSON: %1 is the second half of a surrogate pair, but no first half (\uD800 to \uDBFF) stands before it</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>an article file holds one JSON object { ... }, not %1</source>
-        <translation>файл проекта содержит один объект JSON { ... }, а не %1</translation>
+        <translation>файл проекта должен быть одним объектом JSON { ... }, а не %1</translation>
     </message>
     <message>
         <source>line %1 of %2 must be a string, not %3</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>None - official only</source>
-        <translation>Нет - только офиц.</translation>
+        <translation>Нет - только официальные</translation>
     </message>
     <message>
         <source>User defined</source>
@@ -533,7 +533,7 @@ More addons and their download links can be added later, after creation of this 
     </message>
     <message>
         <source>Credits</source>
-        <translation>Авторы</translation>
+        <translation>Благодарности</translation>
     </message>
 </context>
 <context>
