@@ -6,16 +6,23 @@
 # fails unless it holds exactly the listed files: chmcmd also packs whatever
 # a page links to, a file outside the help's folder included.
 #
-# -DCHMCMD= -DLISTER= -DSOURCE_DIR= -DSTAGE_DIR= -DFILES=a|b|c -DPROJECT= -DOUTPUT=
+# A listed file that SOURCE_DIR does not hold is taken from FALLBACK_DIR
+# when one is given (a translation takes the English help's pictures).
+#
+# -DCHMCMD= -DLISTER= -DSOURCE_DIR= [-DFALLBACK_DIR=] -DSTAGE_DIR= -DFILES=a|b|c -DPROJECT= -DOUTPUT=
 
 string(REPLACE "|" ";" files "${FILES}")
 file(REMOVE_RECURSE ${STAGE_DIR})
 foreach(f IN LISTS files)
-    if(NOT EXISTS ${SOURCE_DIR}/${f})
+    set(from ${SOURCE_DIR}/${f})
+    if(NOT EXISTS ${from} AND FALLBACK_DIR)
+        set(from ${FALLBACK_DIR}/${f})
+    endif()
+    if(NOT EXISTS ${from})
         message(FATAL_ERROR "The help project lists ${f}, which does not exist in ${SOURCE_DIR}")
     endif()
     get_filename_component(dir ${f} DIRECTORY)
-    file(COPY ${SOURCE_DIR}/${f} DESTINATION ${STAGE_DIR}/${dir})
+    file(COPY ${from} DESTINATION ${STAGE_DIR}/${dir})
 endforeach()
 
 execute_process(

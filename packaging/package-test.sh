@@ -49,8 +49,8 @@ depends_on() {
 }
 depends_on qt6-qpa-plugins || { echo "FAIL: the package does not depend on qt6-qpa-plugins" >&2; exit 1; }
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/kestrin-editor ./usr/bin/kestrin-readme ./usr/share/kestrin-editor/Kestrin_Editor_Help.chm \
-    ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
+for f in ./usr/bin/kestrin-editor ./usr/bin/kestrin-readme ./usr/share/kestrin-editor/Kestrin_Editor_Help.chm ./usr/share/kestrin-editor/Kestrin_Editor_Help_de.chm \
+    ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml ./usr/share/mime/packages/$id.xml \
     ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/doc/$package/copyright; do
     grep -q " $f\$" <<<"$contents" || { echo "FAIL: the package lacks $f" >&2; exit 1; }
 done

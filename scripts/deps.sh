@@ -7,7 +7,7 @@ kestrin_packages=(
     libgtest-dev libchm-dev fp-utils
     xvfb xauth openbox trayer xdotool x11-utils imagemagick
     fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file binutils
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file binutils
     clang libclang-rt-14-dev llvm clang-format-14
     cmark lintian rapidjson-dev
     weston qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

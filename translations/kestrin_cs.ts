@@ -550,6 +550,9 @@ Options:
   --set KEY=VALUE      use VALUE for KEY instead of the file&apos;s value, e.g.
                        --set version=1.3 (may be given several times)
   --unset KEY          leave KEY out, as if the file did not have it
+  --format FORMAT      text (the ReadMe, the default), bbcode (a forum post)
+                       or markdown (a README.md); bbcode and markdown are
+                       always UTF-8
   --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom
                        (default ansi: the locale&apos;s code page, here %1);
                        text only
@@ -575,6 +578,9 @@ Volby:
   --set KEY=VALUE      použít VALUE pro KEY místo hodnoty ze souboru, např.
                        --set version=1.3 (lze zadat vícekrát)
   --unset KEY          vynechat KEY, jako by ho soubor neměl
+  --format FORMAT      text (ReadMe, výchozí), bbcode (příspěvek do fóra)
+                       nebo markdown (README.md); bbcode a markdown vždy
+                       v UTF-8
   --encoding ENCODING  ansi, windows-1250 až windows-1258, utf-8 nebo utf-8-bom
                        (výchozí ansi: kódová stránka národního prostředí, zde %1);
                        jen pro text
@@ -1042,6 +1048,18 @@ Všechna neuložená data budou ztracena.</translation>
     <message>
         <source>UTF-8, LF line ends.</source>
         <translation>UTF-8, konce řádků LF.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formát</translation>
+    </message>
+    <message>
+        <source>ReadMe preview</source>
+        <translation>Náhled ReadMe</translation>
+    </message>
+    <message>
+        <source>Characters the code page cannot hold</source>
+        <translation>Znaky, které kódová stránka neumí</translation>
     </message>
 </context>
 <context>

@@ -550,6 +550,9 @@ Options:
   --set KEY=VALUE      use VALUE for KEY instead of the file&apos;s value, e.g.
                        --set version=1.3 (may be given several times)
   --unset KEY          leave KEY out, as if the file did not have it
+  --format FORMAT      text (the ReadMe, the default), bbcode (a forum post)
+                       or markdown (a README.md); bbcode and markdown are
+                       always UTF-8
   --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom
                        (default ansi: the locale&apos;s code page, here %1);
                        text only
@@ -575,6 +578,9 @@ Optionen:
   --set KEY=VALUE      VALUE statt des Werts aus der Datei für KEY verwenden, z. B.
                        --set version=1.3 (mehrfach möglich)
   --unset KEY          KEY weglassen, als ob die Datei ihn nicht hätte
+  --format FORMAT      text (die ReadMe, Standard), bbcode (ein Forenbeitrag)
+                       oder markdown (eine README.md); bbcode und markdown
+                       immer in UTF-8
   --encoding ENCODING  ansi, windows-1250 bis windows-1258, utf-8 oder utf-8-bom
                        (Standard ansi: die Codepage des Gebietsschemas, hier %1);
                        nur für Text
@@ -1042,6 +1048,18 @@ Alle ungespeicherten Daten gehen verloren.</translation>
     <message>
         <source>UTF-8, LF line ends.</source>
         <translation>UTF-8, Zeilenenden LF.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>ReadMe preview</source>
+        <translation>ReadMe-Vorschau</translation>
+    </message>
+    <message>
+        <source>Characters the code page cannot hold</source>
+        <translation>Zeichen, die die Codepage nicht darstellen kann</translation>
     </message>
 </context>
 <context>

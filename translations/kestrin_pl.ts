@@ -521,7 +521,7 @@ Kolejne addony i linki do ich pobrania można dodać później, po utworzeniu te
     </message>
     <message>
         <source>Requirements</source>
-        <translation>Wymagania</translation>
+        <translation>Wymogi</translation>
     </message>
     <message>
         <source>Installation</source>
@@ -550,6 +550,9 @@ Options:
   --set KEY=VALUE      use VALUE for KEY instead of the file&apos;s value, e.g.
                        --set version=1.3 (may be given several times)
   --unset KEY          leave KEY out, as if the file did not have it
+  --format FORMAT      text (the ReadMe, the default), bbcode (a forum post)
+                       or markdown (a README.md); bbcode and markdown are
+                       always UTF-8
   --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom
                        (default ansi: the locale&apos;s code page, here %1);
                        text only
@@ -575,6 +578,9 @@ Opcje:
   --set KEY=VALUE      użyj VALUE dla KEY zamiast wartości z pliku, np.
                        --set version=1.3 (można podać wiele razy)
   --unset KEY          pomiń KEY, jakby plik go nie miał
+  --format FORMAT      text (ReadMe, domyślnie), bbcode (post na forum)
+                       lub markdown (README.md); bbcode i markdown zawsze
+                       w UTF-8
   --encoding ENCODING  ansi, windows-1250 do windows-1258, utf-8 lub utf-8-bom
                        (domyślnie ansi: strona kodowa ustawień regionalnych, tu %1);
                        tylko dla tekstu
@@ -1042,6 +1048,18 @@ Wszystkie niezapisane dane zostaną utracone.</translation>
     <message>
         <source>UTF-8, LF line ends.</source>
         <translation>UTF-8, końce wierszy LF.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>ReadMe preview</source>
+        <translation>Podgląd ReadMe</translation>
+    </message>
+    <message>
+        <source>Characters the code page cannot hold</source>
+        <translation>Znaki, których strona kodowa nie mieści</translation>
     </message>
 </context>
 <context>

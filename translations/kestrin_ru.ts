@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>None - official only</source>
-        <translation>Нет - только официальные</translation>
+        <translation>Только официальные</translation>
     </message>
     <message>
         <source>User defined</source>
@@ -529,7 +529,7 @@ More addons and their download links can be added later, after creation of this 
     </message>
     <message>
         <source>Details</source>
-        <translation>Подробности</translation>
+        <translation>Детали</translation>
     </message>
     <message>
         <source>Credits</source>
@@ -550,6 +550,9 @@ Options:
   --set KEY=VALUE      use VALUE for KEY instead of the file&apos;s value, e.g.
                        --set version=1.3 (may be given several times)
   --unset KEY          leave KEY out, as if the file did not have it
+  --format FORMAT      text (the ReadMe, the default), bbcode (a forum post)
+                       or markdown (a README.md); bbcode and markdown are
+                       always UTF-8
   --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom
                        (default ansi: the locale&apos;s code page, here %1);
                        text only
@@ -575,6 +578,9 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
   --set KEY=VALUE      использовать VALUE для KEY вместо значения из файла,
                        например --set version=1.3 (можно указывать несколько раз)
   --unset KEY          опустить KEY, как будто его нет в файле
+  --format FORMAT      text (ReadMe, по умолчанию), bbcode (сообщение на форуме)
+                       или markdown (README.md); bbcode и markdown всегда
+                       в UTF-8
   --encoding ENCODING  ansi, windows-1250 … windows-1258, utf-8 или utf-8-bom
                        (по умолчанию ansi: кодовая страница локали, здесь %1);
                        только для текста
@@ -1042,6 +1048,18 @@ All unsaved data will be lost.</source>
     <message>
         <source>UTF-8, LF line ends.</source>
         <translation>UTF-8, концы строк LF.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>ReadMe preview</source>
+        <translation>Просмотр ReadMe</translation>
+    </message>
+    <message>
+        <source>Characters the code page cannot hold</source>
+        <translation>Символы, которых нет в кодовой странице</translation>
     </message>
 </context>
 <context>

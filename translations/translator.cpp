@@ -7,8 +7,24 @@
 
 namespace kestrin {
 
+namespace {
+
+QString &loadedLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
+QString installedLanguage()
+{
+    return loadedLanguage();
+}
+
 QString installTranslations(QCoreApplication &app, const QLocale &locale)
 {
+    loadedLanguage().clear();
     // The user's languages in order of preference ("de-AT", "de", ...): the
     // first the program has is loaded; English before any of them means
     // English (its texts are the program's own).
@@ -32,6 +48,7 @@ QString installTranslations(QCoreApplication &app, const QLocale &locale)
     QCoreApplication::installTranslator(own);
 
     const QString language = own->language().section(u'_', 0, 0).section(u'-', 0, 0);
+    loadedLanguage() = language;
     // Qt's own texts (the standard buttons, the file dialog) in the same
     // language, where Qt's translations are installed.
     auto *qt = new QTranslator(&app);

@@ -15,4 +15,8 @@ namespace kestrin {
 // every text stays as written. Returns the language loaded ("de"), or empty.
 QString installTranslations(QCoreApplication &app, const QLocale &locale = QLocale::system());
 
+// The language installTranslations loaded last ("de"), or empty: the
+// language the program speaks, which its help follows.
+QString installedLanguage();
+
 } // namespace kestrin

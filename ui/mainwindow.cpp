@@ -7,6 +7,7 @@
 #include "helpwindow.h"
 #include "publishcommands.h"
 #include "qtservices.h"
+#include "translator.h"
 #include "trayminimizer.h"
 #include "windowlayout.h"
 
@@ -387,6 +388,8 @@ void MainWindow::buildTabs()
 
     for (const auto &[label, buddyName] : buddies)
         label->setBuddy(m_mainTab->findChild<QWidget *>(QLatin1String(buddyName)));
+    for (QWidget *page : pages)
+        widenCaptionsIntoFreeRoom(page);
 
     // The Tab key follows the tab indexes; the tab strip has index 0.
     std::sort(tabOrder.begin(), tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
@@ -399,6 +402,53 @@ void MainWindow::buildTabs()
     }
     keepOneTabStop(options);
     connect(options, &QButtonGroup::buttonToggled, this, [options] { keepOneTabStop(options); });
+}
+
+namespace {
+
+// The width a check box or option needs to draw its whole caption: the
+// indicator, the style's spacing and the text (its size hint adds a focus
+// frame margin the control does not need).
+int captionWidth(const QAbstractButton *button)
+{
+    const QStyle *style = button->style();
+    const bool option = qobject_cast<const QRadioButton *>(button);
+    const int indicator =
+        style->pixelMetric(option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, button);
+    const int spacing =
+        style->pixelMetric(option ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
+                           button);
+    return indicator + spacing + button->fontMetrics().horizontalAdvance(button->text());
+}
+
+} // namespace
+
+void MainWindow::widenCaptionsIntoFreeRoom(QWidget *page)
+{
+    // A translated caption longer than its control's design width takes the
+    // room to its right where no other control stands; the English captions
+    // all fit, so the design itself is unchanged.
+    const QList<QWidget *> controls = page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *w : controls) {
+        auto *label = qobject_cast<QLabel *>(w);
+        if ((!label || label->wordWrap()) && !qobject_cast<QCheckBox *>(w) && !qobject_cast<QRadioButton *>(w))
+            continue;
+        const int needed = label ? label->sizeHint().width() : captionWidth(static_cast<QAbstractButton *>(w));
+        if (needed <= w->width())
+            continue;
+        QRect wider = w->geometry();
+        wider.setWidth(needed);
+        // The room taken, less the edge rows where the design lets a field
+        // below touch its caption.
+        const QRect taken =
+            QRect(w->geometry().right() + 1, w->y(), needed - w->width(), w->height()).adjusted(0, 2, 0, -2);
+        const bool free = page->rect().contains(wider)
+                          && std::none_of(controls.begin(), controls.end(), [w, &taken](const QWidget *other) {
+                                 return other != w && other->geometry().intersects(taken);
+                             });
+        if (free)
+            w->setGeometry(wider);
+    }
 }
 
 void MainWindow::buildStatusBar()
@@ -480,7 +530,8 @@ void MainWindow::minimize_to_tray()
 
 void MainWindow::mnuHelpContents_Click()
 {
-    help::HelpWindow::showHelp(this);
+    // In the language the window speaks.
+    help::HelpWindow::showHelp(this, installedLanguage());
 }
 
 void MainWindow::mnuAbout_Click()

@@ -93,6 +93,7 @@ private:
     void showArticleFile();
     void acceptFileDrops();
     void buildTabs();
+    static void widenCaptionsIntoFreeRoom(QWidget *page);
     void buildStatusBar();
     void showIndicators(KeyIndicators::State state);
 

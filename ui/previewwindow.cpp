@@ -3,9 +3,13 @@
 
 #include "mainwindow.h"
 #include "publishcommands.h"
+#include "qtservices.h"
 #include "windowlayout.h"
+#include "windowplacement.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -31,6 +36,16 @@ namespace {
 constexpr qsizetype kListed = 200;
 // The longest wait before a change is shown, however slow the last update.
 constexpr int kMaxDelayMs = 250;
+
+// The size the preview asks for (a ReadMe line of 80 characters and half a
+// page), the smallest it takes to stand beside the main window rather than
+// over it, and the space between them.
+constexpr QSize kPreferredSize(720, 600);
+constexpr QSize kSmallestSize(200, 160);
+constexpr int kGapToMainWindow = 8;
+
+// Where the size and place are kept between runs.
+const QString kGeometryKey = QStringLiteral("Preview/Geometry");
 
 // Line ends as the view has them: CR LF, a lone CR and a lone LF each
 // become "\n" (the code page scan counts lines the same way).
@@ -51,14 +66,28 @@ int offsetOfColumn(const QString &line, qsizetype column)
     return offset;
 }
 
+// The preview is a window of its own to a screen reader, not a filler.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(PreviewWindow::staticMetaObject.className()) || !object || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+}
+
 } // namespace
 
 PreviewWindow::PreviewWindow(MainWindow &owner, PublishCommands &commands)
     : QWidget(&owner, Qt::Window)
     , m_commands(commands)
 {
+    static const bool accessibleAsWindow = [] {
+        QAccessible::installFactory(accessibleWindow);
+        return true;
+    }();
+    static_cast<void>(accessibleAsWindow);
     setObjectName(QStringLiteral("Preview"));
     setWindowTitle(tr("ReadMe Preview - Kestrin Editor"));
+    setAccessibleName(windowTitle());
     setWindowIcon(applicationIcon());
 
     auto *formatLabel = new QLabel(tr("&Format:"), this);
@@ -68,9 +97,11 @@ PreviewWindow::PreviewWindow(MainWindow &owner, PublishCommands &commands)
     m_formatCombo->addItem(tr("BBCode"), int(ReadmeFormat::BBCode));
     m_formatCombo->addItem(tr("Markdown"), int(ReadmeFormat::Markdown));
     formatLabel->setBuddy(m_formatCombo);
+    m_formatCombo->setAccessibleName(tr("Format"));
 
     m_view = new QPlainTextEdit(this);
     m_view->setObjectName(QStringLiteral("PreviewText"));
+    m_view->setAccessibleName(tr("ReadMe preview"));
     m_view->setReadOnly(true);
     m_view->setUndoRedoEnabled(false);
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -85,6 +116,7 @@ PreviewWindow::PreviewWindow(MainWindow &owner, PublishCommands &commands)
     m_status->setTextFormat(Qt::PlainText);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("UnmappableList"));
+    m_list->setAccessibleName(tr("Characters the code page cannot hold"));
     m_list->setMaximumHeight(m_list->fontMetrics().height() * 7);
     m_list->hide();
 
@@ -94,6 +126,14 @@ PreviewWindow::PreviewWindow(MainWindow &owner, PublishCommands &commands)
     save->setObjectName(QStringLiteral("SaveAsButton"));
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("CloseButton"));
+
+    // The buttons may be narrower than the style's usual width (down to
+    // their text), so that the preview fits beside the main window on a
+    // small screen.
+    for (QPushButton *button : {copy, save, close}) {
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+    }
 
     auto *top = new QHBoxLayout;
     top->addWidget(formatLabel);
@@ -124,21 +164,47 @@ PreviewWindow::PreviewWindow(MainWindow &owner, PublishCommands &commands)
     connect(&m_pending, &QTimer::timeout, this, &PreviewWindow::refresh);
     watchForm(owner.centralWidget());
 
-    // Beside the main window where the screen has room, else over it; on
-    // the screen either way, the frame included.
-    resize(720, 600);
-    const QRect main = owner.frameGeometry();
-    QPoint at(main.right() + 8, main.top());
-    if (const QScreen *screen = owner.screen()) {
-        const QRect room = screen->availableGeometry();
-        constexpr int frame = 40; // title bar and borders, before the window is shown
-        resize(std::min(width(), room.width() - frame), std::min(height(), room.height() - frame));
-        if (at.x() + width() > room.right())
-            at = QPoint(main.left() + 40, main.top() + 40);
-        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width() - frame / 2)));
-        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height() - frame)));
-    }
-    move(at);
+    placeBesideOwner(owner);
+}
+
+PreviewWindow::~PreviewWindow()
+{
+    if (isVisible())
+        rememberPlace();
+}
+
+void PreviewWindow::placeBesideOwner(const QWidget &owner)
+{
+    const QSettings settings(kSettingsOrganization, kProgramTitle);
+    if (restoreGeometry(settings.value(kGeometryKey).toByteArray()))
+        return;
+    // Before it is shown a window has no frame yet: the main window's
+    // stands in for it.
+    const QRect mainFrame = owner.frameGeometry();
+    const QRect mainClient = owner.geometry();
+    const QMargins frame(mainClient.left() - mainFrame.left(), mainClient.top() - mainFrame.top(),
+                         mainFrame.right() - mainClient.right(), mainFrame.bottom() - mainClient.bottom());
+    const QScreen *screen = owner.screen();
+    // A few pixels clear of the screen's edges: the frame is only guessed.
+    const QRect room = (screen ? screen->availableGeometry() : mainFrame).marginsRemoved(QMargins(4, 4, 4, 4));
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize smallest = kSmallestSize.expandedTo(minimumSizeHint());
+    const Placement place =
+        placeBeside(mainFrame, room, kPreferredSize + frameSize, smallest + frameSize, kGapToMainWindow);
+    resize(place.frame.size() - frameSize);
+    move(place.frame.topLeft());
+}
+
+void PreviewWindow::rememberPlace() const
+{
+    QSettings settings(kSettingsOrganization, kProgramTitle);
+    settings.setValue(kGeometryKey, saveGeometry());
+}
+
+void PreviewWindow::hideEvent(QHideEvent *event)
+{
+    rememberPlace();
+    QWidget::hideEvent(event);
 }
 
 ReadmeFormat PreviewWindow::format() const

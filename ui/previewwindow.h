@@ -28,6 +28,7 @@ class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
     PreviewWindow(MainWindow &owner, PublishCommands &commands);
+    ~PreviewWindow() override;
 
     ReadmeFormat format() const;
     void setFormat(ReadmeFormat format);
@@ -48,8 +49,12 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    // Where the user left it last time, else beside the main window.
+    void placeBesideOwner(const QWidget &owner);
+    void rememberPlace() const;
     void watchForm(QWidget *form);
     void formChanged();
     void showText(const QString &text, bool replaceAll);

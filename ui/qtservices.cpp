@@ -155,8 +155,6 @@ std::optional<QString> QtArticleDialogService::chooseSave(const QString &propose
 
 namespace {
 
-// The settings of the program, for every run of the user.
-const QString kSettingsOrganization = QStringLiteral("Vantry");
 const QString kRecentKey = QStringLiteral("RecentArticles");
 
 } // namespace

@@ -77,6 +77,11 @@ private:
     QPointer<QWidget> m_parent;
 };
 
+// The organisation under which the program's settings are kept, with the
+// program's title as the application: QSettings(kSettingsOrganization,
+// kProgramTitle).
+inline const QString kSettingsOrganization = QStringLiteral("Vantry");
+
 // The recent article files in the user's settings (QSettings).
 class SettingsRecentArticles : public RecentArticlesStore {
 public:

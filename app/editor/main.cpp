@@ -9,6 +9,7 @@
 #include "windowlayout.h"
 
 #include <QApplication>
+#include <QByteArrayView>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QTimer>
@@ -20,12 +21,14 @@
 namespace {
 
 // The article file named on the command line, as an absolute path, or empty.
-QString articleArgument(const QApplication &app)
+// --help and --version are answered here, and the program ends.
+QString articleArgument(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Makes ReadMe files for Arma 2 missions, addons and mods."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QCoreApplication::translate("main", "An article file (.json) to open."),
                                  QStringLiteral("[file]"));
@@ -37,6 +40,28 @@ QString articleArgument(const QApplication &app)
     return QFileInfo(files.first()).absoluteFilePath();
 }
 
+// Whether the command line asks only for the help or the version, which
+// are answered without a display.
+bool asksForHelpOrVersion(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView arg(argv[i]);
+        if (arg == "--")
+            break;
+        for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (arg == option)
+                return true;
+        }
+    }
+    return false;
+}
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -46,11 +71,17 @@ int main(int argc, char *argv[])
     // the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    if (asksForHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        kestrin::installTranslations(app);
+        nameApplication();
+        articleArgument(app); // prints the help or the version and ends the program
+        return 0;
+    }
     QApplication app(argc, argv);
     // The user's language, before the first text is made.
     kestrin::installTranslations(app);
-    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
-    QApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
+    nameApplication();
     // No display name: Qt would add it to every window's title ("About" must
     // read "About").
     QApplication::setOrganizationName(QString());

@@ -123,6 +123,9 @@ QString helpText()
                                  "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
                                  "                       --set version=1.3 (may be given several times)\n"
                                  "  --unset KEY          leave KEY out, as if the file did not have it\n"
+                                 "  --format FORMAT      text (the ReadMe, the default), bbcode (a forum post)\n"
+                                 "                       or markdown (a README.md); bbcode and markdown are\n"
+                                 "                       always UTF-8\n"
                                  "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
                                  "                       (default ansi: the locale's code page, here %1);\n"
                                  "                       text only\n"
@@ -211,7 +214,7 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
         return kExitWritten;
     }
     if (parser.isSet(version)) {
-        printTo(stdout, kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_VERSION_SHORT) + QLatin1Char('\n'));
+        printTo(stdout, kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_VERSION) + QLatin1Char('\n'));
         return kExitWritten;
     }
 
@@ -467,6 +470,6 @@ int main(int argc, char *argv[])
     // Messages in the user's language; the ReadMe itself stays English.
     installTranslations(app);
     QCoreApplication::setApplicationName(kProgram);
-    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION_SHORT));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
     return run(QCoreApplication::arguments());
 }

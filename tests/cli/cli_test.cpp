@@ -359,13 +359,16 @@ TEST_F(Cli, HelpAndVersion)
 {
     const CliResult version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, QByteArray("kestrin-readme 1.0\n"));
+    EXPECT_EQ(version.out, QByteArray("kestrin-readme 1.0.0\n"));
 
     for (const char *option : {"--help", "-h"}) {
         const CliResult help = run({QString::fromLatin1(option)});
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.err.isEmpty());
         EXPECT_TRUE(help.out.startsWith("Usage: kestrin-readme [OPTION]... ARTICLE.json\n"));
+        for (const char *listed : {"--output FILE", "--set KEY=VALUE", "--unset KEY", "--format FORMAT",
+                                   "--encoding ENCODING", "--replace", "--help", "--version"})
+            EXPECT_TRUE(help.out.contains(listed)) << listed;
         for (const QString &key : articleKeys()) {
             if (!key.contains(QLatin1Char('$')) && key != QLatin1String("formatVersion")
                 && key != QLatin1String("contacts") && key != QLatin1String("installation")) {

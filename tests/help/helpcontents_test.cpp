@@ -119,36 +119,44 @@ TEST(HelpContents, ListsEveryTopicInReadingOrder)
     EXPECT_EQ(contents.at(2).children.at(4).name, QStringLiteral("Credits"));
 }
 
-// Every link, picture and style sheet of every page leads to something in
-// the help file, and every "#anchor" to a named place on its page.
+// Every link, picture and style sheet of every page of every help file
+// (the English one and each translation) leads to something in that file,
+// and every "#anchor" to a named place on its page; each translation lists
+// the English topics in the same order.
 TEST(HelpContents, EveryLinkOfEveryPageResolves)
 {
-    ChmArchive archive;
-    ASSERT_TRUE(archive.open(builtHelpFile()));
     static const QRegularExpression reference(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
                                               QRegularExpression::CaseInsensitiveOption);
-    int checked = 0;
-    for (const QString &page : archive.entries()) {
-        if (!page.endsWith(QLatin1String(".html")))
-            continue;
-        const QString html = QString::fromUtf8(*archive.read(page));
-        const QUrl base(QStringLiteral("chm:") + page);
-        for (auto it = reference.globalMatch(html); it.hasNext();) {
-            const QUrl link(it.next().captured(1));
-            if (!link.isRelative() && link.scheme() != QLatin1String("chm"))
-                continue; // a web address
-            const QUrl target = base.resolved(link);
-            const QString targetPage = ChmArchive::normalizePath(target.path());
-            SCOPED_TRACE(page.toStdString() + " -> " + link.toString().toStdString());
-            ASSERT_TRUE(archive.contains(targetPage));
-            if (target.hasFragment()) {
-                const QString targetHtml = QString::fromUtf8(*archive.read(targetPage));
-                EXPECT_TRUE(targetHtml.contains(QStringLiteral("name=\"%1\"").arg(target.fragment())));
+    const QStringList files = builtHelpFiles();
+    ASSERT_EQ(files.size(), 5) << files.join(u' ').toStdString();
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        ChmArchive archive;
+        ASSERT_TRUE(archive.open(file));
+        EXPECT_EQ(flatten(parseSitemap(*archive.read(archive.contentsFile()))), helpTopicsInOrder());
+        int checked = 0;
+        for (const QString &page : archive.entries()) {
+            if (!page.endsWith(QLatin1String(".html")))
+                continue;
+            const QString html = QString::fromUtf8(*archive.read(page));
+            const QUrl base(QStringLiteral("chm:") + page);
+            for (auto it = reference.globalMatch(html); it.hasNext();) {
+                const QUrl link(it.next().captured(1));
+                if (!link.isRelative() && link.scheme() != QLatin1String("chm"))
+                    continue; // a web address
+                const QUrl target = base.resolved(link);
+                const QString targetPage = ChmArchive::normalizePath(target.path());
+                SCOPED_TRACE(page.toStdString() + " -> " + link.toString().toStdString());
+                ASSERT_TRUE(archive.contains(targetPage));
+                if (target.hasFragment()) {
+                    const QString targetHtml = QString::fromUtf8(*archive.read(targetPage));
+                    EXPECT_TRUE(targetHtml.contains(QStringLiteral("name=\"%1\"").arg(target.fragment())));
+                }
+                ++checked;
             }
-            ++checked;
         }
+        EXPECT_GT(checked, 100);
     }
-    EXPECT_GT(checked, 100);
 }
 
 TEST(HelpContents, HomePageIsTheDeclaredTopicThenContentsThenIndexThenFirstPage)

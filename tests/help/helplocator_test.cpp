@@ -90,5 +90,51 @@ TEST(HelpFileLocator, ForThisProgramStartsWithCurrentDirThenProgramDirThenItsSha
             << dirs.at(i).toStdString();
 }
 
+// The help in the interface's language where it is anywhere in the search
+// order, else the English one; English and no language ask for English.
+TEST(HelpFileLocator, ChoosesTheHelpOfTheInterfaceLanguageElseEnglish)
+{
+    EXPECT_EQ(helpFileNames(QStringLiteral("de")),
+              (QStringList{QStringLiteral("Kestrin_Editor_Help_de.chm"), kHelpFileName}));
+    EXPECT_EQ(helpFileNames(QStringLiteral("en")), QStringList{kHelpFileName});
+    EXPECT_EQ(helpFileNames(QString()), QStringList{kHelpFileName});
+
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    for (const char *name : {"current", "data"})
+        ASSERT_TRUE(QDir(root.path()).mkdir(QLatin1String(name)));
+    const auto path = [&](const char *folder, const QString &file) {
+        return QDir(root.filePath(QLatin1String(folder))).filePath(file);
+    };
+    const HelpFileLocator locator(root.filePath(QStringLiteral("current")), QString(),
+                                  {root.filePath(QStringLiteral("data"))});
+    const QString german = QStringLiteral("Kestrin_Editor_Help_de.chm");
+    const struct {
+        const char *language;
+        QStringList inCurrent;
+        QStringList inData;
+        QString expected;
+    } cases[] = {
+        {"de", {kHelpFileName}, {german, kHelpFileName}, path("data", german)},
+        {"de", {german}, {german}, path("current", german)},
+        {"de", {kHelpFileName}, {kHelpFileName}, path("current", kHelpFileName)},
+        {"cs", {german}, {kHelpFileName}, path("data", kHelpFileName)},
+        {"", {german}, {kHelpFileName}, path("data", kHelpFileName)},
+        {"de", {}, {}, QString()},
+    };
+    for (const auto &c : cases) {
+        for (const char *folder : {"current", "data"}) {
+            for (const QString &file : {german, kHelpFileName})
+                QFile::remove(path(folder, file));
+        }
+        for (const QString &file : c.inCurrent)
+            writeBytes(path("current", file), "x");
+        for (const QString &file : c.inData)
+            writeBytes(path("data", file), "x");
+        EXPECT_EQ(locator.findFirst(helpFileNames(QLatin1String(c.language))), c.expected)
+            << c.language << " " << c.inCurrent.join(u',').toStdString() << " / " << c.inData.join(u',').toStdString();
+    }
+}
+
 } // namespace
 } // namespace kestrin::help

@@ -14,6 +14,11 @@ QString builtHelpFile()
     return QStringLiteral(KESTRIN_HELP_FILE);
 }
 
+QStringList builtHelpFiles()
+{
+    return QString::fromUtf8(KESTRIN_HELP_FILES).split(u'|', Qt::SkipEmptyParts);
+}
+
 QString fixtureFile(const char *name)
 {
     return QStringLiteral(KESTRIN_HELP_FIXTURE_DIR "/%1.chm").arg(QLatin1String(name));

@@ -13,6 +13,8 @@ namespace kestrin::help::testing {
 
 // The help file as the build made it.
 QString builtHelpFile();
+// The English help file and each translated one.
+QStringList builtHelpFiles();
 // A small help file compiled for the tests ("tocfirst", "bare").
 QString fixtureFile(const char *name);
 

@@ -5,6 +5,8 @@
 #   - every expected file is there, of the right kind (programs executable,
 #     icons PNGs of their size, manual pages gzip'd), and nothing else;
 #   - the desktop file and the metainfo validate, and agree on the id;
+#   - the article file's type names article files, and only those, with
+#     the system's types beside it;
 #   - the editor finds its help file where it looks beside the program;
 #   - the installed kestrin-readme makes the worked example's ReadMe.
 #
@@ -37,8 +39,13 @@ expected=(
     bin/kestrin-editor
     bin/kestrin-readme
     share/kestrin-editor/Kestrin_Editor_Help.chm
+    share/kestrin-editor/Kestrin_Editor_Help_de.chm
+    share/kestrin-editor/Kestrin_Editor_Help_cs.chm
+    share/kestrin-editor/Kestrin_Editor_Help_ru.chm
+    share/kestrin-editor/Kestrin_Editor_Help_pl.chm
     share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml
+    share/mime/packages/$id.xml
     share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/kestrin-editor.1.gz
     share/man/man1/kestrin-readme.1.gz
@@ -89,7 +96,9 @@ for page in kestrin-editor kestrin-readme; do
 done
 f="$root/share/doc/kestrin-editor/changelog.gz"
 [ -f "$f" ] && { zcat "$f" | head -n 1 | grep -q '^kestrin-editor (' || fail "changelog.gz is not the package's change log"; }
-head -c 4 "$root/share/kestrin-editor/Kestrin_Editor_Help.chm" | grep -q ITSF || fail "the help file is not a compiled HTML Help file"
+for chm in "$root"/share/kestrin-editor/Kestrin_Editor_Help*.chm; do
+    head -c 4 "$chm" | grep -q ITSF || fail "${chm##*/} is not a compiled HTML Help file"
+done
 
 # The help file where the editor looks beside its program (../share/kestrin-editor).
 [ -f "$root/bin/../share/kestrin-editor/Kestrin_Editor_Help.chm" ] || fail "the help file is not at ../share/kestrin-editor beside the program"
@@ -110,19 +119,57 @@ if [ -f "$metainfo" ]; then
         || fail "the metainfo does not launch $id.desktop"
 fi
 
-# One version throughout: kestrin-readme --version, the manual pages and
+# The article file's type, in one database with the system's own types as
+# the package installs it: the worked example (with and without a byte-order
+# mark, naming its schema or not) is an article; other JSON files, a JSON
+# Schema among them, are not.
+mime="$root/share/mime/packages/$id.xml"
+if [ -f "$mime" ]; then
+    grep -qx "MimeType=application/x-kestrin-article+json;" "$desktop" \
+        || fail "the desktop file does not open the article file's type (only)"
+    db="$stage/mimedb"
+    mkdir -p "$db/mime/packages" "$stage/files"
+    cp /usr/share/mime/packages/freedesktop.org.xml "$mime" "$db/mime/packages/"
+    update-mime-database "$db/mime" || fail "update-mime-database rejects $id.xml"
+    cp "$source/examples/harbour-raid.json" "$stage/files/article.json"
+    { printf '\357\273\277{\n    "$schema": "article.schema.json",\n'; tail -n +2 "$source/examples/harbour-raid.json"; } \
+        >"$stage/files/bom-schema.json"
+    printf '{"name": "Harbour Raid", "version": 1}\n' >"$stage/files/plain.json"
+    printf '{"$schema": "https://json-schema.org/draft/2020-12/schema", "type": "object"}\n' >"$stage/files/schema.json"
+    while read -r name want; do
+        got=$(XDG_DATA_DIRS="$db" XDG_DATA_HOME="$stage/none" gio info -a standard::content-type \
+            "$stage/files/$name" | sed -n 's/^ *standard::content-type: //p')
+        [ "$got" = "$want" ] || fail "$name is taken for ${got:-nothing}, not $want"
+    done <<EOF
+article.json application/x-kestrin-article+json
+bom-schema.json application/x-kestrin-article+json
+plain.json application/json
+schema.json application/schema+json
+EOF
+fi
+
+# One version throughout: both programs' --version, the manual pages and
 # the metainfo's newest release, with nothing left unfilled in the
 # templates.
 if [ -x "$root/bin/kestrin-readme" ] && [ -f "$metainfo" ]; then
-    short=$("$root/bin/kestrin-readme" --version | sed -n 's/^kestrin-readme \([0-9][0-9.]*\)$/\1/p')
+    version=$("$root/bin/kestrin-readme" --version | sed -n 's/^kestrin-readme \([0-9][0-9.]*\)$/\1/p')
     release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)
-    [ -n "$short" ] || fail "kestrin-readme --version shows no version"
-    [ "${release%.*}" = "$short" ] || fail "the metainfo's newest release $release is not version $short"
+    [ -n "$version" ] || fail "kestrin-readme --version shows no version"
+    [ "$release" = "$version" ] || fail "the metainfo's newest release $release is not version $version"
+    # Answered without a display.
+    editor=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/bin/kestrin-editor" --version 2>&1) \
+        || fail "kestrin-editor --version failed: $editor"
+    [ "$editor" = "Kestrin Editor $version" ] || fail "kestrin-editor --version says \"$editor\", not version $version"
+    editor=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/bin/kestrin-editor" --help 2>&1) \
+        || fail "kestrin-editor --help failed: $editor"
+    for listed in --help --version file; do
+        grep -q -- "$listed" <<<"$editor" || fail "kestrin-editor --help does not list $listed"
+    done
     zcat "$root/share/doc/kestrin-editor/changelog.gz" | head -n 1 | grep -qF "kestrin-editor ($release)" \
         || fail "the change log's newest entry is not version $release"
     for page in kestrin-editor kestrin-readme; do
-        zcat "$root/share/man/man1/$page.1.gz" | grep -m 1 '^\.TH' | grep -qF "\"Kestrin Editor $short\"" \
-            || fail "$page.1.gz does not name version $short"
+        zcat "$root/share/man/man1/$page.1.gz" | grep -m 1 '^\.TH' | grep -qF "\"Kestrin Editor $version\"" \
+            || fail "$page.1.gz does not name version $version"
     done
     grep -rlI '@[A-Z_]*@' "$root/share" && fail "template placeholders left in the installed files"
 fi

@@ -14,6 +14,18 @@ const QString kDataFolder = QStringLiteral("kestrin-editor");
 
 } // namespace
 
+QStringList helpFileNames(const QString &language)
+{
+    QStringList names;
+    if (!language.isEmpty() && language != QLatin1String("en")) {
+        QString own = kHelpFileName;
+        own.insert(own.lastIndexOf(u'.'), u'_' + language);
+        names << own;
+    }
+    names << kHelpFileName;
+    return names;
+}
+
 HelpFileLocator::HelpFileLocator(QString currentDir, QString programDir, QStringList dataDirs)
     : m_currentDir(std::move(currentDir))
     , m_programDir(std::move(programDir))
@@ -55,6 +67,16 @@ QString HelpFileLocator::find(const QString &fileName) const
         const QFileInfo candidate(QDir(dir), fileName);
         if (candidate.isFile())
             return candidate.absoluteFilePath();
+    }
+    return {};
+}
+
+QString HelpFileLocator::findFirst(const QStringList &fileNames) const
+{
+    for (const QString &name : fileNames) {
+        const QString found = find(name);
+        if (!found.isEmpty())
+            return found;
     }
     return {};
 }

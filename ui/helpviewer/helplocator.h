@@ -9,6 +9,11 @@ namespace kestrin::help {
 // The name of the program's help file.
 inline const QString kHelpFileName = QStringLiteral("Kestrin_Editor_Help.chm");
 
+// The help files to look for in a language ("de"), best first: that
+// language's own (Kestrin_Editor_Help_de.chm), then the English one. An
+// empty language or English: the English one alone.
+QStringList helpFileNames(const QString &language);
+
 // Finds the help file. The current directory comes first, so that a help
 // file beside the documents one works on is used as before; then the
 // program's own folder, then the installed data folders. A program started
@@ -28,6 +33,10 @@ public:
     // The absolute path of the first regular file of that name in the
     // search order, or an empty string when there is none.
     QString find(const QString &fileName = kHelpFileName) const;
+    // The first of the names found anywhere in the search order, or an
+    // empty string: a file of an earlier name in any folder comes before
+    // a later name.
+    QString findFirst(const QStringList &fileNames) const;
 
 private:
     QString m_currentDir;

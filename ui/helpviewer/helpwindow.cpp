@@ -131,7 +131,7 @@ HelpWindow::~HelpWindow()
     m_browser->setArchive(nullptr);
 }
 
-HelpWindow *HelpWindow::showHelp(QWidget *owner)
+HelpWindow *HelpWindow::showHelp(QWidget *owner, const QString &language)
 {
     HelpWindow *window = nullptr;
     if (owner) {
@@ -150,7 +150,7 @@ HelpWindow *HelpWindow::showHelp(QWidget *owner)
     }
     if (!window->isOpen()) {
         const HelpFileLocator locator = HelpFileLocator::forThisProgram();
-        const QString path = locator.find();
+        const QString path = locator.findFirst(helpFileNames(language));
         if (path.isEmpty())
             window->showNotFound(kHelpFileName, locator.searchDirectories());
         else

@@ -37,8 +37,9 @@ public:
     // Help > Help Contents: finds the help file, opens it at its default
     // topic in the owner's help window (creating it, or bringing an open
     // one to the front) and returns that window. Never fails: whatever goes
-    // wrong is shown in the window.
-    static HelpWindow *showHelp(QWidget *owner);
+    // wrong is shown in the window. The help in `language` ("de") where it
+    // is installed, else the English one.
+    static HelpWindow *showHelp(QWidget *owner, const QString &language = QString());
 
     // Opens the file at its default topic. False, with the window showing
     // why, when it cannot be opened.
