@@ -7,11 +7,13 @@
 #ifdef Q_OS_UNIX
 #include <QList>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
@@ -37,6 +39,12 @@ const char kNoName[] = "No file name was given.";
 namespace {
 
 constexpr int kMaxLinks = 40; // as the kernel allows when it follows links itself
+// A temporary file of this program's that has not been written to for this
+// long belongs to a save that was killed; the next save into its folder
+// removes it.
+constexpr time_t kStaleSeconds = 10 * 60;
+const char kTemporaryMark[] = ".kestrin-";
+const char kTemporaryEnd[] = ".tmp";
 
 QByteArray folderOf(const QByteArray &path)
 {
@@ -48,7 +56,9 @@ QByteArray folderOf(const QByteArray &path)
 
 QByteArray nameOf(const QByteArray &path)
 {
-    return path.mid(path.lastIndexOf('/') + 1);
+    const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
+    // "folder/" names the folder itself.
+    return name.isEmpty() ? QByteArrayLiteral(".") : name;
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -56,9 +66,20 @@ bool sameFile(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The descriptor of this process that a path in /proc/<own pid>/fd (or a
-// thread's fd folder) names, or -1. /dev/stdout and /dev/fd/N lead there.
-int ownDescriptor(const QByteArray &path)
+// Set when the user gave up the command that this save belongs to (the
+// window runs its saves on a thread of their own).
+bool cancelled()
+{
+    const QThread *thread = QThread::currentThread();
+    return thread && thread->isInterruptionRequested();
+}
+
+// How long a wait lasts before the save looks again whether it was given up.
+constexpr int kWaitSliceMs = 50;
+
+// The descriptor number that a path in /proc/<own pid>/fd (or a thread's fd
+// folder) names, or -1. /dev/stdout and /dev/fd/N lead there.
+int ownDescriptorNumber(const QByteArray &path)
 {
     char real[PATH_MAX];
     if (!::realpath(folderOf(path).constData(), real))
@@ -69,51 +90,62 @@ int ownDescriptor(const QByteArray &path)
         return -1;
     bool ok = false;
     const int fd = nameOf(path).toInt(&ok);
-    return ok && fd >= 0 && ::fcntl(fd, F_GETFD) != -1 ? fd : -1;
+    return ok && fd >= 0 ? fd : -1;
 }
 
-struct Resolved {
-    QByteArray path;     // the file at the end of the links
-    int descriptor = -1; // or a descriptor of this process
-    int error = 0;
-};
-
-// Follows symbolic links to the file that a save replaces, also when the
-// last link leads nowhere yet (the file is then created where it points).
-Resolved resolve(QByteArray path)
+// Whether the path leads, through links, to one of this process's own
+// descriptors, and which. Only looks: the save itself goes through the
+// kernel's own walk.
+int ownDescriptorOf(QByteArray path)
 {
     for (int hops = 0; hops <= kMaxLinks; ++hops) {
         struct stat st {};
-        if (::lstat(path.constData(), &st) != 0)
-            return errno == ENOENT ? Resolved{path} : Resolved{path, -1, errno};
-        if (!S_ISLNK(st.st_mode))
-            return {path};
-        if (const int fd = ownDescriptor(path); fd >= 0)
-            return {path, fd};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return -1;
+        if (const int fd = ownDescriptorNumber(path); fd >= 0)
+            return fd;
         QByteArray target(PATH_MAX, '\0');
         const ssize_t n = ::readlink(path.constData(), target.data(), size_t(target.size()));
-        if (n < 0)
-            return {path, -1, errno};
-        if (n >= target.size())
-            return {path, -1, ENAMETOOLONG};
+        if (n < 0 || n >= target.size())
+            return -1;
         target.truncate(n);
         path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
     }
-    return {path, -1, ELOOP};
+    return -1;
+}
+
+// Waits until the descriptor is ready for events, or the save is given up
+// (false, errno ECANCELED).
+bool waitFor(int fd, short events)
+{
+    for (;;) {
+        if (cancelled()) {
+            errno = ECANCELED;
+            return false;
+        }
+        pollfd p{fd, events, 0};
+        const int n = ::poll(&p, 1, kWaitSliceMs);
+        if (n > 0 || (n < 0 && errno != EINTR))
+            return true;
+    }
 }
 
 // Writes everything, through interruptions and full pipes; false with errno
-// set when the system refuses.
+// set when the system refuses or the save is given up.
 bool writeAll(int fd, const char *data, qsizetype size, off_t *offset = nullptr)
 {
     while (size > 0) {
+        if (cancelled()) {
+            errno = ECANCELED;
+            return false;
+        }
         const ssize_t n = offset ? ::pwrite(fd, data, size_t(size), *offset) : ::write(fd, data, size_t(size));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
-                pollfd p{fd, POLLOUT, 0};
-                ::poll(&p, 1, -1);
+                if (!waitFor(fd, POLLOUT))
+                    return false;
                 continue;
             }
             return false;
@@ -174,17 +206,15 @@ QList<QByteArray> splitNames(const QByteArray &list)
     return names;
 }
 
-// The names of a file's extended attributes; reads through the descriptor
-// when fd >= 0.
-QList<QByteArray> attributeNames(const QByteArray &path, int fd)
+// The names of the extended attributes of an open file.
+QList<QByteArray> attributeNames(int fd)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const ssize_t size = fd >= 0 ? ::flistxattr(fd, nullptr, 0) : ::listxattr(path.constData(), nullptr, 0);
+        const ssize_t size = ::flistxattr(fd, nullptr, 0);
         if (size <= 0)
             return {};
         QByteArray list(size, '\0');
-        const ssize_t n = fd >= 0 ? ::flistxattr(fd, list.data(), size_t(size))
-                                  : ::listxattr(path.constData(), list.data(), size_t(size));
+        const ssize_t n = ::flistxattr(fd, list.data(), size_t(size));
         if (n >= 0) {
             list.truncate(n);
             return splitNames(list);
@@ -199,24 +229,50 @@ QList<QByteArray> attributeNames(const QByteArray &path, int fd)
 // control lists among them), and takes away what it inherited that the
 // target does not have (a folder's default list). What the user may not set
 // (another user's security labels) is left out.
-void copyAttributes(const QByteArray &target, int fd)
+void copyAttributes(int target, int fd)
 {
-    const QList<QByteArray> names = attributeNames(target, -1);
+    const QList<QByteArray> names = attributeNames(target);
     for (const QByteArray &name : names) {
-        const ssize_t size = ::getxattr(target.constData(), name.constData(), nullptr, 0);
+        const ssize_t size = ::fgetxattr(target, name.constData(), nullptr, 0);
         if (size < 0)
             continue;
         QByteArray value(size, '\0');
-        const ssize_t n = ::getxattr(target.constData(), name.constData(), value.data(), size_t(size));
+        const ssize_t n = ::fgetxattr(target, name.constData(), value.data(), size_t(size));
         if (n >= 0)
             ::fsetxattr(fd, name.constData(), value.constData(), size_t(n), 0);
     }
-    for (const QByteArray &name : attributeNames(QByteArray(), fd)) {
+    for (const QByteArray &name : attributeNames(fd)) {
         if (!names.contains(name))
             ::fremovexattr(fd, name.constData());
     }
 }
 #endif
+
+// Removes this program's temporary files in the folder that saves killed
+// midway left behind: the saving user's own, by their name and age.
+void removeStaleTemporaries(int folder)
+{
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0)
+        return;
+    DIR *dir = ::fdopendir(listing);
+    if (!dir) {
+        ::close(listing);
+        return;
+    }
+    const time_t now = ::time(nullptr);
+    const uid_t user = ::geteuid();
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith('.') || !name.contains(kTemporaryMark) || !name.endsWith(kTemporaryEnd))
+            continue;
+        struct stat st {};
+        if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
+            && st.st_uid == user && now - st.st_mtime > kStaleSeconds)
+            ::unlinkat(folder, name.constData(), 0);
+    }
+    ::closedir(dir);
+}
 
 } // namespace
 
@@ -231,12 +287,22 @@ struct SaveTarget::Impl {
     SaveTargetOptions options;
     QString error;
     Kind kind = Kind::Replace;
-    QByteArray target; // the file at the end of the links
+    // Where the save goes: the folder as the kernel walked to it (links
+    // followed as they may be), and the name in it.
+    int folder = -1;
+    QByteArray name;
     bool existed = false;
     struct stat targetStat {};
-    int fd = -1;
-    QByteArray temporary; // the temporary file's path while it exists
+    int target = -1;      // the existing file, opened for writing (Replace, InPlace)
+    int fd = -1;          // where the bytes go
+    QByteArray temporary; // the temporary file's name in the folder while it exists
     QByteArray pending;   // what is written at commit (not Replace)
+
+    ~Impl()
+    {
+        discard();
+        closeTarget();
+    }
 
     bool fail(int code)
     {
@@ -256,36 +322,92 @@ struct SaveTarget::Impl {
     }
 
     bool open();
+    bool locate(QByteArray path);
+    bool openExisting();
     bool openDescriptor(int descriptor);
     bool openSocket();
     bool createTemporary(mode_t mode);
     bool replacingIsRefused() const;
+    bool stillReplaceable();
     bool commitReplace();
     bool commitInPlace();
     bool commitDirect();
     void discard();
+    void closeTarget();
 };
 
 bool SaveTarget::Impl::open()
 {
     if (path.isEmpty())
         return fail(QString::fromLatin1(kNoName));
-    const Resolved resolved = resolve(QFile::encodeName(path));
-    if (resolved.error)
-        return fail(resolved.error);
-    target = resolved.path;
-    if (resolved.descriptor >= 0)
-        return openDescriptor(resolved.descriptor);
-
-    if (::stat(target.constData(), &targetStat) != 0) {
-        if (errno != ENOENT)
-            return fail(errno);
+    const QByteArray local = QFile::encodeName(path);
+    // Of the program's own descriptors only the standard output and error
+    // are written to; the others are its own business (its display
+    // connection among them).
+    if (const int own = ownDescriptorOf(local); own >= 0) {
+        if (own == STDOUT_FILENO || own == STDERR_FILENO)
+            return openDescriptor(own);
+        return fail(QStringLiteral("The file is one of the program's own open files, which cannot be written to"));
+    }
+    if (!locate(local))
+        return false;
+    if (!existed) {
         // A new file: created as any new file would be, under the umask and
         // the folder's default access control list.
         kind = Kind::Replace;
+        removeStaleTemporaries(folder);
         return createTemporary(0666) || fail(errno);
     }
-    existed = true;
+    return openExisting();
+}
+
+// Walks to the folder that holds the target, following a link at the end
+// the way the kernel allows it to be followed (a link another user put in a
+// sticky folder is refused where the system protects such links).
+bool SaveTarget::Impl::locate(QByteArray local)
+{
+    int base = AT_FDCWD;
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        const int next = ::openat(base, folderOf(local).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (next < 0)
+            return fail(errno);
+        if (folder >= 0)
+            ::close(folder);
+        folder = next;
+        base = folder;
+        name = nameOf(local);
+        if (::fstatat(folder, name.constData(), &targetStat, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                return fail(errno);
+            existed = false;
+            return true;
+        }
+        if (!S_ISLNK(targetStat.st_mode)) {
+            existed = true;
+            return true;
+        }
+        // The kernel follows the link (and any after it) first: whatever it
+        // refuses, the save refuses with its words. A link that leads
+        // nowhere yet is followed to where the new file is made.
+        const int probe = ::openat(folder, name.constData(), O_PATH | O_CLOEXEC);
+        if (probe < 0 && errno != ENOENT)
+            return fail(errno);
+        if (probe >= 0)
+            ::close(probe);
+        QByteArray link(PATH_MAX, '\0');
+        const ssize_t n = ::readlinkat(folder, name.constData(), link.data(), size_t(link.size()));
+        if (n < 0)
+            return fail(errno);
+        if (n >= link.size())
+            return fail(ENAMETOOLONG);
+        link.truncate(n);
+        local = link;
+    }
+    return fail(ELOOP);
+}
+
+bool SaveTarget::Impl::openExisting()
+{
     if (S_ISDIR(targetStat.st_mode))
         return fail(QStringLiteral("Filename refers to a directory"));
     // No write bit for anyone: the file is not to be written, whoever asks.
@@ -293,17 +415,33 @@ bool SaveTarget::Impl::open()
         return fail(QStringLiteral("The file is read-only"));
     if (S_ISSOCK(targetStat.st_mode))
         return openSocket();
-    if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
-        return fail(errno);
     if (!S_ISREG(targetStat.st_mode)) {
+        // Opened when the bytes are there (commitDirect).
         kind = Kind::Direct;
-        return true;
+        return ::faccessat(folder, name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0 || fail(errno);
     }
+    // Opened as a shell's redirection opens it (without emptying it), so
+    // that the system's protections of files in sticky folders apply; what
+    // is checked from here on is the file that was opened.
+    do
+        target = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NONBLOCK,
+                          0666);
+    while (target < 0 && errno == EINTR);
+    if (target < 0)
+        return fail(errno);
+    if (::fstat(target, &targetStat) != 0)
+        return fail(errno);
+    if (!S_ISREG(targetStat.st_mode))
+        return fail(QStringLiteral("The file was replaced by something that is not a file"));
+    if ((targetStat.st_mode & 0222) == 0)
+        return fail(QStringLiteral("The file is read-only"));
+    ::fcntl(target, F_SETFL, ::fcntl(target, F_GETFL) & ~O_NONBLOCK);
     if (replacingIsRefused()) {
         kind = Kind::InPlace;
         return true;
     }
     kind = Kind::Replace;
+    removeStaleTemporaries(folder);
     if (createTemporary(0600))
         return true;
     // The folder takes no new file, but the file itself may be written.
@@ -335,14 +473,14 @@ bool SaveTarget::Impl::openSocket()
 
 bool SaveTarget::Impl::createTemporary(mode_t mode)
 {
-    QByteArray folder = folderOf(target);
-    if (!folder.endsWith('/'))
-        folder += '/';
-    // Hidden, beside the target, and short enough for any file system.
-    const QByteArray stem = folder + '.' + nameOf(target).left(200) + '.';
+    // Hidden, beside the target, short enough for any file system, and
+    // named so that a later save knows it for this program's own.
+    const QByteArray stem = '.' + name.left(200) + kTemporaryMark;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray candidate = stem + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-        fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        const QByteArray candidate =
+            stem + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + kTemporaryEnd;
+        fd = ::openat(folder, candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW,
+                      mode);
         if (fd >= 0) {
             temporary = candidate;
             return true;
@@ -357,11 +495,28 @@ bool SaveTarget::Impl::createTemporary(mode_t mode)
 // may replace the file; others who may write it rewrite it in place.
 bool SaveTarget::Impl::replacingIsRefused() const
 {
-    struct stat folder {};
-    if (::stat(folderOf(target).constData(), &folder) != 0 || !(folder.st_mode & S_ISVTX))
+    struct stat st {};
+    if (::fstat(folder, &st) != 0 || !(st.st_mode & S_ISVTX))
         return false;
     const uid_t user = ::geteuid();
-    return user != 0 && targetStat.st_uid != user && folder.st_uid != user;
+    return user != 0 && targetStat.st_uid != user && st.st_uid != user;
+}
+
+// Just before the rename: what now has the target's name is still a file
+// that may be replaced (another program may have put something else there
+// since the save began).
+bool SaveTarget::Impl::stillReplaceable()
+{
+    struct stat now {};
+    if (::fstatat(folder, name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT || fail(errno);
+    if (existed && !S_ISREG(now.st_mode))
+        return fail(QStringLiteral("The file was replaced by something that is not a file"));
+    if (!existed && !S_ISREG(now.st_mode))
+        return fail(EEXIST);
+    if ((now.st_mode & 0222) == 0)
+        return fail(QStringLiteral("The file is read-only"));
+    return true;
 }
 
 bool SaveTarget::Impl::commitReplace()
@@ -386,21 +541,36 @@ bool SaveTarget::Impl::commitReplace()
     fd = -1;
     if (closing != 0)
         return failAndDiscard(errno);
-    if (::rename(temporary.constData(), target.constData()) != 0)
+    if (cancelled())
+        return failAndDiscard(ECANCELED);
+    if (!stillReplaceable()) {
+        discard();
+        return false;
+    }
+    int renamed = -1;
+#ifdef RENAME_NOREPLACE
+    // A new file never replaces one that appeared meanwhile.
+    if (!existed) {
+        renamed = ::renameat2(folder, temporary.constData(), folder, name.constData(), RENAME_NOREPLACE);
+        if (renamed != 0 && errno != EINVAL && errno != ENOSYS)
+            return failAndDiscard(errno);
+    }
+#endif
+    if (renamed != 0 && ::renameat(folder, temporary.constData(), folder, name.constData()) != 0)
         return failAndDiscard(errno);
     temporary.clear();
     // The rename itself lasts once the folder is synced.
-    const int folder = ::open(folderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
+    const int synced = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (synced >= 0) {
+        ::fsync(synced);
+        ::close(synced);
     }
     return true;
 }
 
 bool SaveTarget::Impl::commitInPlace()
 {
-    fd = ::open(target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    fd = ::fcntl(target, F_DUPFD_CLOEXEC, 3);
     if (fd < 0)
         return failAndDiscard(errno);
 #ifdef Q_OS_LINUX
@@ -422,21 +592,39 @@ bool SaveTarget::Impl::commitDirect()
 {
     if (fd < 0) {
         // Opened without waiting, so that a pipe nothing reads from (or a
-        // device that waits for a line) cannot hang the save; the writes
-        // then wait as usual.
+        // device that waits for a line) cannot hang the save; a pipe's
+        // reader is waited for only where that was asked, and only until
+        // the save is given up. O_CREAT as a shell's redirection has it, so
+        // that the system's protection of pipes in sticky folders applies.
         const bool wait = S_ISFIFO(targetStat.st_mode) && options.waitForPipeReader;
-        do
-            fd = ::open(target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (wait ? 0 : O_NONBLOCK));
-        while (fd < 0 && errno == EINTR);
+        for (;;) {
+            fd = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NONBLOCK,
+                          0666);
+            if (fd >= 0)
+                break;
+            if (errno == EINTR)
+                continue;
+            if (errno != ENXIO || !wait)
+                break;
+            if (cancelled())
+                return failAndDiscard(ECANCELED);
+            ::poll(nullptr, 0, kWaitSliceMs);
+        }
         if (fd < 0) {
             if (errno == ENXIO && S_ISFIFO(targetStat.st_mode))
                 return fail(QStringLiteral("No program is reading from the named pipe"));
             return fail(errno);
         }
-        if (!wait)
-            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !sameFile(opened, targetStat)) {
+            discard();
+            return fail(QStringLiteral("The file was replaced while it was being saved"));
+        }
     }
     {
+        // The descriptor stays non-blocking: a reader that stops reading
+        // makes the writes wait, looking whether the save was given up.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
         const SigPipeBlocked blocked;
         if (!writeAll(fd, pending.constData(), pending.size()))
             return failAndDiscard(errno);
@@ -452,9 +640,19 @@ void SaveTarget::Impl::discard()
         ::close(fd);
     fd = -1;
     if (!temporary.isEmpty())
-        ::unlink(temporary.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
     temporary.clear();
     pending = QByteArray();
+}
+
+void SaveTarget::Impl::closeTarget()
+{
+    if (target >= 0)
+        ::close(target);
+    target = -1;
+    if (folder >= 0)
+        ::close(folder);
+    folder = -1;
 }
 
 SaveTarget::SaveTarget(const QString &path, SaveTargetOptions options)
@@ -464,10 +662,7 @@ SaveTarget::SaveTarget(const QString &path, SaveTargetOptions options)
     d->options = options;
 }
 
-SaveTarget::~SaveTarget()
-{
-    d->discard();
-}
+SaveTarget::~SaveTarget() = default;
 
 bool SaveTarget::open()
 {
@@ -492,6 +687,7 @@ bool SaveTarget::commit()
     case Impl::Kind::Direct: ok = d->commitDirect(); break;
     }
     d->discard();
+    d->closeTarget();
     return ok;
 }
 

@@ -47,7 +47,12 @@ QByteArray article()
 }
 
 enum class Make { File, Fifo, NullDevice, FullDevice, Socket };
-enum class Folder { Test, Nobodys, Locked }; // Locked: no one but root may add files
+// Locked: no one but root may add files. Sticky: root's, world-writable and
+// sticky (as /tmp), where the system's protected_* switches apply.
+enum class Folder { Test, Nobodys, Locked, Sticky };
+// Whose link the save is given: none, one's own, or one that "nobody" put
+// into a sticky folder (leading to the target, or nowhere).
+enum class Link { None, Own, Nobodys, NobodysDangling };
 
 struct Row {
     const char *name;
@@ -56,14 +61,15 @@ struct Row {
     const char *reason; // why the save fails; saved when null
     bool unprivileged = false;
     Folder folder = Folder::Test;
-    bool link = false; // the save is given a symbolic link to the target
+    Link link = Link::None; // the save is given a symbolic link to the target
     rlim_t fileSizeLimit = RLIM_INFINITY;
     bool cli = true;
+    uid_t owner = kNobody; // of the target, when root saves it
 };
 
 const Row kRows[] = {
     {"another user's file with special bits, attributes and an access list, saved by root", Make::File, 06764, nullptr},
-    {"symbolic link to a file", Make::File, 0640, nullptr, false, Folder::Test, true},
+    {"symbolic link to a file", Make::File, 0640, nullptr, false, Folder::Test, Link::Own},
     {"read-only file, saved by root", Make::File, 0444, "The file is read-only"},
     {"file without any permission", Make::File, 0, "The file is read-only", true},
     {"another user's file in one's own folder", Make::File, 0644, "Permission denied", true, Folder::Nobodys},
@@ -71,13 +77,59 @@ const Row kRows[] = {
     {"named pipe with a reader", Make::Fifo, 0644, nullptr},
     // kestrin-readme waits for a reader, as a shell's redirection does.
     {"named pipe that nothing reads", Make::Fifo, 0644, "No program is reading from the named pipe", false,
-     Folder::Test, false, RLIM_INFINITY, false},
+     Folder::Test, Link::None, RLIM_INFINITY, false},
     {"character device that takes everything", Make::NullDevice, 0666, nullptr},
     {"character device that is always full", Make::FullDevice, 0666, "No space left on device"},
     {"socket", Make::Socket, 0755, "The file is a socket, which cannot be written to"},
-    {"file-size limit", Make::File, 0644, "File too large", false, Folder::Test, false, 1024},
-    {"file-size limit on a file rewritten in place", Make::File, 0666, "File too large", true, Folder::Locked, false,
-     1024},
+    {"file-size limit", Make::File, 0644, "File too large", false, Folder::Test, Link::None, 1024},
+    {"file-size limit on a file rewritten in place", Make::File, 0666, "File too large", true, Folder::Locked,
+     Link::None, 1024},
+    // With fs.protected_symlinks, _regular and _fifos on (as most systems
+    // have them), root is refused what a shell's redirection is refused.
+    {"another user's link in a sticky folder", Make::File, 0644, "Permission denied", false, Folder::Sticky,
+     Link::Nobodys, RLIM_INFINITY, true, 0},
+    {"another user's dangling link in a sticky folder", Make::File, 0644, "Permission denied", false, Folder::Sticky,
+     Link::NobodysDangling, RLIM_INFINITY, true, 0},
+    {"another user's file in a sticky folder", Make::File, 0644, "Permission denied", false, Folder::Sticky},
+    {"another user's named pipe in a sticky folder", Make::Fifo, 0666, "Permission denied", false, Folder::Sticky},
+    {"root's own link in a sticky folder", Make::File, 0644, nullptr, false, Folder::Sticky, Link::Own, RLIM_INFINITY,
+     true, 0},
+};
+
+// Sets the system's protections of links, files and pipes in sticky folders
+// while it lives, and restores what was there.
+class ProtectedSwitches {
+public:
+    ProtectedSwitches()
+    {
+        for (const char *name : kNames) {
+            QFile file(QStringLiteral("/proc/sys/fs/") + QLatin1String(name));
+            if (!file.open(QIODevice::ReadOnly))
+                return;
+            m_old << file.readAll().trimmed();
+        }
+        m_set = write({"1", "1", "1"});
+    }
+    ~ProtectedSwitches() { write(m_old); }
+    ProtectedSwitches(const ProtectedSwitches &) = delete;
+    ProtectedSwitches &operator=(const ProtectedSwitches &) = delete;
+    bool isSet() const { return m_set; }
+
+private:
+    static constexpr const char *kNames[] = {"protected_symlinks", "protected_regular", "protected_fifos"};
+    bool write(const QByteArrayList &values)
+    {
+        if (values.size() != 3)
+            return false;
+        bool ok = true;
+        for (int i = 0; i < 3; ++i) {
+            QFile file(QStringLiteral("/proc/sys/fs/") + QLatin1String(kNames[i]));
+            ok = file.open(QIODevice::WriteOnly) && file.write(values[i]) == values[i].size() && file.flush() && ok;
+        }
+        return ok;
+    }
+    QByteArrayList m_old;
+    bool m_set = false;
 };
 
 // An access list that lets user 1000 read and write, as setfacl stores it.
@@ -100,7 +152,8 @@ std::optional<QString> prepare(const QString &dir, const Row &row)
         relative = QStringLiteral("sub/target");
         const QByteArray sub = local(dir + QStringLiteral("/sub"));
         if (::mkdir(sub.constData(), 0755) != 0
-            || ::chown(sub.constData(), row.folder == Folder::Nobodys ? kNobody : 0, 0) != 0)
+            || ::chown(sub.constData(), row.folder == Folder::Nobodys ? kNobody : 0, 0) != 0
+            || (row.folder == Folder::Sticky && ::chmod(sub.constData(), 01777) != 0))
             return std::nullopt;
     }
     const QByteArray target = local(dir + QLatin1Char('/') + relative);
@@ -111,12 +164,14 @@ std::optional<QString> prepare(const QString &dir, const Row &row)
         // The attributes are kept where the file system takes them.
         const QByteArray acl = accessList();
         made = writeFileBytes(QFile::decodeName(target), kOld)
-               && ::chown(target.constData(), row.unprivileged ? 0 : kNobody, 100) == 0;
+               && ::chown(target.constData(), row.unprivileged ? 0 : row.owner, 100) == 0;
         ::setxattr(target.constData(), "user.origin", "kept", 4, 0);
         ::setxattr(target.constData(), "system.posix_acl_access", acl.constData(), size_t(acl.size()), 0);
         break;
     }
-    case Make::Fifo: made = ::mkfifo(target.constData(), 0644) == 0; break;
+    case Make::Fifo:
+        made = ::mkfifo(target.constData(), 0644) == 0 && ::chown(target.constData(), row.owner, 100) == 0;
+        break;
     case Make::NullDevice: made = ::mknod(target.constData(), S_IFCHR, makedev(1, 3)) == 0; break;
     case Make::FullDevice: made = ::mknod(target.constData(), S_IFCHR, makedev(1, 7)) == 0; break;
     case Make::Socket: {
@@ -131,10 +186,16 @@ std::optional<QString> prepare(const QString &dir, const Row &row)
     }
     if (!made || ::chmod(target.constData(), row.mode) != 0)
         return std::nullopt;
-    if (row.link)
-        return QFile::link(relative, dir + QStringLiteral("/link")) ? std::optional(QStringLiteral("link"))
-                                                                    : std::nullopt;
-    return relative;
+    if (row.link == Link::None)
+        return relative;
+    // Beside the target, leading to it by its name there.
+    const QString link = relative.left(relative.lastIndexOf(QLatin1Char('/')) + 1) + QStringLiteral("link");
+    const QByteArray linkPath = local(dir + QLatin1Char('/') + link);
+    const char *to = row.link == Link::NobodysDangling ? "missing" : "target";
+    if (::symlink(to, linkPath.constData()) != 0
+        || (row.link != Link::Own && ::lchown(linkPath.constData(), kNobody, kNobody) != 0))
+        return std::nullopt;
+    return link;
 }
 
 struct FileState {
@@ -269,7 +330,12 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
         GTEST_SKIP() << "the table gives files away and makes device nodes, which needs root";
     const QByteArray readme =
         TextEncoder::codePage(1252).encode(assembleReadme(readArticle(article()).article)) + "\r\n";
+    const ProtectedSwitches protections;
     for (const Row &row : kRows) {
+        if (row.folder == Folder::Sticky && !protections.isSet()) {
+            ADD_FAILURE() << row.name << ": the protected_* switches cannot be set here";
+            continue;
+        }
         for (const Through through : {Through::Text, Through::Bytes, Through::Stream, Through::Cli}) {
             if (through == Through::Cli && !row.cli)
                 continue;
@@ -284,7 +350,9 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
                 EXPECT_TRUE(row.make == Make::NullDevice || row.make == Make::FullDevice) << what;
                 continue;
             }
-            const QString file = QFileInfo(dir.filePath(*relative)).canonicalFilePath();
+            const QString file = row.link == Link::NobodysDangling
+                                     ? dir.filePath(QStringLiteral("sub/target"))
+                                     : QFileInfo(dir.filePath(*relative)).canonicalFilePath();
             const QStringList before = names(dir.path());
             const FileState old = stateOf(file);
             QByteArray piped;
@@ -299,7 +367,20 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
                 EXPECT_EQ(piped, readme) << what;
             }
             EXPECT_EQ(names(dir.path()), before) << what; // no temporary file left, the link still there
-            EXPECT_EQ(QFileInfo(dir.filePath(*relative)).isSymLink(), row.link) << what;
+            EXPECT_EQ(QFileInfo(dir.filePath(*relative)).isSymLink(), row.link != Link::None) << what;
+            if (row.folder == Folder::Sticky && row.reason) {
+                // A shell's redirection is refused exactly the same (and
+                // writes nothing either).
+                QProcess sh;
+                sh.start(QStringLiteral("/bin/sh"),
+                         {QStringLiteral("-c"), QStringLiteral("echo x > \"$0\""), dir.filePath(*relative)});
+                const bool refused = sh.waitForFinished(3000) && sh.exitCode() != 0;
+                if (sh.state() != QProcess::NotRunning) {
+                    sh.kill();
+                    sh.waitForFinished();
+                }
+                EXPECT_TRUE(refused) << what << " (the shell)";
+            }
             const FileState now = stateOf(file);
             EXPECT_EQ(now.st.st_mode, old.st.st_mode) << what;
             EXPECT_EQ(now.st.st_uid, old.st.st_uid) << what;
@@ -363,5 +444,143 @@ TEST(SaveTargets, StandardStreamsThatAreTheArticleAreRefusedAndDevStdoutIsTheStr
             EXPECT_TRUE(cli.readAllStandardOutput().startsWith("MP mission\t-\tHarbour Raid\r\n")) << what;
         }
         EXPECT_EQ(readFileBytes(path), article()) << what;
+    }
+}
+
+TEST(SaveTargets, OnlyTheStandardStreamsAreTheProgramsOwnDescriptors)
+{
+    int channel[2];
+    ASSERT_EQ(::pipe2(channel, O_CLOEXEC | O_NONBLOCK), 0);
+    const QString fd = QString::number(channel[1]);
+    const QString paths[] = {
+        QStringLiteral("/proc/self/fd/") + fd,
+        QStringLiteral("/dev/fd/") + fd,
+        QStringLiteral("/proc/thread-self/fd/") + fd,
+        QStringLiteral("/proc/%1/fd/").arg(::getpid()) + fd,
+        QStringLiteral("/proc/self/fd/0"),
+    };
+    AtomicTextFileService files;
+    for (const QString &path : paths) {
+        const SaveResult r = files.writeBytes(path, "the ReadMe\r\n");
+        EXPECT_FALSE(r.ok) << path.toStdString();
+        EXPECT_EQ(r.error.toStdString(), "The file is one of the program's own open files, which cannot be written to")
+            << path.toStdString();
+    }
+    char byte = 0;
+    EXPECT_EQ(::read(channel[0], &byte, 1), -1); // nothing came through
+    ::close(channel[0]);
+    ::close(channel[1]);
+}
+
+TEST(SaveTargets, WhatHasTheNameWhenTheSaveEndsIsCheckedAgain)
+{
+    enum class Swap { ReadOnlyFile, Fifo, Link, NewFile };
+    struct Case {
+        const char *name;
+        bool existed;
+        Swap swap;
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"a read-only file put in its place", true, Swap::ReadOnlyFile, "The file is read-only"},
+        {"a named pipe put in its place", true, Swap::Fifo, "The file was replaced by something that is not a file"},
+        {"a link put in its place", true, Swap::Link, "The file was replaced by something that is not a file"},
+        {"a file made meanwhile where there was none", false, Swap::NewFile, "File exists"},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("target"));
+        const QString other = dir.filePath(QStringLiteral("other"));
+        ASSERT_TRUE(writeFileBytes(other, kOld));
+        if (c.existed) {
+            ASSERT_TRUE(writeFileBytes(path, kOld));
+        }
+        AtomicTextFileService files;
+        const SaveResult r = files.writeStream(path, [&](const ByteFileService::ByteWriter &write) {
+            write("new head, ");
+            // Another program puts something else under the name meanwhile.
+            QFile::remove(path);
+            switch (c.swap) {
+            case Swap::ReadOnlyFile:
+                writeFileBytes(path, kOld);
+                ::chmod(local(path).constData(), 0444);
+                break;
+            case Swap::Fifo: ::mkfifo(local(path).constData(), 0644); break;
+            case Swap::Link: QFile::link(QStringLiteral("other"), path); break;
+            case Swap::NewFile: writeFileBytes(path, kOld); break;
+            }
+            write("new tail");
+        });
+        EXPECT_EQ(r.error.toStdString(), c.reason) << c.name;
+        if (c.swap == Swap::ReadOnlyFile || c.swap == Swap::NewFile) {
+            EXPECT_EQ(readFileBytes(path), kOld) << c.name;
+        }
+        EXPECT_EQ(readFileBytes(other), kOld) << c.name;
+        EXPECT_EQ(names(dir.path()).size(), 2) << c.name; // no temporary file left
+    }
+}
+
+TEST(SaveTargets, TemporaryFilesOfKilledSavesAreRemovedByTheNextSaveIntoTheFolder)
+{
+    struct Leftover {
+        const char *name;
+        int ageSeconds;
+        bool nobodys;
+        bool removed;
+    };
+    const Leftover leftovers[] = {
+        {".target.kestrin-1x2y3z.tmp", 3600, false, true}, {".other name.json.kestrin-abc.tmp", 24 * 3600, false, true},
+        {".target.kestrin-fresh.tmp", 10, false, false}, // perhaps a save still running
+        {".target.kestrin-nobody.tmp", 3600, true, false}, {"target.kestrin-visible.tmp", 3600, false, false},
+        {".target.someone-elses.tmp", 3600, false, false},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+
+    // A save killed while it writes leaves its temporary file.
+    const QString path = dir.filePath(QStringLiteral("target"));
+    ASSERT_TRUE(writeFileBytes(path, kOld));
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        AtomicTextFileService files;
+        files.writeStream(path, [](const ByteFileService::ByteWriter &write) {
+            write(QByteArray(1 << 20, 'x'));
+            ::pause();
+        });
+        _exit(0);
+    }
+    QStringList killed;
+    for (int i = 0; i < 500 && killed.isEmpty(); ++i) {
+        ::usleep(10000);
+        killed = QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".kestrin-"));
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    ASSERT_EQ(killed.size(), 1);
+
+    for (const Leftover &l : leftovers) {
+        const QString file = dir.filePath(QLatin1String(l.name));
+        ASSERT_TRUE(writeFileBytes(file, "left over"));
+        if (l.nobodys && ::geteuid() == 0) {
+            ASSERT_EQ(::chown(local(file).constData(), kNobody, kNobody), 0);
+        }
+    }
+    const auto age = [&](const QString &name, int seconds) {
+        const timespec times[2] = {{::time(nullptr) - seconds, 0}, {::time(nullptr) - seconds, 0}};
+        ::utimensat(AT_FDCWD, local(dir.filePath(name)).constData(), times, 0);
+    };
+    for (const Leftover &l : leftovers)
+        age(QLatin1String(l.name), l.ageSeconds);
+    age(killed.first(), 3600);
+
+    AtomicTextFileService files;
+    ASSERT_TRUE(files.writeBytes(path, "saved\r\n").ok);
+    EXPECT_EQ(readFileBytes(path), "saved\r\n");
+    EXPECT_FALSE(QFile::exists(dir.filePath(killed.first())));
+    for (const Leftover &l : leftovers) {
+        if (l.nobodys && ::geteuid() != 0)
+            continue;
+        EXPECT_EQ(QFile::exists(dir.filePath(QLatin1String(l.name))), !l.removed) << l.name;
     }
 }
