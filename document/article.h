@@ -119,6 +119,16 @@ ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride
 // texts as arrays of lines, absent optional values left out.
 QByteArray writeArticleJson(const Article &article);
 
+// Text from the input as a message shows it: control characters (C0 but
+// tab and line feed, DEL, C1) written as \u001b, so that they can neither
+// steer a terminal nor hide in a message box.
+QString escapeControlCharacters(QStringView text);
+// A key or value quoted in a message: escaped, in double quotes, and cut
+// after kQuotedLength characters with "…" (a message never repeats a huge
+// key or value whole).
+inline constexpr qsizetype kQuotedLength = 80;
+QString quoteForMessage(QStringView text);
+
 // Every key of the format that holds a value (dotted paths), in file order.
 QStringList articleKeys();
 

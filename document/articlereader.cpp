@@ -36,7 +36,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 QString quoted(QStringView text)
 {
-    return QLatin1Char('"') + text.toString() + QLatin1Char('"');
+    return quoteForMessage(text);
 }
 
 // "a", "b" and "c"
@@ -959,6 +959,38 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     if (error.offset >= 0)
         return fail(placeInText(json, error.offset), error.message);
     return handler.finish();
+}
+
+QString escapeControlCharacters(QStringView text)
+{
+    const auto isControl = [](char16_t c) {
+        return (c < 0x20 && c != u'\t' && c != u'\n') || (c >= 0x7f && c <= 0x9f);
+    };
+    if (std::none_of(text.begin(), text.end(), [&](QChar c) { return isControl(c.unicode()); }))
+        return text.toString();
+    QString out;
+    out.reserve(text.size() + 16);
+    for (const QChar c : text) {
+        if (isControl(c.unicode()))
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString quoteForMessage(QStringView text)
+{
+    QStringView shown = text;
+    if (text.size() > kQuotedLength) {
+        shown = text.first(kQuotedLength);
+        if (shown.back().isHighSurrogate())
+            shown.chop(1);
+    }
+    QString out = QLatin1Char('"') + escapeControlCharacters(shown);
+    if (shown.size() < text.size())
+        out += QChar(0x2026);
+    return out + QLatin1Char('"');
 }
 
 ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride> &overrides)

@@ -42,15 +42,12 @@ constexpr int kExitBadInput = 2;
 // Characters named when the code page cannot hold the text.
 constexpr qsizetype kShownUnmappable = 20;
 
-void printTo(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
 void complain(const QString &message)
 {
-    printTo(stderr, message + QLatin1Char('\n'));
+    // Whatever the message quotes from the input, no control character
+    // reaches the terminal.
+    const QByteArray bytes = (escapeControlCharacters(message) + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
 // A usage or program-level problem (no place in a file).
@@ -63,6 +60,8 @@ QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
+
+int writeBytesToStandardOutput(const QByteArray &bytes);
 
 struct Encoding {
     TextEncoder encoder = TextEncoder::utf8(false);
@@ -209,14 +208,13 @@ std::optional<int> parseCommandLine(const QStringList &arguments, Options &optio
         }
         return kExitBadInput;
     }
-    if (parser.isSet(help)) {
-        printTo(stdout, helpText());
-        return kExitWritten;
-    }
-    if (parser.isSet(version)) {
-        printTo(stdout, kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_VERSION) + QLatin1Char('\n'));
-        return kExitWritten;
-    }
+    // Help and version that cannot be written (a full disk, a closed pipe)
+    // end with exit status 1, like the ReadMe.
+    if (parser.isSet(help))
+        return writeBytesToStandardOutput(helpText().toLocal8Bit());
+    if (parser.isSet(version))
+        return writeBytesToStandardOutput(
+            (kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_VERSION) + QLatin1Char('\n')).toLocal8Bit());
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
@@ -386,10 +384,11 @@ int writeExport(const Options &options, const Article &article)
     }
     // Written chunk by chunk as it is rendered: a large export is never
     // whole in memory.
-    const SaveResult saved =
-        AtomicTextFileService().writeStream(options.outputPath, [&](const ByteFileService::ByteWriter &write) {
-            renderReadmeUtf8(model, options.format, write);
-        });
+    AtomicTextFileService files;
+    files.setWaitForPipeReader(true); // as a shell's redirection waits
+    const SaveResult saved = files.writeStream(options.outputPath, [&](const ByteFileService::ByteWriter &write) {
+        renderReadmeUtf8(model, options.format, write);
+    });
     if (!saved.ok) {
         complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
                               .arg(quoted(options.outputPath), saved.error));
@@ -465,6 +464,10 @@ int main(int argc, char *argv[])
     // A file-size limit makes the write fail with a message and exit status 1
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
+#ifdef SIGPIPE
+    // So does a reader that goes away (`kestrin-readme a.json | head`).
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
     // Messages in the user's language; the ReadMe itself stays English.

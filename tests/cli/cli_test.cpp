@@ -12,9 +12,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kestrin;
 using C = Control;
@@ -704,6 +708,38 @@ QList<ErrorRow> errorRows()
          {},
          false,
          QStringLiteral("/dev/full")},
+        {"help into a full device",
+         args({"--help"}),
+         {},
+         1,
+         msg("kestrin-readme: cannot write to standard output: No space left on device"),
+         false,
+         {},
+         false,
+         QStringLiteral("/dev/full")},
+        {"version into a full device",
+         args({"--version"}),
+         {},
+         1,
+         msg("kestrin-readme: cannot write to standard output: No space left on device"),
+         false,
+         {},
+         false,
+         QStringLiteral("/dev/full")},
+        // What is quoted from the input cannot steer the terminal, and a huge
+        // key is not repeated whole.
+        {"control characters in a key", args({"article.json"}),
+         QByteArray("{\"na\\u001b]0;title\\u0007\x7f\xc2\x9bme\": \"x\"}"), 2,
+         msg(R"(article.json:1:2: unknown key "na\u001b]0;title\u0007\u007f\u009bme"; the closest known key is "name")")},
+        {"control characters in a value", args({"article.json"}), QByteArray("{\"kind\": \"\\u001b[2J\\r\"}"), 2,
+         msg(R"(article.json:1:10: unknown article kind "\u001b[2J\u000d"; the article kinds are "SP mission", "MP mission", "Addon" and "Mod")")},
+        {"control characters in --set",
+         args({"article.json", "--set", "ver\x1b[2Jsion=1"}),
+         {},
+         2,
+         msg(R"(kestrin-readme: --set ver\u001b[2Jsion: unknown key "ver\u001b[2Jsion"; the closest known key is "version")")},
+        {"a key of a million characters", args({"article.json"}), "{\"" + QByteArray(1000000, 'k') + "\": 1}", 2,
+         msg("article.json:1:2: unknown key \"%1\u2026\"; the closest known key is \"kind\"", {QString(80, u'k')})},
     };
 }
 
@@ -789,5 +825,60 @@ TEST_F(Cli, FormatWritesEachExportAndRefusesEncodingsBesideText)
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_EQ(result.errText(), QString::fromUtf8(r.message));
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("refused"))));
+    }
+}
+
+TEST_F(Cli, BrokenPipeEndsWithStatusOneAndOneMessage)
+{
+    // Far more than a pipe holds, so that the reader has gone before the end.
+    QByteArray big = readFileBytes(sourcePath(QStringLiteral("examples/harbour-raid.json")));
+    big.replace("\"Take the harbour before dawn.\"", "\"" + QByteArray(4 << 20, 'x') + "\"");
+    ASSERT_TRUE(writeFileBytes(path(QStringLiteral("big.json")), big));
+    for (const char *format : {"text", "bbcode", "markdown"}) {
+        QProcess sh;
+        sh.setWorkingDirectory(dir.path());
+        sh.start(QStringLiteral("/bin/bash"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("\"$0\" --format %1 big.json 2>err | head -c10 >/dev/null; "
+                                 "echo ${PIPESTATUS[0]}")
+                      .arg(QLatin1String(format)),
+                  QStringLiteral(KESTRIN_README_EXE)});
+        ASSERT_TRUE(sh.waitForFinished(30000));
+        EXPECT_EQ(sh.readAllStandardOutput(), "1\n") << format; // not 141, death by SIGPIPE
+        EXPECT_EQ(readFileBytes(path(QStringLiteral("err"))),
+                  "kestrin-readme: cannot write to standard output: Broken pipe\n")
+            << format;
+    }
+}
+
+TEST_F(Cli, EveryFormatWaitsForTheReaderOfANamedPipe)
+{
+    const QString article = sourcePath(QStringLiteral("examples/harbour-raid.json"));
+    for (const char *format : {"text", "bbcode", "markdown"}) {
+        const QString fifo = path(QStringLiteral("pipe-") + QLatin1String(format));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        const QByteArray expected = run({QStringLiteral("--format"), QLatin1String(format), article}).out;
+        QProcess cli;
+        cli.start(QStringLiteral(KESTRIN_README_EXE),
+                  {QStringLiteral("--format"), QLatin1String(format), QStringLiteral("-o"), fifo, article});
+        // The reader comes late, and reads until the writer has finished.
+        EXPECT_FALSE(cli.waitForFinished(500)) << format;
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        ASSERT_GE(reader, 0);
+        QByteArray got;
+        char buffer[4096];
+        for (int round = 0; round < 500; ++round) {
+            const ssize_t n = ::read(reader, buffer, sizeof buffer);
+            if (n > 0)
+                got.append(buffer, n);
+            else if (cli.waitForFinished(20) || cli.state() == QProcess::NotRunning)
+                break;
+        }
+        for (ssize_t n; (n = ::read(reader, buffer, sizeof buffer)) > 0;)
+            got.append(buffer, n);
+        ::close(reader);
+        EXPECT_EQ(got, expected) << format;
+        ASSERT_TRUE(cli.state() == QProcess::NotRunning || cli.waitForFinished(10000));
+        EXPECT_EQ(cli.exitCode(), 0) << format << cli.readAllStandardError().toStdString();
     }
 }
