@@ -134,6 +134,15 @@ QString deepContents(int depth)
     return hhc + repeated("</ul>", depth) + QStringLiteral("</body></html>");
 }
 
+// Pictures of the file, each by an address of its own.
+QString manyPictures(int count)
+{
+    QString html;
+    for (int i = 0; i < count; ++i)
+        html += QStringLiteral("<img src=s.png?%1>").arg(i);
+    return html;
+}
+
 class HostileHelp : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -172,6 +181,18 @@ protected:
             {QStringLiteral("topics/spans.html"), repeated("<span><b>", 20000) + QStringLiteral("deepest")},
             {QStringLiteral("topics/word.html"), QString(400000, QLatin1Char('w'))},
             {QStringLiteral("topics/big.html"), QStringLiteral("<p>") + QString(600 * 1024, QLatin1Char('x'))},
+            // Sizes the text layout would take at their word.
+            {QStringLiteral("topics/padding.html"),
+             QStringLiteral("<table border=\"99999999\" cellpadding=\"99999999\" cellspacing=\"99999999\"><tr><td>"
+                            "padded</td></tr></table>")},
+            {QStringLiteral("topics/widths.html"),
+             QStringLiteral("<table width=\"99999999\"><tr><td width=\"99999999\" height=\"99999999\">wide</td>"
+                            "</tr></table><hr width=\"99999999\">")},
+            {QStringLiteral("topics/cellspans.html"),
+             QStringLiteral("<table>")
+                 + repeated("<tr><td colspan=\"100000\" rowspan=\"100000\">spanned</td></tr>", 200)
+                 + QStringLiteral("</table>")},
+            {QStringLiteral("topics/manypictures.html"), manyPictures(20000) + QStringLiteral("pictured")},
         };
         QString files;
         for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
@@ -179,10 +200,11 @@ protected:
             files += it.key() + QLatin1Char('\n');
         }
         ASSERT_TRUE(QImage(5000, 5000, QImage::Format_Mono).save(source + QStringLiteral("/topics/huge.png")));
+        ASSERT_TRUE(QImage(8, 8, QImage::Format_RGB32).save(source + QStringLiteral("/topics/s.png")));
         writeBytes(source + QStringLiteral("/contents.hhc"), deepContents(30000).toUtf8());
         writeBytes(source + QStringLiteral("/hostile.hhp"),
                    QStringLiteral("[OPTIONS]\nCompiled file=hostile.chm\nDefault topic=index.html\nTitle=Hostile\n\n"
-                                  "[FILES]\ncontents.hhc\ntopics/huge.png\n%1")
+                                  "[FILES]\ncontents.hhc\ntopics/huge.png\ntopics/s.png\n%1")
                        .arg(files)
                        .toUtf8());
 
@@ -264,8 +286,13 @@ TEST_F(HostileHelp, OnlyWebAndMailLinksReachTheDesktop)
     const struct {
         const char *link;
         Outcome outcome;
+        const char *handed = nullptr; // what the desktop is given, when not the link itself
     } links[] = {
         {"http://example.org/a", Desktop},
+        // A mail link goes with its address, subject and text only.
+        {"mailto:someone@example.org?attach=/etc/shadow&Subject=Hi%20there&cc=other@example.org&body=Text&x-h=1",
+         Desktop, "mailto:someone@example.org?subject=Hi%20there&body=Text"},
+        {"mailto:someone@example.org?attachment=%2Fetc%2Fshadow", Desktop, "mailto:someone@example.org"},
         {"https://example.org/b", Desktop},
         {"mailto:someone@example.org", Desktop},
         {"file:///etc/passwd", Refused},
@@ -283,13 +310,13 @@ TEST_F(HostileHelp, OnlyWebAndMailLinksReachTheDesktop)
         QDesktopServices::setUrlHandler(scheme, &opener, "open");
 
     QList<QUrl> expected;
-    for (const auto &[link, outcome] : links) {
+    for (const auto &[link, outcome, handed] : links) {
         SCOPED_TRACE(link);
         const QUrl before = window->browser()->source();
         visit(link);
         switch (outcome) {
         case Desktop:
-            expected << QUrl(QLatin1String(link));
+            expected << QUrl(QLatin1String(handed ? handed : link));
             EXPECT_EQ(window->browser()->source(), before);
             EXPECT_TRUE(window->browser()->notes().isEmpty()) << window->statusText().toStdString();
             break;
@@ -325,6 +352,10 @@ TEST_F(HostileHelp, PagesStayWithinTheirBoundsAndSaySo)
         {"/topics/spans.html", "shown flattened", "deepest"},
         {"/topics/word.html", nullptr, "wwwwwwww"},
         {"/topics/big.html", "This page is too large to show: it holds 600.0", "too large to show"},
+        {"/topics/padding.html", "shown flattened", "padded"},
+        {"/topics/widths.html", "shown flattened", "wide"},
+        {"/topics/cellspans.html", "shown flattened", "spanned"},
+        {"/topics/manypictures.html", "shown flattened", "pictured"},
         {"/index.html", nullptr, "Start"},
     };
     for (const auto &[page, note, shown] : pages) {
@@ -336,6 +367,9 @@ TEST_F(HostileHelp, PagesStayWithinTheirBoundsAndSaySo)
         EXPECT_TRUE(notes.contains(QLatin1String(note ? note : ""))) << notes.toStdString();
         EXPECT_TRUE(window->browser()->toPlainText().contains(QLatin1String(shown)));
     }
+
+    // The file's title ("Hostile") is not the window's.
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kestrin Editor Help"));
 
     // The picture too large to decode is left out with a note of its own.
     visit("/topics/pictures.html");

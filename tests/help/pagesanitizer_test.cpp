@@ -10,6 +10,13 @@
 namespace kestrin::help {
 namespace {
 
+PageLimits fewPictures()
+{
+    PageLimits limits;
+    limits.maxPictures = 2;
+    return limits;
+}
+
 PageLimits small()
 {
     PageLimits limits;
@@ -72,6 +79,24 @@ TEST(PageSanitizer, RewritesAPageAsBalancedMarkup)
          "<img src=\"a.png\" width=\"4096\" height=\"50%\"><img width=\"12\">",
          true,
          {}},
+        {"sizes of any element",
+         "<table width=99999999><tr><td height=1234567890123>x",
+         "<table width=\"4096\"><tr><td height=\"4096\">x</td></tr></table>",
+         true,
+         {}},
+        {"spacings",
+         "<table cellpadding=99999999 cellspacing='70' border=64><tr><td>x",
+         "<table cellpadding=\"64\" cellspacing=\"64\" border=\"64\"><tr><td>x</td></tr></table>",
+         true,
+         {}},
+        {"spans",
+         "<table><tr><td colspan=100000 rowspan=3>a<td colspan=50 rowspan=50x>b<td colspan=2 rowspan=2>c",
+         "<table><tr><td colspan=\"100\" rowspan=\"3\">a</td><td colspan=\"50\" rowspan=\"20\">b</td>"
+         "<td colspan=\"2\" rowspan=\"2\">c</td></tr></table>",
+         true,
+         {}},
+        {"pictures beyond their number", "<img src=a><img src=b alt=x><img src=c alt='y<z' width=5>|<img>",
+         "<img src=\"a\"><img src=\"b\" alt=\"x\">y&lt;z|", true, fewPictures()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

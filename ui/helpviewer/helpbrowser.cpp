@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <QUrlQuery>
 
 namespace kestrin::help {
 
@@ -100,6 +101,24 @@ QUrl HelpBrowser::resolve(const QUrl &link) const
     return base.resolved(link);
 }
 
+QUrl HelpBrowser::plainMailLink(const QUrl &url)
+{
+    // The address, the subject and the text; no attachment and no other
+    // header reaches the mail program.
+    QUrl plain;
+    plain.setScheme(QStringLiteral("mailto"));
+    plain.setPath(url.path(QUrl::FullyEncoded), QUrl::TolerantMode);
+    QUrlQuery kept;
+    for (const auto &[key, value] : QUrlQuery(url).queryItems(QUrl::FullyEncoded)) {
+        const QString name = QUrl::fromPercentEncoding(key.toUtf8()).toLower();
+        if ((name == QLatin1String("subject") || name == QLatin1String("body")) && !kept.hasQueryItem(name))
+            kept.addQueryItem(name, value);
+    }
+    if (!kept.isEmpty())
+        plain.setQuery(kept);
+    return plain;
+}
+
 bool HelpBrowser::opensOnTheDesktop(const QUrl &url)
 {
     const QString scheme = url.scheme();
@@ -119,10 +138,11 @@ void HelpBrowser::followLink(const QUrl &link)
                     .arg(shortened(link.toString())));
         return;
     }
+    const QUrl handed = url.scheme() == QLatin1String("mailto") ? plainMailLink(url) : url;
     if (m_externalLinkHandler)
-        m_externalLinkHandler(url);
+        m_externalLinkHandler(handed);
     else
-        QDesktopServices::openUrl(url);
+        QDesktopServices::openUrl(handed);
 }
 
 void HelpBrowser::addNote(const QString &note)

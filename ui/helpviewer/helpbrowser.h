@@ -63,6 +63,9 @@ public:
     }
 
     // Whether a link of this scheme is handed to the desktop.
+    // A mail link as it goes to the desktop: only its address, subject and
+    // text.
+    static QUrl plainMailLink(const QUrl &url);
     static bool opensOnTheDesktop(const QUrl &url);
 
     // What was refused, flattened or left out since the current page was

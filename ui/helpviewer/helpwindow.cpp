@@ -235,8 +235,8 @@ bool HelpWindow::openFile(const QString &fileName)
         return cannotOpen(tr("the file is damaged: its pages cannot be read."));
     }
 
-    if (!m_archive.title().isEmpty())
-        setWindowTitle(m_archive.title());
+    // The window keeps its own title: the file's could claim to be any
+    // other window.
     fillContents(nullptr, m_entries);
     m_contents->expandAll();
     m_contents->setVisible(!m_entries.isEmpty());

@@ -248,24 +248,85 @@ private:
         m_out += u'>';
     }
 
-    void limitPictureSize(Tag &tag)
+    // The attribute's number of pixels cut down to the bound; a percentage
+    // stays. True when it was cut.
+    bool limitNumber(Attribute &attribute, qint64 bound)
     {
-        for (Attribute &attribute : tag.attributes) {
-            if (attribute.name != QLatin1String("width") && attribute.name != QLatin1String("height"))
+        const QString trimmed = attribute.value.trimmed();
+        qsizetype digits = 0;
+        while (digits < trimmed.size() && trimmed[digits].isDigit())
+            ++digits;
+        bool ok = false;
+        const qint64 number = trimmed.first(std::min<qsizetype>(digits, 12)).toLongLong(&ok);
+        if (ok && digits < trimmed.size() && trimmed[digits] == u'%')
+            return false;
+        if (digits > 12 || (ok && number > bound)) {
+            attribute.value = QString::number(bound);
+            m_flattened = true;
+            return true;
+        }
+        return false;
+    }
+
+    // The number an attribute starts with, as the text layout reads it; 1
+    // when there is none.
+    static qint64 numberOf(const Tag &tag, QLatin1StringView name)
+    {
+        for (const Attribute &attribute : tag.attributes) {
+            if (attribute.name != name)
                 continue;
-            bool ok = false;
             const QString trimmed = attribute.value.trimmed();
             qsizetype digits = 0;
-            while (digits < trimmed.size() && trimmed[digits].isDigit())
+            while (digits < trimmed.size() && digits < 12 && trimmed[digits].isDigit())
                 ++digits;
-            const qint64 pixels = trimmed.first(std::min<qsizetype>(digits, 12)).toLongLong(&ok);
-            if (ok && digits < trimmed.size() && trimmed[digits] == u'%')
-                continue;
-            if (digits > 12 || (ok && pixels > m_limits.maxPictureSide)) {
-                attribute.value = QString::number(m_limits.maxPictureSide);
-                m_flattened = true;
+            return std::max<qint64>(1, trimmed.first(digits).toLongLong());
+        }
+        return 1;
+    }
+
+    // Sizes, spacings and spans within the bounds, on any element: the text
+    // layout takes them at their word however large they are.
+    void limitSizes(Tag &tag)
+    {
+        for (Attribute &attribute : tag.attributes) {
+            const QString &n = attribute.name;
+            if (n == QLatin1String("width") || n == QLatin1String("height"))
+                limitNumber(attribute, m_limits.maxPictureSide);
+            else if (n == QLatin1String("cellpadding") || n == QLatin1String("cellspacing")
+                     || n == QLatin1String("border") || n == QLatin1String("hspace") || n == QLatin1String("vspace"))
+                limitNumber(attribute, m_limits.maxSpacing);
+            else if (n == QLatin1String("colspan") || n == QLatin1String("rowspan"))
+                limitNumber(attribute, m_limits.maxSpan);
+        }
+        const qint64 columns = numberOf(tag, QLatin1StringView("colspan"));
+        if (columns * numberOf(tag, QLatin1StringView("rowspan")) > m_limits.maxSpanArea) {
+            for (Attribute &attribute : tag.attributes) {
+                if (attribute.name == QLatin1String("rowspan"))
+                    attribute.value = QString::number(std::max<qint64>(1, m_limits.maxSpanArea / columns));
+            }
+            m_flattened = true;
+        }
+    }
+
+    // A picture beyond the page's number is left out, its alternative text
+    // standing in for it: the text layout's time grows with the square of
+    // the pictures on a line. False when it is left out.
+    bool keepPicture(const Tag &tag)
+    {
+        if (++m_pictures <= m_limits.maxPictures)
+            return true;
+        m_flattened = true;
+        for (const Attribute &attribute : tag.attributes) {
+            if (attribute.name == QLatin1String("alt") && !attribute.value.isEmpty()) {
+                QString alt = attribute.value;
+                alt.replace(u'&', QLatin1String("&amp;"));
+                alt.replace(u'<', QLatin1String("&lt;"));
+                alt.replace(u'>', QLatin1String("&gt;"));
+                m_out += alt;
+                m_word = 0;
             }
         }
+        return false;
     }
 
     // Skips the content of an element up to its end tag; returns the content.
@@ -328,8 +389,12 @@ private:
         if (blockElements().contains(name) || tablePart || name == QLatin1String("br"))
             m_word = 0;
 
+        limitSizes(tag);
         if (name == QLatin1String("td") || name == QLatin1String("th")) {
-            const qint64 weight = qint64(1) << std::min(m_tables - 1, 30);
+            // A cell weighs as much as the cells it spans.
+            const qint64 weight = (qint64(1) << std::min(m_tables - 1, 30))
+                                  * numberOf(tag, QLatin1StringView("colspan"))
+                                  * numberOf(tag, QLatin1StringView("rowspan"));
             if (m_cost + weight > m_limits.maxTableCost) {
                 // The rest of this table is shown as lines of text.
                 closeNearest(QStringLiteral("table"), tableScope());
@@ -341,8 +406,8 @@ private:
         }
 
         if (voidElements().contains(name)) {
-            if (name == QLatin1String("img"))
-                limitPictureSize(tag);
+            if (name == QLatin1String("img") && !keepPicture(tag))
+                return;
             writeTag(tag);
             return;
         }
@@ -482,6 +547,7 @@ private:
     int m_flatTables = 0;
     qint64 m_cost = 0;
     int m_word = 0;
+    int m_pictures = 0;
     bool m_flattened = false;
 };
 

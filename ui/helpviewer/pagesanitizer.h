@@ -15,14 +15,19 @@ struct PageLimits {
     int maxTableDepth = 6;     // tables inside tables
     int maxTableCost = 4000;   // table cells, each weighing 2^(its table's nesting - 1)
     int maxWordLength = 256;   // characters between two chances to break a line
-    int maxPictureSide = 4096; // pixels, in a picture's width and height attributes
+    int maxPictureSide = 4096; // pixels, in any element's width and height attributes
+    int maxSpacing = 64;       // pixels of cellpadding, cellspacing, border, hspace and vspace
+    int maxSpan = 100;         // columns or rows one cell spans
+    int maxSpanArea = 1000;    // colspan times rowspan of one cell
+    int maxPictures = 200;     // pictures on one page; the others are left out
 };
 
 struct SanitizedPage {
     QString html;
     // Something beyond the bounds was flattened: elements nested too deeply
     // lost their tags (their text stays), tables beyond the bounds became
-    // lines of text, pictures' sizes were cut down.
+    // lines of text, sizes, spacings and spans were cut down, pictures
+    // beyond their number were left out (their alternative text stays).
     bool flattened = false;
 };
 
