@@ -146,22 +146,23 @@ QStringView withoutTrailingBlanks(QStringView text)
 }
 
 // An address that a forum or a Markdown renderer can link as it stands: a
-// scheme, "://", and no blanks, brackets or control characters; the start
-// text "http://" alone is no address.
+// web address (http:// or https://, nothing else that a reader's browser
+// would run or open), with no quotes, blanks, brackets or control
+// characters that could end the link early or smuggle in more; the start
+// text "http://" alone is no address. Both renderers ask this one rule.
 bool isLinkable(QStringView web)
 {
-    if (web == u"http://")
+    qsizetype rest = 0;
+    if (web.startsWith(u"http://", Qt::CaseInsensitive))
+        rest = 7;
+    else if (web.startsWith(u"https://", Qt::CaseInsensitive))
+        rest = 8;
+    if (rest == 0 || web.size() == rest)
         return false;
-    const qsizetype colon = web.indexOf(u"://");
-    if (colon < 1 || colon + 3 >= web.size() || !web[0].isLetter())
-        return false;
-    for (qsizetype i = 1; i < colon; ++i) {
-        const QChar c = web[i];
-        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'+' && c != u'.' && c != u'-')
-            return false;
-    }
     for (QChar c : web) {
-        if (c.unicode() <= 0x20 || c == u'[' || c == u']' || c == u'<' || c == u'>' || c.isSpace())
+        const char16_t u = c.unicode();
+        if (u <= 0x20 || (u >= 0x7f && u <= 0x9f) || c.isSpace() || u == u'"' || u == u'\'' || u == u'[' || u == u']'
+            || u == u'<' || u == u'>' || u == u'{' || u == u'}' || u == u'`')
             return false;
     }
     return true;

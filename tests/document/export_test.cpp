@@ -217,8 +217,29 @@ TEST(Export, TheWebAddressIsALinkOnlyWhenItIsOne)
         const char *web;
         bool link;
     } cases[] = {
-        {"http://", false},         {"", false},           {"https://example.org", true},
-        {"www.example.org", false}, {"http://a b", false}, {"http://x/[1]", false},
+        {"http://", false},
+        {"", false},
+        {"https://example.org", true},
+        {"www.example.org", false},
+        {"http://a b", false},
+        {"http://x/[1]", false},
+        // Only web addresses, and none that could end the link early.
+        {"HTTPS://Example.org/a_(b)?c=1&d=2#e", true},
+        {"https://", false},
+        {"javascript://x%0Aalert(1)", false},
+        {"data://text/html,<b>x</b>", false},
+        {"file:///etc/passwd", false},
+        {"vbscript://x", false},
+        {"ftp://example.org", false},
+        {"http://a\"onmouseover=alert(1)", false},
+        {"http://a'b", false},
+        {"http://a/{b}", false},
+        {"http://a\x1b[2J", false},
+        {"http://a\x7f", false},
+        {"http://a\xc2\x85"
+         "b",
+         false},
+        {"http://a\tb", false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.web);
