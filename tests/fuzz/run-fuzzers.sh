@@ -16,7 +16,7 @@ set -euo pipefail
 build=$(realpath "${1:?usage: run-fuzzers.sh BUILD_DIR [SECONDS]}")
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
-targets=(readme_layout article)
+targets=(readme_layout article pbo rap textconfig)
 
 artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"
