@@ -6,10 +6,10 @@
 namespace kestrin::import {
 
 ConfigParse parseConfig(const QByteArray &data, const SourceRef &where, ContentSource *includes,
-                        const QString &relative, const TextConfigLimits &limits)
+                        const QString &relative, const ClassFilter &keep, const TextConfigLimits &limits)
 {
     if (isRapified(data))
-        return parseRap(data, where);
+        return parseRap(data, where, {}, keep);
     IncludeResolver resolve;
     if (includes) {
         // The including file's relative path, found again from its SourceRef.
@@ -32,11 +32,11 @@ ConfigParse parseConfig(const QByteArray &data, const SourceRef &where, ContentS
             return file;
         };
     }
-    return parseTextConfig(data, where, resolve, limits);
+    return parseTextConfig(data, where, resolve, limits, keep);
 }
 
 std::optional<ConfigParse> loadConfig(ContentSource &source, const QString &relative, ImportNotes &notes,
-                                      const TextConfigLimits &limits)
+                                      const ClassFilter &keep, const TextConfigLimits &limits)
 {
     QString problem;
     const SourceRef where = source.ref(relative);
@@ -47,7 +47,7 @@ std::optional<ConfigParse> loadConfig(ContentSource &source, const QString &rela
     }
     if (!problem.isEmpty())
         notes.append({where, problem});
-    ConfigParse parse = parseConfig(*data, where, &source, relative, limits);
+    ConfigParse parse = parseConfig(*data, where, &source, relative, keep, limits);
     notes.append(parse.notes);
     return parse;
 }

@@ -16,10 +16,10 @@ namespace kestrin::import {
 // The parse, or nothing (with a note in *notes) when the file could not be
 // read at all.
 std::optional<ConfigParse> loadConfig(ContentSource &source, const QString &relative, ImportNotes &notes,
-                                      const TextConfigLimits &limits = {});
+                                      const ClassFilter &keep = {}, const TextConfigLimits &limits = {});
 
 // Parses bytes already read, the same way.
 ConfigParse parseConfig(const QByteArray &data, const SourceRef &where, ContentSource *includes,
-                        const QString &relative, const TextConfigLimits &limits = {});
+                        const QString &relative, const ClassFilter &keep = {}, const TextConfigLimits &limits = {});
 
 } // namespace kestrin::import

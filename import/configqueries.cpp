@@ -48,6 +48,16 @@ MissionFacts queryMission(const ConfigClass &root)
     return facts;
 }
 
+bool missionClassWanted(const QStringList &path)
+{
+    return path.size() <= 1 || (path.size() == 2 && path[1].compare(QLatin1String("Intel"), Qt::CaseInsensitive) == 0);
+}
+
+bool patchesClassWanted(const QStringList &path)
+{
+    return path.first().compare(QLatin1String("CfgPatches"), Qt::CaseInsensitive) == 0;
+}
+
 DescriptionFacts queryDescription(const ConfigClass &root)
 {
     DescriptionFacts facts;

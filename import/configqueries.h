@@ -23,6 +23,9 @@ struct MissionFacts {
     Found briefingName;  // Mission > Intel > briefingName
 };
 MissionFacts queryMission(const ConfigClass &root);
+// What queryMission needs of a mission.sqm: the top classes' values and
+// their Intel classes, not the units, markers and triggers.
+bool missionClassWanted(const QStringList &path);
 
 struct DescriptionFacts {
     Found onLoadName;
@@ -42,6 +45,8 @@ struct PatchFacts {
     Found url;
 };
 QList<PatchFacts> queryPatches(const ConfigClass &root);
+// What queryPatches needs of a config: CfgPatches only.
+bool patchesClassWanted(const QStringList &path);
 
 struct ModFacts {
     Found name;

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace kestrin::import {
@@ -46,6 +47,12 @@ struct ConfigClass {
     // A path of class names below this one ("Mission", "Intel").
     const ConfigClass *findPath(std::initializer_list<QStringView> names) const;
 };
+
+// Which classes' content a reader keeps, by the names of the classes from
+// the root down to the class ({"Mission", "Groups"}); the others are
+// kept empty. Lets the import skip what it never asks for (a mission's
+// units, an addon's vehicles) without building it. No filter keeps all.
+using ClassFilter = std::function<bool(const QStringList &path)>;
 
 // What a parse of either form gives: the tree (as much as could be read)
 // and the notes about what could not.

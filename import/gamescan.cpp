@@ -182,7 +182,8 @@ ScanResult scanInstallations(const QStringList &installations, ScanCache *cache,
                         continue;
                     QString relative = entry.name;
                     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-                    const ConfigParse parse = parseConfig(*data, source.ref(relative), &source, relative);
+                    const ConfigParse parse =
+                        parseConfig(*data, source.ref(relative), &source, relative, patchesClassWanted);
                     for (const PatchFacts &patch : queryPatches(parse.root))
                         classes.append(patch.className.value);
                 }

@@ -40,9 +40,9 @@ public:
     void note(const SourceRef &where, const QString &text) { m_result.notes.append({where, text}); }
     bool sawMission() const { return m_what == ImportResult::What::Mission; }
 
-    std::optional<ConfigParse> load(ContentSource &source, const QString &relative)
+    std::optional<ConfigParse> load(ContentSource &source, const QString &relative, const ClassFilter &keep = {})
     {
-        auto parse = loadConfig(source, relative, m_result.notes);
+        auto parse = loadConfig(source, relative, m_result.notes, keep);
         if (parse)
             m_parsedAny = true;
         return parse;
@@ -74,7 +74,7 @@ public:
         }
         const QString sqm = source.find(QStringLiteral("mission.sqm"));
         if (!sqm.isEmpty()) {
-            if (auto parse = load(source, sqm)) {
+            if (auto parse = load(source, sqm, missionClassWanted)) {
                 const MissionFacts facts = queryMission(parse->root);
                 offer(m_name, facts.briefingName);
                 m_named += facts.addons;
@@ -89,7 +89,7 @@ public:
         for (const QString &file : source.files()) {
             if (!fileNamed(file, u"config.cpp") && !fileNamed(file, u"config.bin"))
                 continue;
-            auto parse = load(source, file);
+            auto parse = load(source, file, patchesClassWanted);
             if (!parse)
                 continue;
             if (m_addonsWhere.isEmpty())

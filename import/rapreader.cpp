@@ -13,8 +13,10 @@ namespace {
 
 class RapReader {
 public:
-    RapReader(QByteArrayView data, const SourceRef &where, const RapLimits &limits, ImportNotes &notes)
+    RapReader(QByteArrayView data, const SourceRef &where, const RapLimits &limits, const ClassFilter &keep,
+              ImportNotes &notes)
         : m_data(data)
+        , m_keep(keep)
         , m_where(where)
         , m_limits(limits)
         , m_notes(notes)
@@ -86,6 +88,8 @@ private:
     }
 
     QByteArrayView m_data;
+    const ClassFilter &m_keep;
+    QStringList m_path;
     SourceRef m_where;
     RapLimits m_limits;
     ImportNotes &m_notes;
@@ -175,7 +179,10 @@ bool RapReader::readBody(qint64 offset, ConfigClass &into, int depth)
             if (!string(pos, child.name) || !u32(pos, body))
                 return damaged(pos);
             child.where = m_where;
-            readBody(body, child, depth + 1);
+            m_path.append(child.name);
+            if (!m_keep || m_keep(m_path))
+                readBody(body, child, depth + 1);
+            m_path.removeLast();
             into.classes.push_back(std::move(child));
             break;
         }
@@ -224,7 +231,7 @@ bool isRapified(QByteArrayView data)
     return data.size() >= 4 && std::memcmp(data.data(), "\0raP", 4) == 0;
 }
 
-ConfigParse parseRap(QByteArrayView data, const SourceRef &where, const RapLimits &limits)
+ConfigParse parseRap(QByteArrayView data, const SourceRef &where, const RapLimits &limits, const ClassFilter &keep)
 {
     ConfigParse parse;
     parse.binarized = true;
@@ -239,7 +246,7 @@ ConfigParse parseRap(QByteArrayView data, const SourceRef &where, const RapLimit
         parse.notes.append({where, ImportText::tr("the file is not a binarized config of a known version")});
         return parse;
     }
-    RapReader reader(data, where, limits, parse.notes);
+    RapReader reader(data, where, limits, keep, parse.notes);
     parse.root.where = where;
     reader.readBody(16, parse.root, 0);
     return parse;

@@ -32,6 +32,7 @@ struct RapLimits {
 bool isRapified(QByteArrayView data);
 
 // Reads a binarized config; notes name `where` (its line stays 0).
-ConfigParse parseRap(QByteArrayView data, const SourceRef &where, const RapLimits &limits = {});
+ConfigParse parseRap(QByteArrayView data, const SourceRef &where, const RapLimits &limits = {},
+                     const ClassFilter &keep = {});
 
 } // namespace kestrin::import

@@ -86,6 +86,11 @@ public:
         return t;
     }
     void note(const SourceRef &where, const QString &text) { m_notes.append({where, text}); }
+    // Skips the rest of a block whose "{" was just taken, byte by byte
+    // (strings and comments known, no token built), up to and with the
+    // "}" that closes it. Gives how many blocks are still open where it had
+    // to stop: a directive, a macro, the end of a file.
+    int skipRaw(int depth);
 
 private:
     Token lex();
@@ -309,6 +314,84 @@ bool Lexer::expand(const QString &name, const Frame &from)
     return true;
 }
 
+int Lexer::skipRaw(int depth)
+{
+    if (!m_buffer.empty() || m_frames.empty() || !m_macros.isEmpty())
+        return depth;
+    Frame &frame = m_frames.back();
+    if (!frame.macro.isEmpty())
+        return depth;
+    const QByteArray &d = frame.data;
+    const char *p = d.constData();
+    const qsizetype n = d.size();
+    qsizetype i = frame.pos;
+    int line = frame.where.line;
+    bool lineStart = false;
+    while (i < n && depth > 0) {
+        const char c = p[i];
+        if (c == '\n') {
+            ++line;
+            lineStart = true;
+            ++i;
+            continue;
+        }
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+            continue;
+        }
+        if (c == '#' && lineStart)
+            break;
+        lineStart = false;
+        if (c == '"' || c == '\'') {
+            ++i;
+            while (i < n && p[i] != '\n') {
+                if (p[i] == c) {
+                    if (i + 1 < n && p[i + 1] == c) {
+                        i += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++i;
+            }
+            if (i >= n || p[i] == '\n') {
+                SourceRef at = frame.where;
+                at.line = line;
+                note(at, ImportText::tr("a text has no closing quote"));
+                continue; // the text ends with its line
+            }
+            ++i;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && p[i + 1] == '/') {
+            while (i < n && p[i] != '\n')
+                ++i;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && p[i + 1] == '*') {
+            i += 2;
+            while (i < n && !(p[i] == '*' && i + 1 < n && p[i + 1] == '/')) {
+                if (p[i] == '\n')
+                    ++line;
+                ++i;
+            }
+            i = qMin(i + 2, n);
+            continue;
+        }
+        if (c == '{')
+            ++depth;
+        else if (c == '}')
+            --depth;
+        ++i;
+    }
+    // Stopped after the closing brace, at a directive (line start) or at
+    // the end of the file; the token reader goes on from there.
+    frame.where.line = line;
+    frame.pos = i;
+    frame.atLineStart = lineStart;
+    return depth;
+}
+
 Token Lexer::lex()
 {
     if (m_pendingEnd) {
@@ -462,9 +545,10 @@ Token Lexer::lex()
 
 class Parser {
 public:
-    Parser(Lexer &lexer, const TextConfigLimits &limits)
+    Parser(Lexer &lexer, const TextConfigLimits &limits, const ClassFilter &keep)
         : m_lex(lexer)
         , m_limits(limits)
+        , m_keep(keep)
     {
     }
     void body(ConfigClass &into, int depth);
@@ -488,6 +572,8 @@ private:
 
     Lexer &m_lex;
     TextConfigLimits m_limits;
+    const ClassFilter &m_keep;
+    QStringList m_path;
 };
 
 void Parser::skipStatement()
@@ -650,7 +736,28 @@ void Parser::classStatement(ConfigClass &into, int depth)
         return;
     }
     m_lex.take();
+    m_path.append(child.name);
+    const bool keep = !m_keep || m_keep(m_path);
+    m_path.removeLast();
+    if (!keep) {
+        // Not wanted: passed over without building anything.
+        for (int open = m_lex.skipRaw(1); open > 0;) {
+            const Token t = m_lex.take();
+            if (t.type == Token::End)
+                break;
+            if (t.is('{'))
+                ++open;
+            else if (t.is('}') && --open > 0)
+                open = m_lex.skipRaw(open);
+        }
+        if (m_lex.peek().is(';'))
+            m_lex.take();
+        into.classes.push_back(std::move(child));
+        return;
+    }
+    m_path.append(child.name);
     body(child, depth + 1);
+    m_path.removeLast();
     const Token close = m_lex.peek();
     if (close.is('}'))
         m_lex.take();
@@ -760,7 +867,7 @@ void Parser::body(ConfigClass &into, int depth)
 } // namespace
 
 ConfigParse parseTextConfig(const QByteArray &text, const SourceRef &where, const IncludeResolver &resolve,
-                            const TextConfigLimits &limits)
+                            const TextConfigLimits &limits, const ClassFilter &keep)
 {
     ConfigParse parse;
     parse.root.where = where;
@@ -770,7 +877,7 @@ ConfigParse parseTextConfig(const QByteArray &text, const SourceRef &where, cons
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
     lexer.pushFile(data, where, where.file + QLatin1Char('\n') + where.entry);
-    Parser parser(lexer, limits);
+    Parser parser(lexer, limits, keep);
     parser.body(parse.root, 0);
     return parse;
 }

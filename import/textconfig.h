@@ -44,6 +44,6 @@ struct IncludedFile {
 using IncludeResolver = std::function<IncludedFile(const QString &written, const SourceRef &from)>;
 
 ConfigParse parseTextConfig(const QByteArray &text, const SourceRef &where, const IncludeResolver &resolve = {},
-                            const TextConfigLimits &limits = {});
+                            const TextConfigLimits &limits = {}, const ClassFilter &keep = {});
 
 } // namespace kestrin::import

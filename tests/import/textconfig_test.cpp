@@ -269,3 +269,36 @@ TEST_F(IncludeTest, DepthAndFanOutAreBounded)
     EXPECT_FALSE(wide.notes.isEmpty());
     EXPECT_EQ(valueOf(wide.root, u"after"), QStringLiteral("1"));
 }
+
+TEST(TextConfig, ClassesNotWantedAreSkippedWithoutLosingTheRest)
+{
+    // Groups is not wanted: its content is passed over, also when it holds
+    // strings with braces, comments, a directive or an unclosed text; what
+    // follows keeps its line.
+    const struct {
+        const char *name;
+        QByteArray groups;
+        int notes;
+    } cases[] = {
+        {"plain", "class Item0 { side = \"WEST\"; };", 0},
+        {"braces in texts and comments", "init = \"{ }}\"; // }\n/* } */ x[] = {{1},{2}};", 0},
+        {"a directive inside", "\n#define SIDE \"EAST\"\nside = SIDE;\n", 0},
+        {"an unclosed text", "init = \"this {\nx = 1;", 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray text = "class Mission\n{\n\tclass Groups\n\t{\n" + c.groups
+                                + "\n\t};\n\tclass Intel { name = \"x\"; };\n};\nafter = 1;\n";
+        const ConfigParse p =
+            parseTextConfig(text, SourceRef{QStringLiteral("mission.sqm"), {}, 0}, {}, {},
+                            [](const QStringList &path) { return path.last() != QLatin1String("Groups"); });
+        EXPECT_EQ(p.notes.size(), c.notes) << noteTexts(p.notes).join(QLatin1Char('\n')).toStdString();
+        const ConfigClass *groups = p.root.findPath({u"Mission", u"Groups"});
+        ASSERT_NE(groups, nullptr);
+        EXPECT_TRUE(groups->values.empty() && groups->classes.empty());
+        EXPECT_EQ(valueOf(p.root, u"Mission/Intel/name"), QStringLiteral("x"));
+        const ConfigEntry *after = p.root.findValue(u"after");
+        ASSERT_NE(after, nullptr);
+        EXPECT_EQ(after->where.line, int(text.left(text.indexOf("after")).count('\n')) + 1);
+    }
+}
