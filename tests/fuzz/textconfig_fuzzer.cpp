@@ -61,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     };
     import::TextConfigLimits limits;
     limits.maxTotalBytes = 4 * 1024 * 1024;
-    const import::ConfigParse parse =
-        import::parseTextConfig(files.value(QStringLiteral("main.cpp")), {QStringLiteral("main.cpp"), {}, 0}, resolve, limits);
+    const import::ConfigParse parse = import::parseTextConfig(files.value(QStringLiteral("main.cpp")),
+                                                              {QStringLiteral("main.cpp"), {}, 0}, resolve, limits);
     KESTRIN_FUZZ_CHECK(depth(parse.root) <= limits.maxDepth + 2);
     checkLines(parse.root, lines);
     for (const import::ImportNote &note : parse.notes)
