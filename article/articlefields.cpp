@@ -42,18 +42,4 @@ QStringList articleKeys()
     return out;
 }
 
-QString installationKindName(InstallationKind kind)
-{
-    return design(kInstallationOptions[size_t(kind)]).text;
-}
-
-std::optional<InstallationKind> installationKindByName(QStringView name)
-{
-    for (int i = 0; i < int(kInstallationOptions.size()); ++i) {
-        if (name == installationKindName(InstallationKind(i)))
-            return InstallationKind(i);
-    }
-    return std::nullopt;
-}
-
 } // namespace kestrin

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The keys of the article file, each written down once: where its value
-// lives in an Article and which controls of the form hold it. The reader,
-// the writer and the form binding all walk this one table.
+// The keys of the article file, each written down once with where its value
+// lives in an Article. The reader and the writer walk this one table; the
+// form's binding (form/articleform.h) pairs each key with its controls.
 
 #include "article.h"
-#include "controls.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,11 +32,6 @@ struct ArticleField {
     FieldType type;
     QString Article::*text = nullptr;                        // ArticleKind, Text
     std::optional<QString> Article::*optionalText = nullptr; // OptionalText
-    std::optional<Control> control = std::nullopt;           // the control that holds the text
-    std::optional<Control> onSwitch = std::nullopt;          // OptionalText: ticked when the value is set
-    // OptionalText: ticked to leave the value out; without one, the on
-    // switch is unticked instead.
-    std::optional<Control> offSwitch = std::nullopt;
 };
 
 // Every key of the format, in the order the file is written and the form
@@ -45,29 +39,27 @@ struct ArticleField {
 inline constexpr std::array<ArticleField, 23> kArticleFields{{
     {"$schema", FieldType::Schema},
     {"formatVersion", FieldType::FormatVersion},
-    {"kind", FieldType::ArticleKind, &Article::kind, nullptr, Control::ArticleCombo},
-    {"name", FieldType::Text, &Article::name, nullptr, Control::ArticleNameText},
-    {"version", FieldType::Text, &Article::version, nullptr, Control::VersionText},
-    {"authors", FieldType::Text, &Article::authors, nullptr, Control::AuthorText},
-    {"releaseDate", FieldType::Text, &Article::releaseDate, nullptr, Control::ReleaseText},
+    {"kind", FieldType::ArticleKind, &Article::kind},
+    {"name", FieldType::Text, &Article::name},
+    {"version", FieldType::Text, &Article::version},
+    {"authors", FieldType::Text, &Article::authors},
+    {"releaseDate", FieldType::Text, &Article::releaseDate},
     {"contacts", FieldType::Group},
-    {"contacts.web", FieldType::Text, &Article::web, nullptr, Control::ContactText1},
-    {"contacts.email", FieldType::Text, &Article::email, nullptr, Control::ContactText2},
-    {"contacts.skype", FieldType::OptionalText, nullptr, &Article::skype, Control::ContactText3, Control::SkypeCheck},
-    {"contacts.icq", FieldType::OptionalText, nullptr, &Article::icq, Control::ContactText4, Control::ICQCheck},
-    {"contacts.other", FieldType::OptionalText, nullptr, &Article::other, Control::ContactText5, Control::OtherCheck},
-    {"requiredGame", FieldType::Text, &Article::requiredGame, nullptr, Control::RequiredGameText},
-    {"requiredAddons", FieldType::OptionalText, nullptr, &Article::requiredAddons, Control::AddonsText,
-     Control::AddonsCheck2, Control::AddonsCheck1},
+    {"contacts.web", FieldType::Text, &Article::web},
+    {"contacts.email", FieldType::Text, &Article::email},
+    {"contacts.skype", FieldType::OptionalText, nullptr, &Article::skype},
+    {"contacts.icq", FieldType::OptionalText, nullptr, &Article::icq},
+    {"contacts.other", FieldType::OptionalText, nullptr, &Article::other},
+    {"requiredGame", FieldType::Text, &Article::requiredGame},
+    {"requiredAddons", FieldType::OptionalText, nullptr, &Article::requiredAddons},
     {"installation", FieldType::Group},
     {"installation.kind", FieldType::InstallationKind},
-    {"installation.text", FieldType::InstallationText, nullptr, nullptr, Control::InstallationText},
-    {"description", FieldType::Text, &Article::description, nullptr, Control::DescriptionText},
-    {"features", FieldType::OptionalText, nullptr, &Article::features, Control::ContentText, Control::ContentCheck},
-    {"changelog", FieldType::OptionalText, nullptr, &Article::changelog, Control::ChangelogText,
-     Control::ChangelogCheck},
-    {"notes", FieldType::OptionalText, nullptr, &Article::notes, Control::ClassnamesText, Control::ClassnamesCheck},
-    {"credits", FieldType::Text, &Article::credits, nullptr, Control::CreditsText},
+    {"installation.text", FieldType::InstallationText, nullptr},
+    {"description", FieldType::Text, &Article::description},
+    {"features", FieldType::OptionalText, nullptr, &Article::features},
+    {"changelog", FieldType::OptionalText, nullptr, &Article::changelog},
+    {"notes", FieldType::OptionalText, nullptr, &Article::notes},
+    {"credits", FieldType::Text, &Article::credits},
 }};
 
 // The field of a dotted path, or nullptr.
@@ -79,5 +71,8 @@ QStringView parentOf(QStringView path);
 QStringView leafOf(QStringView path);
 // The keys directly inside a group ("web", "email", ... of "contacts").
 QStringList membersOf(QStringView group);
+
+// Every key of the format that holds a value (dotted paths), in file order.
+QStringList articleKeys();
 
 } // namespace kestrin

@@ -5,7 +5,7 @@
 // own texts and a bounded list of problems is kept, so that time and memory
 // stay linear in the size of the file.
 
-#include "article.h"
+#include "articlereader.h"
 #include "articlefields.h"
 #include "articlesource.h"
 
@@ -63,7 +63,7 @@ QStringList articleKindNames()
 QStringList installationKindNames()
 {
     QStringList out;
-    for (int i = 0; i < int(kInstallationOptions.size()); ++i)
+    for (int i = 0; i < kInstallationKindCount; ++i)
         out << installationKindName(InstallationKind(i));
     return out;
 }
@@ -850,7 +850,7 @@ void ArticleHandler::decideInstallation()
     if (!kind || *kind == InstallationKind::OwnDescription) {
         // A text alone means the own description.
         m_article.installation = InstallationKind::OwnDescription;
-        m_article.installationText = in.text.value_or(templates::installationNotice(InstallationKind::OwnDescription));
+        m_article.installationText = in.text.value_or(kOwnDescriptionNotice.toString());
         return;
     }
     if (in.text) {

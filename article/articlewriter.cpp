@@ -2,7 +2,7 @@
 // Writing an article file: UTF-8 JSON in the order of the field table,
 // four blanks of indentation, texts of several lines as arrays of lines.
 
-#include "article.h"
+#include "articlewriter.h"
 #include "articlefields.h"
 
 namespace kestrin {

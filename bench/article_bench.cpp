@@ -7,6 +7,7 @@
 // parse, and the ratios. The best of several runs counts.
 
 #include "article.h"
+#include "articlereader.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>

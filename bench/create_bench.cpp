@@ -7,6 +7,7 @@
 // ratio, and Create's peak memory above the filled form against the size of
 // the text.
 
+#include "atomicfileservice.h"
 #include "benchsupport.h"
 #include "memoryform.h"
 #include "readmedocument.h"

@@ -8,6 +8,7 @@
 // time (and with fdatasync, as the atomic save syncs), their ratios, and the
 // export's peak memory above the filled form against the size of the file.
 
+#include "atomicfileservice.h"
 #include "benchsupport.h"
 #include "memoryform.h"
 #include "readmeexport.h"

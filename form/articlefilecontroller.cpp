@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "articlefilecontroller.h"
 
+#include "articlereader.h"
+#include "articlewriter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>

@@ -7,8 +7,10 @@
 // shows them. Everything goes through the services, so the commands run the
 // same on the real window and on an in-memory form.
 
-#include "article.h"
+#include "articleform.h"
 #include "readmedocument.h"
+#include "controlaccess.h"
+#include "fileservice.h"
 #include "services.h"
 
 #include <QString>

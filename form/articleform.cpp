@@ -1,28 +1,39 @@
 // SPDX-License-Identifier: MIT
 // The article on the form: filled in the way a user does it, and read back.
 
-#include "article.h"
-#include "articlefields.h"
-#include "memoryform.h"
+#include "articleform.h"
+
 #include "offlinedocument.h"
-#include "readmedocument.h"
+
+#include <string_view>
 
 namespace kestrin {
 
 namespace {
 
-void applySwitched(ControlAccess &form, const ArticleField &field, const std::optional<QString> &value)
+// The controls table follows the file's keys one for one.
+constexpr bool sameKeys()
+{
+    for (size_t i = 0; i < kArticleFields.size(); ++i) {
+        if (std::string_view(kArticleFields[i].key) != std::string_view(kFieldControls[i].key))
+            return false;
+    }
+    return true;
+}
+static_assert(sameKeys(), "kFieldControls must list the keys of kArticleFields in order");
+
+void applySwitched(ControlAccess &form, const FieldControls &controls, const std::optional<QString> &value)
 {
     if (value) {
-        form.setValue(*field.onSwitch, 1);
-        form.setText(*field.control, *value);
+        form.setValue(*controls.onSwitch, 1);
+        form.setText(*controls.control, *value);
         return;
     }
-    form.setText(*field.control, QString());
-    if (field.offSwitch)
-        form.setValue(*field.offSwitch, 1);
+    form.setText(*controls.control, QString());
+    if (controls.offSwitch)
+        form.setValue(*controls.offSwitch, 1);
     else
-        form.setValue(*field.onSwitch, 0);
+        form.setValue(*controls.onSwitch, 0);
 }
 
 void applyInstallation(const Article &article, ControlAccess &form)
@@ -44,18 +55,20 @@ void applyInstallation(const Article &article, ControlAccess &form)
 
 void applyArticle(const Article &article, ControlAccess &form)
 {
-    for (const ArticleField &field : kArticleFields) {
+    for (size_t i = 0; i < kArticleFields.size(); ++i) {
+        const ArticleField &field = kArticleFields[i];
+        const FieldControls &controls = kFieldControls[i];
         switch (field.type) {
         case FieldType::Schema:
         case FieldType::FormatVersion:
         case FieldType::Group: break;
         case FieldType::ArticleKind:
-        case FieldType::Text: form.setText(*field.control, article.*field.text); break;
-        case FieldType::OptionalText: applySwitched(form, field, article.*field.optionalText); break;
+        case FieldType::Text: form.setText(*controls.control, article.*field.text); break;
+        case FieldType::OptionalText: applySwitched(form, controls, article.*field.optionalText); break;
         case FieldType::InstallationKind: applyInstallation(article, form); break;
         case FieldType::InstallationText:
             if (article.installation == InstallationKind::OwnDescription)
-                form.setText(*field.control, article.installationText);
+                form.setText(*controls.control, article.installationText);
             break;
         }
     }
@@ -64,16 +77,18 @@ void applyArticle(const Article &article, ControlAccess &form)
 Article articleFromForm(const ControlAccess &form)
 {
     Article article;
-    for (const ArticleField &field : kArticleFields) {
+    for (size_t i = 0; i < kArticleFields.size(); ++i) {
+        const ArticleField &field = kArticleFields[i];
+        const FieldControls &controls = kFieldControls[i];
         switch (field.type) {
         case FieldType::Schema:
         case FieldType::FormatVersion:
         case FieldType::Group: break;
         case FieldType::ArticleKind:
-        case FieldType::Text: article.*field.text = form.text(*field.control); break;
+        case FieldType::Text: article.*field.text = form.text(*controls.control); break;
         case FieldType::OptionalText:
             article.*field.optionalText =
-                form.value(*field.onSwitch) == 1 ? std::optional<QString>(form.text(*field.control)) : std::nullopt;
+                form.value(*controls.onSwitch) == 1 ? std::optional<QString>(form.text(*controls.control)) : std::nullopt;
             break;
         case FieldType::InstallationKind:
             for (size_t i = 0; i < kInstallationOptions.size(); ++i) {
@@ -83,7 +98,7 @@ Article articleFromForm(const ControlAccess &form)
             break;
         case FieldType::InstallationText:
             if (article.installation == InstallationKind::OwnDescription)
-                article.installationText = form.text(*field.control);
+                article.installationText = form.text(*controls.control);
             break;
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "article.h"
+
 #include <QString>
 
 #include <array>
@@ -85,8 +87,5 @@ inline constexpr std::array<AllowSwitch, 6> kAllowSwitches{{
 inline constexpr std::array<Control, 5> kInstallationOptions{Control::SPmissionOption, Control::MPmissionOption,
                                                              Control::AddonOption, Control::ModOption,
                                                              Control::OwnDescriptionOption};
-
-// The items of ArticleCombo, in list order.
-inline constexpr std::array<const char *, 4> kArticleKinds{"SP mission", "MP mission", "Addon", "Mod"};
 
 } // namespace kestrin

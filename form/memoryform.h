@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "services.h"
+#include "controlaccess.h"
 
 #include <array>
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "layout.h"
+#include "plaintextrenderer.h"
 #include "readmemodel.h"
+#include "controlaccess.h"
+#include "fileservice.h"
 #include "services.h"
 #include "templates.h"
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "layout.h"
+#include "plaintextrenderer.h"
 
-#include "readmemodel.h"
 #include "templates.h"
 
 namespace kestrin {

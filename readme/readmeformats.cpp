@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readmeformats.h"
 
-#include "layout.h"
+#include "plaintextrenderer.h"
 #include "templates.h"
 
 #include <QStringEncoder>

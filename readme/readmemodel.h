@@ -6,8 +6,6 @@
 // heading and a body. The plain-text layout, BBCode and Markdown are
 // renderers of it.
 
-#include "layout.h"
-
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -15,6 +13,34 @@
 #include <optional>
 
 namespace kestrin {
+
+// The window-level section blocks the ReadMe is assembled from. Each is
+// either empty or a finished piece of ReadMe text ending in CR LF.
+struct SectionBlocks {
+    QString skypeLine;
+    QString icqLine;
+    QString otherLine;
+    QString addonsBlock;
+    QString installationBlock;
+    QString featuresBlock;
+    QString changelogBlock;
+    QString notesBlock;
+};
+
+// The plain field values the layout inserts verbatim.
+struct LayoutFields {
+    QString article;
+    QString name;
+    QString version;
+    QString authors;
+    QString releaseDate;
+    QString web;
+    QString email;
+    QString requiredGame;
+    QString description;
+    QString credits;
+    QString disclaimer;
+};
 
 // A part of a string, kept without copying it: the string is shared (Qt's
 // implicit sharing) and the part is its offset and length.

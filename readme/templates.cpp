@@ -102,7 +102,7 @@ QString installationNotice(InstallationKind kind)
         return QStringLiteral("Installation instructions for Addons will be loaded automatically ...");
     case InstallationKind::Mod:
         return QStringLiteral("Installation instructions for Mods will be loaded automatically ...");
-    case InstallationKind::OwnDescription: return QStringLiteral("Write here your own installation description ...");
+    case InstallationKind::OwnDescription: return kOwnDescriptionNotice.toString();
     }
     return {};
 }

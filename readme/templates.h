@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "installationkind.h"
+
 #include <QString>
 #include <QStringView>
 
 namespace kestrin {
-
-enum class InstallationKind { SPMission, MPMission, Addon, Mod, OwnDescription };
 
 namespace templates {
 

@@ -8,12 +8,12 @@
 #   scripts/format.sh --apply [FILE...]     reformat the files in place
 #
 # Without FILEs: every tracked .cpp and .h file, except generated ones
-# (document/codepagetables.cpp, written by scripts/gen_codepages.py).
+# (save/codepagetables.cpp, written by scripts/gen_codepages.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 clang_format=${CLANG_FORMAT:-clang-format-14}
-generated=(document/codepagetables.cpp)
+generated=(save/codepagetables.cpp)
 
 mode=--check
 if [ $# -gt 0 ] && [[ $1 == --* ]]; then

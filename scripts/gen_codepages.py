@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes document/codepagetables.cpp: the upper halves (0x80-0xFF) of the
+"""Writes save/codepagetables.cpp: the upper halves (0x80-0xFF) of the
 Windows code pages 1250-1258, taken from Python's codec tables."""
 import pathlib
 

@@ -43,7 +43,7 @@ esac
 comment_for() {
     local f=$1 base=${1##*/}
     case /$f in
-    */tests/golden/* | */tests/*/fixtures/* | */tests/fuzz/corpus/* | */tests/document/exports/*) return 0 ;;
+    */tests/golden/* | */tests/*/fixtures/* | */tests/fuzz/corpus/* | */tests/core/exports/*) return 0 ;;
     esac
     case $base in
     .*) return 0 ;; # .gitignore, .clang-format and the like

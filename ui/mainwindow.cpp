@@ -3,6 +3,7 @@
 
 #include "aboutwindow.h"
 #include "accessibility.h"
+#include "atomicfileservice.h"
 #include "fields.h"
 #include "helpwindow.h"
 #include "publishcommands.h"

@@ -6,6 +6,7 @@
 // fields through the window's form, and the article file commands.
 
 #include "articlefilecontroller.h"
+#include "atomicfileservice.h"
 #include "keyindicators.h"
 #include "readmedocument.h"
 #include "services.h"

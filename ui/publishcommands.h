@@ -5,6 +5,7 @@
 // preview window, the exports to BBCode and Markdown, and the forum post
 // copied to the clipboard.
 
+#include "atomicfileservice.h"
 #include "readmeexport.h"
 
 #include <QObject>

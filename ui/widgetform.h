@@ -6,6 +6,7 @@
 // reports clicks and edits back.
 
 #include "services.h"
+#include "controlaccess.h"
 
 #include <QWidget>
 

@@ -3,6 +3,7 @@
 // dialog and files, and shows it; an article file named on the command line
 // is opened over the start state.
 
+#include "atomicfileservice.h"
 #include "mainwindow.h"
 #include "qtservices.h"
 #include "translator.h"

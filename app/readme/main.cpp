@@ -8,6 +8,11 @@
 // unless everything before the write succeeded.
 
 #include "article.h"
+#include "articlereader.h"
+#include "articleform.h"
+#include "articlefields.h"
+#include "atomicfileservice.h"
+#include "fileservice.h"
 #include "codepage.h"
 #include "offlinedocument.h"
 #include "readmeformats.h"

@@ -9,6 +9,9 @@
 // usage: open_bench [rounds]   (QT_QPA_PLATFORM=offscreen is the default)
 
 #include "article.h"
+#include "articlereader.h"
+#include "articlewriter.h"
+#include "atomicfileservice.h"
 #include "mainwindow.h"
 
 #include <QApplication>

@@ -9,6 +9,7 @@
 //
 // usage: preview_bench [presses]
 
+#include "atomicfileservice.h"
 #include "mainwindow.h"
 #include "previewwindow.h"
 #include "publishcommands.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The editor's start, as its main does it: the real dialogs and files, the
 // main window with its document loaded, shown.
+#include "atomicfileservice.h"
 #include "startup_child.h"
 
 #include "mainwindow.h"

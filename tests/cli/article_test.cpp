@@ -3,6 +3,10 @@
 // places problems, the writer's layout, and the round trips file -> article
 // -> file and form -> article -> form.
 #include "article.h"
+#include "articlereader.h"
+#include "articlewriter.h"
+#include "articleform.h"
+#include "articlefields.h"
 #include "articles.h"
 #include "clitestsupport.h"
 #include "golden.h"

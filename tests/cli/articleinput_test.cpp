@@ -3,6 +3,7 @@
 // or reported within bounded memory and in one pass, and a file of a newer
 // format is told apart from other problems.
 #include "article.h"
+#include "articlereader.h"
 #include "clitestsupport.h"
 #include "golden.h"
 

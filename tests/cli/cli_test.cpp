@@ -3,6 +3,9 @@
 // writes for the same form, and every way it refuses, each with its message,
 // its exit status, and no file written or changed.
 #include "article.h"
+#include "articlereader.h"
+#include "articlewriter.h"
+#include "articlefields.h"
 #include "clitestsupport.h"
 #include "golden.h"
 
@@ -794,8 +797,8 @@ TEST_F(Cli, FormatWritesEachExportAndRefusesEncodingsBesideText)
         const char *format;
         const char *golden; // empty: the plain text, as without --format
     } formats[] = {{"text", ""},
-                   {"bbcode", "tests/document/exports/worked-example.bbcode.txt"},
-                   {"MarkDown", "tests/document/exports/worked-example.md"}};
+                   {"bbcode", "tests/core/exports/worked-example.bbcode.txt"},
+                   {"MarkDown", "tests/core/exports/worked-example.md"}};
     const QByteArray plain = run({article}).out;
     for (const auto &f : formats) {
         SCOPED_TRACE(f.format);

@@ -4,6 +4,10 @@
 // said, what the target holds, and that it keeps its kind, inode where
 // rewritten in place, mode, owner, group and extended attributes.
 #include "article.h"
+#include "articlereader.h"
+#include "articleform.h"
+#include "atomicfileservice.h"
+#include "fileservice.h"
 #include "clitestsupport.h"
 #include "golden.h"
 #include "services.h"

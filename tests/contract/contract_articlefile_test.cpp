@@ -4,6 +4,8 @@
 #include "contract_suite.h"
 
 #include "article.h"
+#include "articlereader.h"
+#include "articlewriter.h"
 #include "articles.h"
 
 #include <QFile>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The code page that stands for the system's ANSI code page, the encoding
 // into it, and the question about characters it cannot hold.
+#include "atomicfileservice.h"
 #include "codepage.h"
 #include "contract_suite.h"
 #include "memoryform.h"

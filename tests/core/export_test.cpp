@@ -5,6 +5,8 @@
 // plain text's lines; the saves; and that none of it changes what Create
 // writes.
 #include "article.h"
+#include "articlereader.h"
+#include "articleform.h"
 #include "golden.h"
 #include "memoryharness.h"
 #include "offlinedocument.h"
@@ -25,7 +27,7 @@ namespace {
 const QString kGoldenDir = QStringLiteral(KESTRIN_EXPORT_GOLDEN_DIR);
 
 struct GoldenCase {
-    const char *file; // under tests/document/exports, without extension
+    const char *file; // under tests/core/exports, without extension
     std::function<Article()> article;
 };
 

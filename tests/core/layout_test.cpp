@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The layout as a pure function of the field texts and blocks.
 #include "golden.h"
-#include "layout.h"
+#include "plaintextrenderer.h"
 #include "templates.h"
 
 #include <gtest/gtest.h>

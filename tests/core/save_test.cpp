@@ -4,6 +4,8 @@
 #include "childprocess.h"
 #include "golden.h"
 #include "services.h"
+#include "atomicfileservice.h"
+#include "fileservice.h"
 
 #include <gtest/gtest.h>
 

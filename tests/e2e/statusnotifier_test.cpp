@@ -6,6 +6,7 @@
 // it. Minimize registers exactly one item with the window's icon and the
 // tip; Activate (a left click) and ContextMenu (a right click) each restore
 // the window and remove the item; unloading the window removes it too.
+#include "atomicfileservice.h"
 #include "mainwindow.h"
 
 #include "facades.h"

@@ -8,6 +8,7 @@
 // compositor's would. A headless compositor has no seat, so nothing gives a
 // window the keyboard focus; the test activates each window itself where
 // a compositor would on showing it.
+#include "atomicfileservice.h"
 #include "mainwindow.h"
 #include "memoryharness.h"
 #include "qtservices.h"

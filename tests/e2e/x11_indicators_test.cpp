@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The status bar's Num Lock and Caps Lock panels on a real X server: they
 // follow the keyboard's lock state, whichever program changed it.
+#include "atomicfileservice.h"
 #include "mainwindow.h"
 
 #include "facades.h"

@@ -4,6 +4,7 @@
 // Articles the article file tests share, and a way to compare two forms.
 
 #include "article.h"
+#include "controlaccess.h"
 #include "services.h"
 
 #include <QList>

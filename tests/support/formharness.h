@@ -2,6 +2,7 @@
 #pragma once
 
 #include "articlefilecontroller.h"
+#include "atomicfileservice.h"
 #include "facades.h"
 #include "readmedocument.h"
 

@@ -3,6 +3,8 @@
 // and its modified mark, the recent menu, dropped files, and saving on a
 // real file system that refuses.
 #include "article.h"
+#include "articlereader.h"
+#include "articlewriter.h"
 #include "childprocess.h"
 #include "golden.h"
 #include "widgetharness.h"

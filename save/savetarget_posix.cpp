@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
+// Saving on POSIX systems: the file is written next to the target and
+// renamed over it, keeping what the target was (owner, mode, attributes).
+
 #include "savetarget.h"
 
 #include <QByteArray>
 #include <QFile>
-
-#ifdef Q_OS_UNIX
 #include <QList>
 #include <QRandomGenerator>
 #include <QThread>
@@ -22,9 +23,6 @@
 #ifdef Q_OS_LINUX
 #include <sys/xattr.h>
 #endif
-#else
-#include <QSaveFile>
-#endif
 
 namespace kestrin {
 
@@ -34,7 +32,6 @@ const char kNoName[] = "No file name was given.";
 
 } // namespace
 
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -700,71 +697,5 @@ QString SaveTarget::error() const
 {
     return d->error;
 }
-
-#else // not Unix: Qt's own atomic save
-
-struct SaveTarget::Impl {
-    QSaveFile file;
-    QString error;
-};
-
-SaveTarget::SaveTarget(const QString &path, SaveTargetOptions)
-    : d(std::make_unique<Impl>())
-{
-    d->file.setFileName(path);
-}
-
-SaveTarget::~SaveTarget()
-{
-    discard();
-}
-
-bool SaveTarget::open()
-{
-    if (d->file.fileName().isEmpty()) {
-        d->error = QString::fromLatin1(kNoName);
-        return false;
-    }
-    if (d->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return true;
-    d->error = d->file.errorString();
-    return false;
-}
-
-bool SaveTarget::write(QByteArrayView bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = d->file.write(bytes.data() + done, bytes.size() - done);
-        if (n <= 0) {
-            d->error = d->file.errorString();
-            discard();
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
-bool SaveTarget::commit()
-{
-    if (d->file.commit())
-        return true;
-    d->error = d->file.errorString();
-    return false;
-}
-
-void SaveTarget::discard()
-{
-    if (d->file.isOpen())
-        d->file.cancelWriting();
-}
-
-QString SaveTarget::error() const
-{
-    return d->error;
-}
-
-#endif
 
 } // namespace kestrin

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The article on the form: which controls hold each key of the article
+// file, and the article put on a form and read back from one through
+// ControlAccess, the way a user fills in the window.
+
+#include "article.h"
+#include "articlefields.h"
+#include "controlaccess.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace kestrin {
+
+// The controls of one key of the article file (kArticleFields, same order).
+struct FieldControls {
+    const char *key;
+    std::optional<Control> control = std::nullopt;  // the control that holds the text
+    std::optional<Control> onSwitch = std::nullopt; // OptionalText: ticked when the value is set
+    // OptionalText: ticked to leave the value out; without one, the on
+    // switch is unticked.
+    std::optional<Control> offSwitch = std::nullopt;
+};
+
+inline constexpr std::array<FieldControls, kArticleFields.size()> kFieldControls{{
+    {"$schema"},
+    {"formatVersion"},
+    {"kind", Control::ArticleCombo},
+    {"name", Control::ArticleNameText},
+    {"version", Control::VersionText},
+    {"authors", Control::AuthorText},
+    {"releaseDate", Control::ReleaseText},
+    {"contacts"},
+    {"contacts.web", Control::ContactText1},
+    {"contacts.email", Control::ContactText2},
+    {"contacts.skype", Control::ContactText3, Control::SkypeCheck},
+    {"contacts.icq", Control::ContactText4, Control::ICQCheck},
+    {"contacts.other", Control::ContactText5, Control::OtherCheck},
+    {"requiredGame", Control::RequiredGameText},
+    {"requiredAddons", Control::AddonsText, Control::AddonsCheck2, Control::AddonsCheck1},
+    {"installation"},
+    {"installation.kind"},
+    {"installation.text", Control::InstallationText},
+    {"description", Control::DescriptionText},
+    {"features", Control::ContentText, Control::ContentCheck},
+    {"changelog", Control::ChangelogText, Control::ChangelogCheck},
+    {"notes", Control::ClassnamesText, Control::ClassnamesCheck},
+    {"credits", Control::CreditsText},
+}};
+
+// Fills in a loaded form the way a user does it: picks the article kind,
+// types the texts, ticks and unticks the switches and selects the options
+// (whose handlers run as usual). Works on a form in any state.
+void applyArticle(const Article &article, ControlAccess &form);
+
+// The article that a form holds (the switches decide the optional values).
+Article articleFromForm(const ControlAccess &form);
+
+// The ReadMe text that Create assembles for the article: a new form is
+// loaded, filled in with applyArticle and assembled. Ends with the footer,
+// without the final line end.
+QString assembleReadme(const Article &article);
+
+} // namespace kestrin
