@@ -65,15 +65,15 @@ int runOne(qsizetype total, ReadmeFormat format, int repeats)
     AtomicTextFileService files;
     ReadmeDocument document(form, messages, dialog, files);
     document.setCodePage(1252);
-    document.Form_Load();
+    document.reset();
     ReadmeExporter exporter(document, messages, files);
 
     // Every free text field gets an equal share, with every optional line
     // and section switched on and both own texts chosen.
     for (const AllowSwitch &s : kAllowSwitches)
         form.click(s.check);
-    form.click(Control::OwnDescriptionOption);
-    form.click(Control::AddonsCheck2);
+    form.click(Control::InstallOwnDescription);
+    form.click(Control::AddonsUserDefined);
     std::vector<Control> fields;
     for (int i = 0; i < kControlCount; ++i) {
         if (isTextBox(Control(i)))

@@ -44,7 +44,7 @@ ArticleFileController::ArticleFileController(ControlAccess &form, ReadmeDocument
 {
 }
 
-Article ArticleFileController::formArticle() const
+Article ArticleFileController::currentArticle() const
 {
     Article article = articleFromForm(m_form);
     // SP mission with the section the load handler stored (it spells "Arma
@@ -59,12 +59,12 @@ Article ArticleFileController::formArticle() const
 
 void ArticleFileController::markStartState()
 {
-    m_saved = formArticle();
+    m_saved = currentArticle();
 }
 
 bool ArticleFileController::isModified() const
 {
-    return formArticle() != m_saved;
+    return currentArticle() != m_saved;
 }
 
 bool ArticleFileController::maySwitchArticle()
@@ -137,7 +137,7 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
         return false;
     }
     applyArticle(read.result.article, m_form);
-    setCurrentFile(absolute, formArticle());
+    setCurrentFile(absolute, currentArticle());
     return true;
 }
 
@@ -153,7 +153,7 @@ bool ArticleFileController::saveAs()
     QString proposed = m_currentFile;
     if (proposed.isEmpty()) {
         const QString folder = lastFolder();
-        proposed = proposedFileName(m_form.text(Control::ArticleNameText));
+        proposed = proposedFileName(m_form.text(Control::Name));
         if (!folder.isEmpty())
             proposed = QDir(folder).filePath(proposed);
     }
@@ -170,7 +170,7 @@ bool ArticleFileController::saveTo(const QString &path)
 {
     // Exactly the article the form gives, so that opening the file gives
     // back the same form.
-    const Article article = formArticle();
+    const Article article = currentArticle();
     const SaveResult result = m_files.writeBytes(path, writeArticleJson(article));
     if (!result.ok) {
         warn(QCoreApplication::translate("ArticleFileController", "The article could not be saved to %1:\r\n%2")
@@ -183,11 +183,11 @@ bool ArticleFileController::saveTo(const QString &path)
 
 void ArticleFileController::newArticle()
 {
-    m_document.mnuNew_Click();
+    m_document.newReadme();
     if (m_document.lastNewAnswer() != MessageAnswer::Yes)
         return;
     m_currentFile.clear();
-    m_saved = formArticle();
+    m_saved = currentArticle();
     m_createDialog.setStartFolder(QString());
     changed();
 }

@@ -72,7 +72,7 @@ public:
 
     // The article that Save writes: what the form gives, without an
     // installation while the form still has the start state's one.
-    Article formArticle() const;
+    Article currentArticle() const;
 
     // Runs whenever the current file or the recent list changes.
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }

@@ -39,7 +39,7 @@ void applySwitched(ControlAccess &form, const FieldControls &controls, const std
 void applyInstallation(const Article &article, ControlAccess &form)
 {
     if (!article.installation) {
-        form.select(Control::SPmissionOption);
+        form.select(Control::InstallSPMission);
         return;
     }
     const Control option = kInstallationOptions[size_t(*article.installation)];
@@ -47,7 +47,7 @@ void applyInstallation(const Article &article, ControlAccess &form)
     // the option becomes selected: a user who wants it stored again picks
     // another option first.
     if (*article.installation != InstallationKind::OwnDescription && form.isSelected(option))
-        form.select(Control::OwnDescriptionOption);
+        form.select(Control::InstallOwnDescription);
     form.select(option);
 }
 

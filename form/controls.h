@@ -10,43 +10,45 @@
 
 namespace kestrin {
 
-// Every control of the main window that the document reads or writes.
+// Every control of the main window that the form's handlers read or write,
+// named for what it holds. Its name in the window (objectName, what the
+// tests and scripts find it by) is controlName().
 enum class Control {
-    ArticleCombo,
-    ArticleNameText,
-    VersionText,
-    AuthorText,
-    ReleaseText,
-    ContactText1,
-    ContactText2,
-    ContactText3,
-    ContactText4,
-    ContactText5,
-    RequiredGameText,
-    AddonsText,
-    InstallationText,
-    DescriptionText,
-    ContentText,
-    ChangelogText,
-    ClassnamesText,
-    CreditsText,
-    DisclaimerText,
-    SkypeCheck,
-    ICQCheck,
-    OtherCheck,
-    ContentCheck,
-    ChangelogCheck,
-    ClassnamesCheck,
-    AddonsCheck1,
-    AddonsCheck2,
-    SPmissionOption,
-    MPmissionOption,
-    AddonOption,
-    ModOption,
-    OwnDescriptionOption,
+    ArticleKind,
+    Name,
+    Version,
+    Authors,
+    ReleaseDate,
+    Web,
+    Email,
+    Skype,
+    Icq,
+    OtherContact,
+    RequiredGame,
+    RequiredAddons,
+    Installation,
+    Description,
+    Features,
+    Changelog,
+    Notes,
+    Credits,
+    Disclaimer,
+    SkypeAllowed,
+    IcqAllowed,
+    OtherContactAllowed,
+    FeaturesAllowed,
+    ChangelogAllowed,
+    NotesAllowed,
+    AddonsOfficialOnly,
+    AddonsUserDefined,
+    InstallSPMission,
+    InstallMPMission,
+    InstallAddon,
+    InstallMod,
+    InstallOwnDescription,
 };
 
-inline constexpr int kControlCount = int(Control::OwnDescriptionOption) + 1;
+inline constexpr int kControlCount = int(Control::InstallOwnDescription) + 1;
 
 enum class ControlKind { ComboBox, LineEdit, MultiLineEdit, Label, CheckBox, OptionButton };
 
@@ -75,17 +77,17 @@ struct AllowSwitch {
     Control field;
 };
 inline constexpr std::array<AllowSwitch, 6> kAllowSwitches{{
-    {Control::SkypeCheck, Control::ContactText3},
-    {Control::ICQCheck, Control::ContactText4},
-    {Control::OtherCheck, Control::ContactText5},
-    {Control::ContentCheck, Control::ContentText},
-    {Control::ChangelogCheck, Control::ChangelogText},
-    {Control::ClassnamesCheck, Control::ClassnamesText},
+    {Control::SkypeAllowed, Control::Skype},
+    {Control::IcqAllowed, Control::Icq},
+    {Control::OtherContactAllowed, Control::OtherContact},
+    {Control::FeaturesAllowed, Control::Features},
+    {Control::ChangelogAllowed, Control::Changelog},
+    {Control::NotesAllowed, Control::Notes},
 }};
 
 // The installation options, in the order of their buttons.
-inline constexpr std::array<Control, 5> kInstallationOptions{Control::SPmissionOption, Control::MPmissionOption,
-                                                             Control::AddonOption, Control::ModOption,
-                                                             Control::OwnDescriptionOption};
+inline constexpr std::array<Control, 5> kInstallationOptions{Control::InstallSPMission, Control::InstallMPMission,
+                                                             Control::InstallAddon, Control::InstallMod,
+                                                             Control::InstallOwnDescription};
 
 } // namespace kestrin

@@ -18,7 +18,7 @@ QString MemoryForm::text(Control control) const
 
 void MemoryForm::setText(Control control, const QString &text)
 {
-    if (control == Control::ArticleCombo) {
+    if (control == Control::ArticleKind) {
         bool isItem = false;
         for (const char *item : kArticleKinds)
             isItem = isItem || text == QLatin1String(item);

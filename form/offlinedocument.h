@@ -32,7 +32,7 @@ public:
     OfflineDocument()
         : document(form, m_messages, m_dialog, m_files)
     {
-        document.Form_Load();
+        document.reset();
     }
 
     MemoryForm form;

@@ -31,19 +31,19 @@ ReadmeDocument::ReadmeDocument(ControlAccess &controls, MessageBoxService &messa
 void ReadmeDocument::handleClick(Control control)
 {
     switch (control) {
-    case Control::SkypeCheck: SkypeCheck_Click(); break;
-    case Control::ICQCheck: ICQCheck_Click(); break;
-    case Control::OtherCheck: OtherCheck_Click(); break;
-    case Control::ContentCheck: ContentCheck_Click(); break;
-    case Control::ChangelogCheck: ChangelogCheck_Click(); break;
-    case Control::ClassnamesCheck: ClassnamesCheck_Click(); break;
-    case Control::AddonsCheck1: AddonsCheck1_Click(); break;
-    case Control::AddonsCheck2: AddonsCheck2_Click(); break;
-    case Control::SPmissionOption: SPmissionOption_Click(); break;
-    case Control::MPmissionOption: MPmissionOption_Click(); break;
-    case Control::AddonOption: AddonOption_Click(); break;
-    case Control::ModOption: ModOption_Click(); break;
-    case Control::OwnDescriptionOption: OwnDescriptionOption_Click(); break;
+    case Control::SkypeAllowed: onSkypeAllowToggled(); break;
+    case Control::IcqAllowed: onIcqAllowToggled(); break;
+    case Control::OtherContactAllowed: onOtherContactAllowToggled(); break;
+    case Control::FeaturesAllowed: onFeaturesAllowToggled(); break;
+    case Control::ChangelogAllowed: onChangelogAllowToggled(); break;
+    case Control::NotesAllowed: onNotesAllowToggled(); break;
+    case Control::AddonsOfficialOnly: onAddonsOfficialOnlyClicked(); break;
+    case Control::AddonsUserDefined: onAddonsUserDefinedClicked(); break;
+    case Control::InstallSPMission: onSPMissionSelected(); break;
+    case Control::InstallMPMission: onMPMissionSelected(); break;
+    case Control::InstallAddon: onAddonSelected(); break;
+    case Control::InstallMod: onModSelected(); break;
+    case Control::InstallOwnDescription: onOwnDescriptionSelected(); break;
     default: break;
     }
 }
@@ -54,26 +54,26 @@ void ReadmeDocument::resetSwitchesAndKinds(const QString &installationSection)
     // greys its field.
     for (const AllowSwitch &s : kAllowSwitches)
         m_form.setValue(s.check, 0);
-    m_form.setText(Control::ArticleCombo, QStringLiteral("SP mission"));
-    m_form.select(Control::SPmissionOption);
-    m_form.setEnabled(Control::InstallationText, false);
+    m_form.setText(Control::ArticleKind, QStringLiteral("SP mission"));
+    m_form.select(Control::InstallSPMission);
+    m_form.setEnabled(Control::Installation, false);
     m_blocks.addonsBlock = templates::noneAddonsSection();
     m_blocks.installationBlock = installationSection;
     m_blocks.featuresBlock.clear();
-    m_form.setValue(Control::AddonsCheck1, 1);
-    m_form.setValue(Control::AddonsCheck2, 0);
-    m_form.setEnabled(Control::AddonsText, false);
+    m_form.setValue(Control::AddonsOfficialOnly, 1);
+    m_form.setValue(Control::AddonsUserDefined, 0);
+    m_form.setEnabled(Control::RequiredAddons, false);
     paintOptionalFieldsThreeDLight();
 }
 
 void ReadmeDocument::paintOptionalFieldsThreeDLight()
 {
-    for (Control c : {Control::ContactText3, Control::ContactText4, Control::ContactText5, Control::AddonsText,
-                      Control::InstallationText, Control::ContentText, Control::ChangelogText, Control::ClassnamesText})
+    for (Control c : {Control::Skype, Control::Icq, Control::OtherContact, Control::RequiredAddons,
+                      Control::Installation, Control::Features, Control::Changelog, Control::Notes})
         m_form.setBackground(c, SystemColor::ThreeDLight);
 }
 
-void ReadmeDocument::Form_Load()
+void ReadmeDocument::reset()
 {
     resetSwitchesAndKinds(templates::startupInstallationSection());
 }
@@ -91,39 +91,39 @@ void ReadmeDocument::applyToggle(Control check)
 
 void ReadmeDocument::applyTemplateKind(InstallationKind kind)
 {
-    m_form.setEnabled(Control::InstallationText, false);
-    m_form.setBackground(Control::InstallationText, SystemColor::ThreeDLight);
-    m_form.setText(Control::InstallationText, templates::installationNotice(kind));
+    m_form.setEnabled(Control::Installation, false);
+    m_form.setBackground(Control::Installation, SystemColor::ThreeDLight);
+    m_form.setText(Control::Installation, templates::installationNotice(kind));
     m_blocks.installationBlock = templates::installationSection(kind);
 }
 
-void ReadmeDocument::OwnDescriptionOption_Click()
+void ReadmeDocument::onOwnDescriptionSelected()
 {
-    m_form.setEnabled(Control::InstallationText, true);
-    m_form.setBackground(Control::InstallationText, SystemColor::WindowBackground);
-    m_form.setText(Control::InstallationText, templates::installationNotice(InstallationKind::OwnDescription));
+    m_form.setEnabled(Control::Installation, true);
+    m_form.setBackground(Control::Installation, SystemColor::WindowBackground);
+    m_form.setText(Control::Installation, templates::installationNotice(InstallationKind::OwnDescription));
 }
 
-void ReadmeDocument::AddonsCheck1_Click()
+void ReadmeDocument::onAddonsOfficialOnlyClicked()
 {
-    if (m_form.value(Control::AddonsCheck1) == 1)
-        m_form.setValue(Control::AddonsCheck2, 0);
-    if (m_form.value(Control::AddonsCheck1) == 0)
-        m_form.setValue(Control::AddonsCheck2, 1);
-    m_form.setBackground(Control::AddonsText, m_form.value(Control::AddonsCheck1) != 0 ? SystemColor::ThreeDLight
+    if (m_form.value(Control::AddonsOfficialOnly) == 1)
+        m_form.setValue(Control::AddonsUserDefined, 0);
+    if (m_form.value(Control::AddonsOfficialOnly) == 0)
+        m_form.setValue(Control::AddonsUserDefined, 1);
+    m_form.setBackground(Control::RequiredAddons, m_form.value(Control::AddonsOfficialOnly) != 0 ? SystemColor::ThreeDLight
                                                                                        : SystemColor::WindowBackground);
-    if (m_form.value(Control::AddonsCheck1) == 1)
+    if (m_form.value(Control::AddonsOfficialOnly) == 1)
         m_blocks.addonsBlock = templates::noneAddonsSection();
-    m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck1) == 0);
+    m_form.setEnabled(Control::RequiredAddons, m_form.value(Control::AddonsOfficialOnly) == 0);
 }
 
-void ReadmeDocument::AddonsCheck2_Click()
+void ReadmeDocument::onAddonsUserDefinedClicked()
 {
-    if (m_form.value(Control::AddonsCheck2) == 1)
-        m_form.setValue(Control::AddonsCheck1, 0);
-    if (m_form.value(Control::AddonsCheck2) == 0)
-        m_form.setValue(Control::AddonsCheck1, 1);
-    m_form.setEnabled(Control::AddonsText, m_form.value(Control::AddonsCheck2) == 1);
+    if (m_form.value(Control::AddonsUserDefined) == 1)
+        m_form.setValue(Control::AddonsOfficialOnly, 0);
+    if (m_form.value(Control::AddonsUserDefined) == 0)
+        m_form.setValue(Control::AddonsOfficialOnly, 1);
+    m_form.setEnabled(Control::RequiredAddons, m_form.value(Control::AddonsUserDefined) == 1);
 }
 
 QString ReadmeDocument::assemble()
@@ -140,14 +140,14 @@ RebuiltBlocks ReadmeDocument::rebuiltBlocks() const
         return build ? std::optional<QString>(m_form.text(field)) : std::nullopt;
     };
     RebuiltBlocks r;
-    r.skype = fieldIf(ticked(m_form, Control::SkypeCheck), Control::ContactText3);
-    r.icq = fieldIf(ticked(m_form, Control::ICQCheck), Control::ContactText4);
-    r.other = fieldIf(ticked(m_form, Control::OtherCheck), Control::ContactText5);
-    r.installation = fieldIf(m_form.isSelected(Control::OwnDescriptionOption), Control::InstallationText);
-    r.addons = fieldIf(ticked(m_form, Control::AddonsCheck2), Control::AddonsText);
-    r.features = fieldIf(ticked(m_form, Control::ContentCheck), Control::ContentText);
-    r.changelog = fieldIf(ticked(m_form, Control::ChangelogCheck), Control::ChangelogText);
-    r.notes = fieldIf(ticked(m_form, Control::ClassnamesCheck), Control::ClassnamesText);
+    r.skype = fieldIf(ticked(m_form, Control::SkypeAllowed), Control::Skype);
+    r.icq = fieldIf(ticked(m_form, Control::IcqAllowed), Control::Icq);
+    r.other = fieldIf(ticked(m_form, Control::OtherContactAllowed), Control::OtherContact);
+    r.installation = fieldIf(m_form.isSelected(Control::InstallOwnDescription), Control::Installation);
+    r.addons = fieldIf(ticked(m_form, Control::AddonsUserDefined), Control::RequiredAddons);
+    r.features = fieldIf(ticked(m_form, Control::FeaturesAllowed), Control::Features);
+    r.changelog = fieldIf(ticked(m_form, Control::ChangelogAllowed), Control::Changelog);
+    r.notes = fieldIf(ticked(m_form, Control::NotesAllowed), Control::Notes);
     return r;
 }
 
@@ -164,12 +164,12 @@ SectionBlocks ReadmeDocument::keptBlocks() const
 LayoutFields ReadmeDocument::currentFields() const
 {
     return {
-        m_form.text(Control::ArticleCombo),      m_form.text(Control::ArticleNameText),
-        m_form.text(Control::VersionText),       m_form.text(Control::AuthorText),
-        m_form.text(Control::ReleaseText),       m_form.text(Control::ContactText1),
-        m_form.text(Control::ContactText2),      m_form.text(Control::RequiredGameText),
-        m_form.text(Control::DescriptionText),   m_form.text(Control::CreditsText),
-        m_form.caption(Control::DisclaimerText),
+        m_form.text(Control::ArticleKind),      m_form.text(Control::Name),
+        m_form.text(Control::Version),       m_form.text(Control::Authors),
+        m_form.text(Control::ReleaseDate),       m_form.text(Control::Web),
+        m_form.text(Control::Email),      m_form.text(Control::RequiredGame),
+        m_form.text(Control::Description),   m_form.text(Control::Credits),
+        m_form.caption(Control::Disclaimer),
     };
 }
 
@@ -275,7 +275,7 @@ ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, c
     return CreateOutcome::Saved;
 }
 
-void ReadmeDocument::mnuNew_Click()
+void ReadmeDocument::newReadme()
 {
     m_newAnswer =
         m_messages.show({QCoreApplication::translate("ReadmeDocument", "Do you really want to set all defaults ?\r\n"
@@ -287,16 +287,16 @@ void ReadmeDocument::mnuNew_Click()
     const QString spSection = templates::installationSection(InstallationKind::SPMission);
     resetSwitchesAndKinds(spSection);
 
-    for (Control c : {Control::ArticleNameText, Control::VersionText, Control::AuthorText, Control::ReleaseText})
+    for (Control c : {Control::Name, Control::Version, Control::Authors, Control::ReleaseDate})
         m_form.setText(c, QString());
-    m_form.setText(Control::ContactText1, QStringLiteral("http://"));
-    m_form.setText(Control::ContactText2, QStringLiteral("@"));
-    for (Control c : {Control::ContactText3, Control::ContactText4, Control::ContactText5, Control::RequiredGameText})
+    m_form.setText(Control::Web, QStringLiteral("http://"));
+    m_form.setText(Control::Email, QStringLiteral("@"));
+    for (Control c : {Control::Skype, Control::Icq, Control::OtherContact, Control::RequiredGame})
         m_form.setText(c, QString());
-    m_form.setText(Control::AddonsText, templates::noneAddonsSection());
-    m_form.setText(Control::InstallationText, spSection);
-    for (Control c : {Control::DescriptionText, Control::ContentText, Control::ChangelogText, Control::ClassnamesText,
-                      Control::CreditsText})
+    m_form.setText(Control::RequiredAddons, templates::noneAddonsSection());
+    m_form.setText(Control::Installation, spSection);
+    for (Control c : {Control::Description, Control::Features, Control::Changelog, Control::Notes,
+                      Control::Credits})
         m_form.setText(c, QString());
 }
 

@@ -31,33 +31,32 @@ public:
     void setCodePage(int codePage) { m_codePage = codePage; }
 
     // The load handler: puts the window's design values into the start state.
-    void Form_Load();
+    void reset();
 
     // Dispatches a click on a check box or option button to its handler.
     void handleClick(Control control);
 
     // "Allow" switches.
-    void SkypeCheck_Click() { applyToggle(Control::SkypeCheck); }
-    void ICQCheck_Click() { applyToggle(Control::ICQCheck); }
-    void OtherCheck_Click() { applyToggle(Control::OtherCheck); }
-    void ContentCheck_Click() { applyToggle(Control::ContentCheck); }
-    void ChangelogCheck_Click() { applyToggle(Control::ChangelogCheck); }
-    void ClassnamesCheck_Click() { applyToggle(Control::ClassnamesCheck); }
+    void onSkypeAllowToggled() { applyToggle(Control::SkypeAllowed); }
+    void onIcqAllowToggled() { applyToggle(Control::IcqAllowed); }
+    void onOtherContactAllowToggled() { applyToggle(Control::OtherContactAllowed); }
+    void onFeaturesAllowToggled() { applyToggle(Control::FeaturesAllowed); }
+    void onChangelogAllowToggled() { applyToggle(Control::ChangelogAllowed); }
+    void onNotesAllowToggled() { applyToggle(Control::NotesAllowed); }
 
     // Installation options.
-    void SPmissionOption_Click() { applyTemplateKind(InstallationKind::SPMission); }
-    void MPmissionOption_Click() { applyTemplateKind(InstallationKind::MPMission); }
-    void AddonOption_Click() { applyTemplateKind(InstallationKind::Addon); }
-    void ModOption_Click() { applyTemplateKind(InstallationKind::Mod); }
-    void OwnDescriptionOption_Click();
+    void onSPMissionSelected() { applyTemplateKind(InstallationKind::SPMission); }
+    void onMPMissionSelected() { applyTemplateKind(InstallationKind::MPMission); }
+    void onAddonSelected() { applyTemplateKind(InstallationKind::Addon); }
+    void onModSelected() { applyTemplateKind(InstallationKind::Mod); }
+    void onOwnDescriptionSelected();
 
     // Required addons pair.
-    void AddonsCheck1_Click();
-    void AddonsCheck2_Click();
+    void onAddonsOfficialOnlyClicked();
+    void onAddonsUserDefinedClicked();
 
     // Create: brings the blocks up to date, assembles the text, asks for a
-    // file name and saves. mnuCreate_Click is the menu's handler.
-    void mnuCreate_Click() { create(); }
+    // file name and saves.
     CreateOutcome create();
 
     // Create's steps up to the assembled text, without saving; returns it.
@@ -74,7 +73,7 @@ public:
     CreateOutcome writeReadme(const QString &path, const QList<QStringView> &pieces);
 
     // New: asks, then puts every field, switch and default block back.
-    void mnuNew_Click();
+    void newReadme();
 
     const SectionBlocks &blocks() const { return m_blocks; }
     // The text the last Create assembled (empty before the first).

@@ -64,13 +64,13 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
     m_close->setGeometry(pixels(QRect(3480, 840, 1335, 375)));
     m_close->setAutoDefault(false);
     m_close->setDefault(false);
-    connect(m_close, &QPushButton::clicked, this, &AboutWindow::CloseButton_Click);
+    connect(m_close, &QPushButton::clicked, this, &AboutWindow::onCloseClicked);
     setFocusProxy(m_close);
 
     centreOnScreen(this);
 }
 
-void AboutWindow::Form_Load()
+void AboutWindow::disableMainWindow()
 {
     if (!m_main)
         return;
@@ -85,13 +85,13 @@ void AboutWindow::showEvent(QShowEvent *event)
 {
     if (!m_loaded) {
         m_loaded = true;
-        Form_Load();
+        disableMainWindow();
     }
     QWidget::showEvent(event);
     m_close->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void AboutWindow::CloseButton_Click()
+void AboutWindow::onCloseClicked()
 {
     close();
 }

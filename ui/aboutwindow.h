@@ -22,7 +22,7 @@ public:
     QPushButton *closeButton() const { return m_close; }
 
 public slots:
-    void CloseButton_Click();
+    void onCloseClicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -30,7 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Form_Load();
+    void disableMainWindow();
 
     QPointer<QWidget> m_main;
     QPushButton *m_close = nullptr;

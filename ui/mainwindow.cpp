@@ -237,7 +237,7 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
 
     m_form.connectControls();
     m_document = std::make_unique<ReadmeDocument>(m_form, messages, dialog, files);
-    m_document->Form_Load();
+    m_document->reset();
     startArticleFiles(articleDialogs, articleFiles, recent, dialog);
     m_tray = new TrayMinimizer(this);
 
@@ -273,24 +273,24 @@ void MainWindow::buildMenus()
 
     QMenu *file = bar->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addItem(file, "mnuNew", tr("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
+    addItem(file, "mnuNew", tr("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newReadme);
     buildArticleFileMenu(file);
     addSeparator(file, "space0");
     m_publish = new PublishCommands(*this, m_messages);
     m_publish->addTo(file);
-    addItem(file, "mnuMinimize", tr("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::mnuMinimize_Click);
+    addItem(file, "mnuMinimize", tr("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::minimizeWindow);
     addSeparator(file, "space1");
-    addItem(file, "mnuExit", tr("Exit"), {}, &MainWindow::mnuExit_Click);
+    addItem(file, "mnuExit", tr("Exit"), {}, &MainWindow::exitProgram);
 
     QAction *create = bar->addAction(tr("Create"));
     create->setObjectName(QStringLiteral("mnuCreate"));
-    connect(create, &QAction::triggered, this, &MainWindow::mnuCreate_Click);
+    connect(create, &QAction::triggered, this, &MainWindow::createReadme);
 
     QMenu *help = bar->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, "mnuHelpContents", tr("Help Contents"), QKeySequence(Qt::Key_F1), &MainWindow::mnuHelpContents_Click);
+    addItem(help, "mnuHelpContents", tr("Help Contents"), QKeySequence(Qt::Key_F1), &MainWindow::showHelpContents);
     addSeparator(help, "space3");
-    addItem(help, "mnuAbout", tr("About"), {}, &MainWindow::mnuAbout_Click);
+    addItem(help, "mnuAbout", tr("About"), {}, &MainWindow::showAbout);
 }
 
 void MainWindow::buildTabs()
@@ -499,18 +499,18 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
 }
 
-void MainWindow::mnuNew_Click()
+void MainWindow::newReadme()
 {
     // The document's question and reset; Yes also closes the article file.
     m_articles->newArticle();
 }
 
-void MainWindow::mnuCreate_Click()
+void MainWindow::createReadme()
 {
-    m_document->mnuCreate_Click();
+    m_document->create();
 }
 
-void MainWindow::mnuExit_Click()
+void MainWindow::exitProgram()
 {
     const MessageAnswer answer =
         m_messages.show({tr("Do you really want to quit ?\r\nAll unsaved data will be lost."), kProgramTitle,
@@ -519,23 +519,23 @@ void MainWindow::mnuExit_Click()
         close();
 }
 
-void MainWindow::mnuMinimize_Click()
+void MainWindow::minimizeWindow()
 {
-    minimize_to_tray();
+    minimizeToTray();
 }
 
-void MainWindow::minimize_to_tray()
+void MainWindow::minimizeToTray()
 {
     m_tray->minimize();
 }
 
-void MainWindow::mnuHelpContents_Click()
+void MainWindow::showHelpContents()
 {
     // In the language the window speaks.
     help::HelpWindow::showHelp(this, installedLanguage());
 }
 
-void MainWindow::mnuAbout_Click()
+void MainWindow::showAbout()
 {
     // One About window at a time; it disables this window while it is open
     // and deletes itself when it closes, so each About is loaded afresh.

@@ -56,20 +56,20 @@ public:
     void openArticleAtStart(const QString &path);
 
 public slots:
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
-    void mnuClearRecent_Click();
-    void mnuCreate_Click();
-    void mnuExit_Click();
-    void mnuMinimize_Click();
-    void mnuHelpContents_Click();
-    void mnuAbout_Click();
+    void newReadme();
+    void openArticle();
+    void saveArticle();
+    void saveArticleAs();
+    void clearRecentArticles();
+    void createReadme();
+    void exitProgram();
+    void minimizeWindow();
+    void showHelpContents();
+    void showAbout();
 
     // Sends the window to the notification area (or, where there is none,
     // minimises it to the task bar).
-    void minimize_to_tray();
+    void minimizeToTray();
     TrayMinimizer *tray() const { return m_tray; }
     AboutWindow *aboutWindow() const;
     PublishCommands *publishCommands() const { return m_publish; }

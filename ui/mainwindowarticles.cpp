@@ -45,10 +45,10 @@ void MainWindow::buildArticleFileMenu(QMenu *file)
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, slot);
     };
-    addItem("mnuOpen", tr("Open Article..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::mnuOpen_Click);
-    addItem("mnuSave", tr("Save Article"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::mnuSave_Click);
+    addItem("mnuOpen", tr("Open Article..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openArticle);
+    addItem("mnuSave", tr("Save Article"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveArticle);
     addItem("mnuSaveAs", tr("Save Article As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-            &MainWindow::mnuSaveAs_Click);
+            &MainWindow::saveArticleAs);
 
     m_recentMenu = file->addMenu(tr("Recent Articles"));
     m_recentMenu->setObjectName(QStringLiteral("mnuRecent"));
@@ -97,7 +97,7 @@ void MainWindow::fillRecentMenu()
     QAction *clear = m_recentMenu->addAction(tr("Clear Recent Articles"));
     clear->setObjectName(QStringLiteral("mnuClearRecent"));
     clear->setEnabled(!recent.isEmpty());
-    connect(clear, &QAction::triggered, this, &MainWindow::mnuClearRecent_Click);
+    connect(clear, &QAction::triggered, this, &MainWindow::clearRecentArticles);
 }
 
 void MainWindow::showArticleFile()
@@ -117,22 +117,22 @@ void MainWindow::showArticleFile()
     setWindowModified(m_articles->isModified());
 }
 
-void MainWindow::mnuOpen_Click()
+void MainWindow::openArticle()
 {
     m_articles->open();
 }
 
-void MainWindow::mnuSave_Click()
+void MainWindow::saveArticle()
 {
     m_articles->save();
 }
 
-void MainWindow::mnuSaveAs_Click()
+void MainWindow::saveArticleAs()
 {
     m_articles->saveAs();
 }
 
-void MainWindow::mnuClearRecent_Click()
+void MainWindow::clearRecentArticles()
 {
     m_articles->clearRecentArticles();
 }

@@ -35,14 +35,14 @@ void PublishCommands::addTo(QMenu *menu)
         connect(action, &QAction::triggered, this, slot);
     };
     // F5 shows the preview (Ctrl+P belongs to printing).
-    add(menu, "mnuPreview", tr("Preview ReadMe..."), QKeySequence(Qt::Key_F5), &PublishCommands::mnuPreview_Click);
+    add(menu, "mnuPreview", tr("Preview ReadMe..."), QKeySequence(Qt::Key_F5), &PublishCommands::showPreview);
     QMenu *exports = menu->addMenu(tr("Export"));
     exports->setObjectName(QStringLiteral("mnuExport"));
     exports->menuAction()->setObjectName(QStringLiteral("mnuExport"));
-    add(exports, "mnuExportBBCode", tr("BBCode..."), {}, &PublishCommands::mnuExportBBCode_Click);
-    add(exports, "mnuExportMarkdown", tr("Markdown..."), {}, &PublishCommands::mnuExportMarkdown_Click);
+    add(exports, "mnuExportBBCode", tr("BBCode..."), {}, &PublishCommands::exportBBCode);
+    add(exports, "mnuExportMarkdown", tr("Markdown..."), {}, &PublishCommands::exportMarkdown);
     add(menu, "mnuCopyBBCode", tr("Copy as BBCode"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-        &PublishCommands::mnuCopyBBCode_Click);
+        &PublishCommands::copyBBCode);
     menu->addSeparator()->setObjectName(QStringLiteral("space2"));
 }
 
@@ -73,7 +73,7 @@ PreviewWindow *PublishCommands::previewWindow() const
     return m_preview;
 }
 
-void PublishCommands::mnuPreview_Click()
+void PublishCommands::showPreview()
 {
     // One preview, owned by the main window; closing only hides it.
     if (!m_preview)
@@ -83,17 +83,17 @@ void PublishCommands::mnuPreview_Click()
     m_preview->activateWindow();
 }
 
-void PublishCommands::mnuExportBBCode_Click()
+void PublishCommands::exportBBCode()
 {
     exportAs(ReadmeFormat::BBCode);
 }
 
-void PublishCommands::mnuExportMarkdown_Click()
+void PublishCommands::exportMarkdown()
 {
     exportAs(ReadmeFormat::Markdown);
 }
 
-void PublishCommands::mnuCopyBBCode_Click()
+void PublishCommands::copyBBCode()
 {
     QGuiApplication::clipboard()->setText(text(ReadmeFormat::BBCode));
 }

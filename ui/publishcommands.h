@@ -46,10 +46,10 @@ public:
     PreviewWindow *previewWindow() const;
 
 public slots:
-    void mnuPreview_Click();
-    void mnuExportBBCode_Click();
-    void mnuExportMarkdown_Click();
-    void mnuCopyBBCode_Click();
+    void showPreview();
+    void exportBBCode();
+    void exportMarkdown();
+    void copyBBCode();
 
 private:
     MainWindow &m_window;

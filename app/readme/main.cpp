@@ -8,6 +8,10 @@
 // unless everything before the write succeeded.
 
 #include "article.h"
+#include "articleform.h"
+#include "articlereader.h"
+#include "atomicfileservice.h"
+#include "commandline.h"
 #include "articlereader.h"
 #include "articleform.h"
 #include "articlefields.h"
@@ -21,7 +25,6 @@
 
 #include <kestrin/version.h>
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -40,10 +43,7 @@ using namespace kestrin;
 
 namespace {
 
-const QString kProgram = QStringLiteral("kestrin-readme");
-constexpr int kExitWritten = 0;
-constexpr int kExitNotWritten = 1;
-constexpr int kExitBadInput = 2;
+const QString &kProgram = kReadmeProgram;
 // Characters named when the code page cannot hold the text.
 constexpr qsizetype kShownUnmappable = 20;
 
@@ -60,13 +60,6 @@ void complainAsProgram(const QString &message)
 {
     complain(kProgram + QStringLiteral(": ") + message);
 }
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-int writeBytesToStandardOutput(const QByteArray &bytes);
 
 struct Encoding {
     TextEncoder encoder = TextEncoder::utf8(false);
@@ -91,182 +84,7 @@ std::optional<Encoding> encodingByName(const QString &name, bool replace)
     return std::nullopt;
 }
 
-// The items joined by ", " in lines of at most width characters.
-QString wrapped(const QStringList &items, qsizetype width, const QString &indent)
-{
-    QString out;
-    QString line;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const QString item = items[i] + (i + 1 < items.size() ? QStringLiteral(",") : QString());
-        if (!line.isEmpty() && indent.size() + line.size() + 1 + item.size() > width) {
-            out += line + QLatin1Char('\n') + indent;
-            line.clear();
-        }
-        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + item;
-    }
-    return out + line;
-}
-
-QString helpText()
-{
-    QStringList keys;
-    for (const QString &key : articleKeys()) {
-        if (key != QLatin1String("$schema") && key != QLatin1String("formatVersion") && key != QLatin1String("contacts")
-            && key != QLatin1String("installation"))
-            keys << key;
-    }
-    return QCoreApplication::translate(
-               "kestrin-readme", "Usage: kestrin-readme [OPTION]... ARTICLE.json\n"
-                                 "Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor's\n"
-                                 "Create writes it, and writes it to standard output. ARTICLE.json may be \"-\"\n"
-                                 "to read the article from standard input.\n"
-                                 "\n"
-                                 "Options:\n"
-                                 "  -o, --output FILE    write the ReadMe to FILE instead; FILE is replaced only\n"
-                                 "                       once the whole ReadMe is written (\"-\": standard output)\n"
-                                 "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
-                                 "                       --set version=1.3 (may be given several times)\n"
-                                 "  --unset KEY          leave KEY out, as if the file did not have it\n"
-                                 "  --format FORMAT      text (the ReadMe, the default), bbcode (a forum post)\n"
-                                 "                       or markdown (a README.md); bbcode and markdown are\n"
-                                 "                       always UTF-8\n"
-                                 "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
-                                 "                       (default ansi: the locale's code page, here %1);\n"
-                                 "                       text only\n"
-                                 "  --replace            write \"?\" for characters the code page cannot hold,\n"
-                                 "                       instead of failing\n"
-                                 "  -h, --help           show this help and exit\n"
-                                 "  --version            show the version and exit\n"
-                                 "\n"
-                                 "Keys for --set and --unset:\n"
-                                 "  %2\n"
-                                 "\n"
-                                 "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
-                                 "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
-        .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")));
-}
-
-struct Options {
-    QString articlePath;
-    QString outputPath; // empty or "-": standard output
-    QString encoding = QStringLiteral("ansi");
-    bool replace = false;
-    ReadmeFormat format = ReadmeFormat::PlainText;
-    QList<ArticleOverride> overrides;
-    QStringList overrideOptions; // "--set" or "--unset", one per override
-};
-
-// --format, and the encoding options that only the plain text has.
-std::optional<int> parseFormat(const QCommandLineParser &parser, const QCommandLineOption &format,
-                               const QCommandLineOption &encoding, const QCommandLineOption &replace, Options &options)
-{
-    if (!parser.isSet(format))
-        return std::nullopt;
-    const std::optional<ReadmeFormat> chosen = formatByKey(parser.value(format));
-    if (!chosen) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme",
-                                                      "unknown format %1; the formats are text, bbcode and markdown")
-                              .arg(quoted(parser.value(format))));
-        return kExitBadInput;
-    }
-    options.format = *chosen;
-    if (options.format == ReadmeFormat::PlainText)
-        return std::nullopt;
-    for (const QCommandLineOption *option : {&encoding, &replace}) {
-        if (parser.isSet(*option)) {
-            complainAsProgram(
-                QCoreApplication::translate("kestrin-readme",
-                                            "option %1 applies to --format text only; %2 is always written in UTF-8")
-                    .arg(quoted(QStringLiteral("--") + option->names().constFirst()), formatKey(options.format)));
-            return kExitBadInput;
-        }
-    }
-    return std::nullopt;
-}
-
-// Parses the command line; returns an exit status when the program should
-// end here (help, version, usage error).
-std::optional<int> parseCommandLine(const QStringList &arguments, Options &options)
-{
-    QCommandLineParser parser;
-    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("KEY=VALUE"));
-    const QCommandLineOption unset(QStringLiteral("unset"), QString(), QStringLiteral("KEY"));
-    const QCommandLineOption encoding(QStringLiteral("encoding"), QString(), QStringLiteral("ENCODING"));
-    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
-    const QCommandLineOption replace(QStringList{QStringLiteral("replace")});
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringList{QStringLiteral("version")});
-    parser.addOptions({output, set, unset, encoding, replace, help, version, format});
-
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            const QString &name = unknown.first();
-            complainAsProgram(QCoreApplication::translate("kestrin-readme", "unknown option %1 (see --help)")
-                                  .arg(quoted((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name)));
-        } else {
-            // The only other failure: an option that takes a value came last.
-            complainAsProgram(QCoreApplication::translate("kestrin-readme", "option %1 needs a value (see --help)")
-                                  .arg(quoted(arguments.last())));
-        }
-        return kExitBadInput;
-    }
-    // Help and version that cannot be written (a full disk, a closed pipe)
-    // end with exit status 1, like the ReadMe.
-    if (parser.isSet(help))
-        return writeBytesToStandardOutput(helpText().toLocal8Bit());
-    if (parser.isSet(version))
-        return writeBytesToStandardOutput(
-            (kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_VERSION) + QLatin1Char('\n')).toLocal8Bit());
-
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty()) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme", "no article file given (see --help)"));
-        return kExitBadInput;
-    }
-    if (positional.size() > 1) {
-        complainAsProgram(
-            QCoreApplication::translate("kestrin-readme", "one article file expected, but %1 were given (see --help)")
-                .arg(positional.size()));
-        return kExitBadInput;
-    }
-    options.articlePath = positional.first();
-    options.outputPath = parser.value(output);
-    if (parser.isSet(output) && options.outputPath.isEmpty()) {
-        complainAsProgram(
-            QCoreApplication::translate("kestrin-readme",
-                                        "option \"--output\" needs a file name (\"-\" for standard output)"));
-        return kExitBadInput;
-    }
-    if (parser.isSet(encoding))
-        options.encoding = parser.value(encoding);
-    options.replace = parser.isSet(replace);
-    if (const std::optional<int> status = parseFormat(parser, format, encoding, replace, options))
-        return *status;
-
-    // --set and --unset apply in the order they were given.
-    QStringList setValues = parser.values(set);
-    QStringList unsetValues = parser.values(unset);
-    for (const QString &name : parser.optionNames()) {
-        if (name == QLatin1String("set")) {
-            const QString assignment = setValues.takeFirst();
-            const qsizetype eq = assignment.indexOf(QLatin1Char('='));
-            if (eq <= 0) {
-                complainAsProgram(QCoreApplication::translate("kestrin-readme", "--set %1 is not of the form KEY=VALUE")
-                                      .arg(quoted(assignment)));
-                return kExitBadInput;
-            }
-            options.overrides.append({assignment.left(eq), assignment.mid(eq + 1)});
-            options.overrideOptions << QStringLiteral("--set");
-        } else if (name == QLatin1String("unset")) {
-            options.overrides.append({unsetValues.takeFirst(), std::nullopt});
-            options.overrideOptions << QStringLiteral("--unset");
-        }
-    }
-    return std::nullopt;
-}
+using Options = CommandLineOptions;
 
 bool isStandardStream(const QString &path)
 {
@@ -404,9 +222,17 @@ int writeExport(const Options &options, const Article &article)
 
 int run(const QStringList &arguments)
 {
-    Options options;
-    if (const std::optional<int> status = parseCommandLine(arguments, options))
-        return *status;
+    const CommandLine line = parseCommandLine(arguments);
+    if (line.exitStatus) {
+        if (!line.error.isEmpty()) {
+            complain(line.error);
+            return *line.exitStatus;
+        }
+        // Help and version that cannot be written (a full disk, a closed
+        // pipe) end with exit status 1, like the ReadMe.
+        return writeBytesToStandardOutput(line.output.toLocal8Bit());
+    }
+    const Options &options = line.options;
 
     const std::optional<Encoding> encoding = encodingByName(options.encoding, options.replace);
     if (!encoding) {

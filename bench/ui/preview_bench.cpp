@@ -67,24 +67,24 @@ void settle(ui::PreviewWindow *preview)
 
 void fillWorkedExample(ControlAccess &w)
 {
-    w.setText(Control::ArticleCombo, QStringLiteral("MP mission"));
-    w.setText(Control::ArticleNameText, QStringLiteral("Harbour Raid"));
-    w.setText(Control::VersionText, QStringLiteral("1.2"));
-    w.setText(Control::AuthorText, QStringLiteral("Raid Team"));
-    w.setText(Control::ReleaseText, QStringLiteral("2011-05-01"));
-    w.setValue(Control::SkypeCheck, 1);
-    w.setText(Control::ContactText3, QStringLiteral("raid.team"));
-    w.setValue(Control::OtherCheck, 1);
-    w.setText(Control::ContactText5, QStringLiteral("forum PM to Raid Team"));
-    w.setText(Control::RequiredGameText, QStringLiteral("1.05"));
-    w.select(Control::OwnDescriptionOption);
-    w.setText(Control::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-    w.setText(Control::DescriptionText, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
-    w.setValue(Control::ContentCheck, 1);
-    w.setText(Control::ContentText, QStringLiteral("- night assault\r\n- random enemy patrols"));
-    w.setValue(Control::ClassnamesCheck, 1);
-    w.setText(Control::ClassnamesText, QStringLiteral("Tested on dedicated server."));
-    w.setText(Control::CreditsText, QStringLiteral("Thanks to all testers."));
+    w.setText(Control::ArticleKind, QStringLiteral("MP mission"));
+    w.setText(Control::Name, QStringLiteral("Harbour Raid"));
+    w.setText(Control::Version, QStringLiteral("1.2"));
+    w.setText(Control::Authors, QStringLiteral("Raid Team"));
+    w.setText(Control::ReleaseDate, QStringLiteral("2011-05-01"));
+    w.setValue(Control::SkypeAllowed, 1);
+    w.setText(Control::Skype, QStringLiteral("raid.team"));
+    w.setValue(Control::OtherContactAllowed, 1);
+    w.setText(Control::OtherContact, QStringLiteral("forum PM to Raid Team"));
+    w.setText(Control::RequiredGame, QStringLiteral("1.05"));
+    w.select(Control::InstallOwnDescription);
+    w.setText(Control::Installation, QStringLiteral("Copy the mission file into your MPMissions folder."));
+    w.setText(Control::Description, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
+    w.setValue(Control::FeaturesAllowed, 1);
+    w.setText(Control::Features, QStringLiteral("- night assault\r\n- random enemy patrols"));
+    w.setValue(Control::NotesAllowed, 1);
+    w.setText(Control::Notes, QStringLiteral("Tested on dedicated server."));
+    w.setText(Control::Credits, QStringLiteral("Thanks to all testers."));
 }
 
 void fillMegabyte(ControlAccess &w)
@@ -93,7 +93,7 @@ void fillMegabyte(ControlAccess &w)
     QString text;
     while (text.size() + line.size() <= (1 << 20))
         text += line;
-    w.setText(Control::DescriptionText, text);
+    w.setText(Control::Description, text);
 }
 
 void run(const char *name, void (*fill)(ControlAccess &), Control typedInto, int presses)
@@ -115,7 +115,7 @@ void run(const char *name, void (*fill)(ControlAccess &), Control typedInto, int
         closedKey.push_back(msSince(t));
     }
 
-    window.publishCommands()->mnuPreview_Click();
+    window.publishCommands()->showPreview();
     ui::PreviewWindow *preview = window.publishCommands()->previewWindow();
     settle(preview);
     for (int i = 0; i < presses; ++i) {
@@ -149,7 +149,7 @@ int main(int argc, char **argv)
     std::printf("One key press with the ReadMe preview (offscreen); medians of %d presses, in ms.\n", presses);
     std::printf("%-16s %12s %14s %14s %14s %14s\n", "form", "chars shown", "key, closed", "key, open", "key to view",
                 "one update");
-    run("worked example", fillWorkedExample, Control::ArticleNameText, presses);
-    run("1 MB text", fillMegabyte, Control::DescriptionText, std::max(3, presses / 5));
+    run("worked example", fillWorkedExample, Control::Name, presses);
+    run("1 MB text", fillMegabyte, Control::Description, std::max(3, presses / 5));
     return 0;
 }

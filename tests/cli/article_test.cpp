@@ -297,51 +297,51 @@ const QList<FormScript> &formScripts()
         {"worked example",
          [](MemoryHarness &u) {
              u.userPickArticle(QStringLiteral("MP mission"));
-             u.userType(C::ArticleNameText, QStringLiteral("Harbour Raid"));
-             u.userType(C::VersionText, QStringLiteral("1.2"));
-             u.userClick(C::SkypeCheck);
-             u.userType(C::ContactText3, QStringLiteral("raid.team"));
-             u.userClick(C::OtherCheck);
-             u.userType(C::ContactText5, QStringLiteral("forum PM to Raid Team"));
-             u.userClick(C::OwnDescriptionOption);
-             u.userType(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-             u.userType(C::DescriptionText, joinedLines({"Take the harbour before dawn.", "Up to 8 players."}));
-             u.userClick(C::ContentCheck);
-             u.userType(C::ContentText, joinedLines({"- night assault", "- random enemy patrols"}));
-             u.userClick(C::ClassnamesCheck);
-             u.userType(C::ClassnamesText, QStringLiteral("Tested on dedicated server."));
+             u.userType(C::Name, QStringLiteral("Harbour Raid"));
+             u.userType(C::Version, QStringLiteral("1.2"));
+             u.userClick(C::SkypeAllowed);
+             u.userType(C::Skype, QStringLiteral("raid.team"));
+             u.userClick(C::OtherContactAllowed);
+             u.userType(C::OtherContact, QStringLiteral("forum PM to Raid Team"));
+             u.userClick(C::InstallOwnDescription);
+             u.userType(C::Installation, QStringLiteral("Copy the mission file into your MPMissions folder."));
+             u.userType(C::Description, joinedLines({"Take the harbour before dawn.", "Up to 8 players."}));
+             u.userClick(C::FeaturesAllowed);
+             u.userType(C::Features, joinedLines({"- night assault", "- random enemy patrols"}));
+             u.userClick(C::NotesAllowed);
+             u.userType(C::Notes, QStringLiteral("Tested on dedicated server."));
          },
          true},
         {"every switch on, empty fields",
          [](MemoryHarness &u) {
              for (const AllowSwitch &s : kAllowSwitches)
                  u.userClick(s.check);
-             u.userClick(C::AddonsCheck2);
-             u.userClick(C::AddonOption);
+             u.userClick(C::AddonsUserDefined);
+             u.userClick(C::InstallAddon);
          },
          true},
         {"user defined addons, mod",
          [](MemoryHarness &u) {
              u.userPickArticle(QStringLiteral("Mod"));
-             u.userClick(C::AddonsCheck2);
-             u.userType(C::AddonsText, joinedLines({"@CBA", "@ACE", ""}));
-             u.userClick(C::ModOption);
-             u.userClick(C::ICQCheck);
-             u.userType(C::ContactText4, QStringLiteral("123456"));
-             u.userClick(C::ChangelogCheck);
-             u.userType(C::ChangelogText, joinedLines({"1.1: fixed", "1.0: first"}));
-             u.userType(C::CreditsText, QStringLiteral("  Thanks  "));
+             u.userClick(C::AddonsUserDefined);
+             u.userType(C::RequiredAddons, joinedLines({"@CBA", "@ACE", ""}));
+             u.userClick(C::InstallMod);
+             u.userClick(C::IcqAllowed);
+             u.userType(C::Icq, QStringLiteral("123456"));
+             u.userClick(C::ChangelogAllowed);
+             u.userType(C::Changelog, joinedLines({"1.1: fixed", "1.0: first"}));
+             u.userType(C::Credits, QStringLiteral("  Thanks  "));
          },
          true},
         {"own description left with the prompt, then SP again",
          [](MemoryHarness &u) {
-             u.userClick(C::OwnDescriptionOption);
-             u.userClick(C::MPmissionOption);
-             u.userClick(C::SPmissionOption);
+             u.userClick(C::InstallOwnDescription);
+             u.userClick(C::InstallMPMission);
+             u.userClick(C::InstallSPMission);
              u.userPickArticle(QStringLiteral("Addon"));
          },
          true},
-        {"own description without typing", [](MemoryHarness &u) { u.userClick(C::OwnDescriptionOption); }, true},
+        {"own description without typing", [](MemoryHarness &u) { u.userClick(C::InstallOwnDescription); }, true},
     };
     return scripts;
 }
@@ -360,9 +360,9 @@ TEST(ArticleForm, FormToArticleToFormKeepsTheForm)
         if (!script.choosesInstallation) {
             // The file names SP mission, so the copy has the option's
             // notice where a new window shows its design text.
-            EXPECT_EQ(copy.form().text(Control::InstallationText),
+            EXPECT_EQ(copy.form().text(Control::Installation),
                       QStringLiteral("Installation instructions for SP missions will be loaded automatically ..."));
-            copy.form().setText(Control::InstallationText, original.form().text(Control::InstallationText));
+            copy.form().setText(Control::Installation, original.form().text(Control::Installation));
         }
         EXPECT_EQ(formState(copy.form()).toStdString(), formState(original.form()).toStdString()) << script.name;
         EXPECT_EQ(articleFromForm(copy.form()), article) << script.name;
@@ -383,9 +383,9 @@ TEST(ArticleForm, ApplyingToAFormInAnyStateGivesTheSameForm)
     auto dirty = [](MemoryHarness &u) {
         for (const FormScript &script : formScripts())
             script.run(u);
-        u.userClick(Control::AddonsCheck2);
-        u.userType(Control::AddonsText, QStringLiteral("left over"));
-        u.userType(Control::ContactText3, QStringLiteral("left over"));
+        u.userClick(Control::AddonsUserDefined);
+        u.userType(Control::RequiredAddons, QStringLiteral("left over"));
+        u.userType(Control::Skype, QStringLiteral("left over"));
     };
     QList<Article> articles(3);
     articles[0].installation = InstallationKind::SPMission;

@@ -37,23 +37,23 @@ QByteArray harbourRaid()
 void fillInHarbourRaid(MemoryHarness &u)
 {
     u.userPickArticle(QStringLiteral("MP mission"));
-    u.userType(C::ArticleNameText, QStringLiteral("Harbour Raid"));
-    u.userType(C::VersionText, QStringLiteral("1.2"));
-    u.userType(C::AuthorText, QStringLiteral("Raid Team"));
-    u.userType(C::ReleaseText, QStringLiteral("2011-05-01"));
-    u.userClick(C::SkypeCheck);
-    u.userType(C::ContactText3, QStringLiteral("raid.team"));
-    u.userClick(C::OtherCheck);
-    u.userType(C::ContactText5, QStringLiteral("forum PM to Raid Team"));
-    u.userType(C::RequiredGameText, QStringLiteral("1.05"));
-    u.userClick(C::OwnDescriptionOption);
-    u.userType(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-    u.userType(C::DescriptionText, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
-    u.userClick(C::ContentCheck);
-    u.userType(C::ContentText, QStringLiteral("- night assault\r\n- random enemy patrols"));
-    u.userClick(C::ClassnamesCheck);
-    u.userType(C::ClassnamesText, QStringLiteral("Tested on dedicated server."));
-    u.userType(C::CreditsText, QStringLiteral("Thanks to all testers."));
+    u.userType(C::Name, QStringLiteral("Harbour Raid"));
+    u.userType(C::Version, QStringLiteral("1.2"));
+    u.userType(C::Authors, QStringLiteral("Raid Team"));
+    u.userType(C::ReleaseDate, QStringLiteral("2011-05-01"));
+    u.userClick(C::SkypeAllowed);
+    u.userType(C::Skype, QStringLiteral("raid.team"));
+    u.userClick(C::OtherContactAllowed);
+    u.userType(C::OtherContact, QStringLiteral("forum PM to Raid Team"));
+    u.userType(C::RequiredGame, QStringLiteral("1.05"));
+    u.userClick(C::InstallOwnDescription);
+    u.userType(C::Installation, QStringLiteral("Copy the mission file into your MPMissions folder."));
+    u.userType(C::Description, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
+    u.userClick(C::FeaturesAllowed);
+    u.userType(C::Features, QStringLiteral("- night assault\r\n- random enemy patrols"));
+    u.userClick(C::NotesAllowed);
+    u.userType(C::Notes, QStringLiteral("Tested on dedicated server."));
+    u.userType(C::Credits, QStringLiteral("Thanks to all testers."));
 }
 
 // Every file under a folder with its bytes.
@@ -143,8 +143,8 @@ QList<CreateRow> nationalRows()
         CreateRow row{text, {}, {}, nativeEncodings(cp)};
         row.json = QByteArray(R"({"name": ")") + text + R"(", "credits": ")" + text + R"("})";
         row.user = [name](MemoryHarness &u) {
-            u.userType(C::ArticleNameText, name);
-            u.userType(C::CreditsText, name);
+            u.userType(C::Name, name);
+            u.userType(C::Credits, name);
         };
         rows << row;
     }
@@ -157,8 +157,8 @@ QList<CreateRow> createRows()
         {"a new window", "{}", [](MemoryHarness &) {}, everyEncoding()},
         {"SP template chosen again", R"({"installation": {"kind": "SP mission"}})",
          [](MemoryHarness &u) {
-             u.userClick(C::MPmissionOption);
-             u.userClick(C::SPmissionOption);
+             u.userClick(C::InstallMPMission);
+             u.userClick(C::InstallSPMission);
          },
          everyEncoding()},
         {"MP template with the basic data",
@@ -167,25 +167,25 @@ QList<CreateRow> createRows()
              "description": "d", "credits": "c"})",
          [](MemoryHarness &u) {
              u.userPickArticle(QStringLiteral("MP mission"));
-             u.userType(C::ArticleNameText, QStringLiteral("N"));
-             u.userType(C::VersionText, QStringLiteral("1"));
-             u.userType(C::AuthorText, QStringLiteral("A\r\nB"));
-             u.userType(C::ReleaseText, QStringLiteral("r"));
-             u.userType(C::ContactText1, QStringLiteral("w"));
-             u.userType(C::ContactText2, QStringLiteral("e"));
-             u.userType(C::RequiredGameText, QStringLiteral("g"));
-             u.userClick(C::MPmissionOption);
-             u.userType(C::DescriptionText, QStringLiteral("d"));
-             u.userType(C::CreditsText, QStringLiteral("c"));
+             u.userType(C::Name, QStringLiteral("N"));
+             u.userType(C::Version, QStringLiteral("1"));
+             u.userType(C::Authors, QStringLiteral("A\r\nB"));
+             u.userType(C::ReleaseDate, QStringLiteral("r"));
+             u.userType(C::Web, QStringLiteral("w"));
+             u.userType(C::Email, QStringLiteral("e"));
+             u.userType(C::RequiredGame, QStringLiteral("g"));
+             u.userClick(C::InstallMPMission);
+             u.userType(C::Description, QStringLiteral("d"));
+             u.userType(C::Credits, QStringLiteral("c"));
          },
          everyEncoding()},
         {"Addon template with user defined addons",
          R"({"kind": "Addon", "requiredAddons": ["@CBA", "@ACE"], "installation": {"kind": "Addon"}})",
          [](MemoryHarness &u) {
              u.userPickArticle(QStringLiteral("Addon"));
-             u.userClick(C::AddonsCheck2);
-             u.userType(C::AddonsText, QStringLiteral("@CBA\r\n@ACE"));
-             u.userClick(C::AddonOption);
+             u.userClick(C::AddonsUserDefined);
+             u.userType(C::RequiredAddons, QStringLiteral("@CBA\r\n@ACE"));
+             u.userClick(C::InstallAddon);
          },
          everyEncoding()},
         {"Mod template, every optional text empty",
@@ -195,22 +195,22 @@ QList<CreateRow> createRows()
              u.userPickArticle(QStringLiteral("Mod"));
              for (const AllowSwitch &s : kAllowSwitches)
                  u.userClick(s.check);
-             u.userClick(C::AddonsCheck1); // unticking "None" ticks "User defined"
-             u.userClick(C::ModOption);
+             u.userClick(C::AddonsOfficialOnly); // unticking "None" ticks "User defined"
+             u.userClick(C::InstallMod);
          },
          everyEncoding()},
         {"own description left as the prompt", R"({"installation": {"kind": "Own description"}})",
-         [](MemoryHarness &u) { u.userClick(C::OwnDescriptionOption); }, everyEncoding()},
+         [](MemoryHarness &u) { u.userClick(C::InstallOwnDescription); }, everyEncoding()},
         {"the worked example", harbourRaid(), fillInHarbourRaid, everyEncoding()},
         {"blanks and line breaks kept",
          R"({"description": "  x  \n", "credits": ["", "a", ""], "features": "\r\n", "contacts": {"icq": " 1 "}})",
          [](MemoryHarness &u) {
-             u.userType(C::DescriptionText, QStringLiteral("  x  \r\n"));
-             u.userType(C::CreditsText, QStringLiteral("\r\na\r\n"));
-             u.userClick(C::ContentCheck);
-             u.userType(C::ContentText, QStringLiteral("\r\n"));
-             u.userClick(C::ICQCheck);
-             u.userType(C::ContactText4, QStringLiteral(" 1 "));
+             u.userType(C::Description, QStringLiteral("  x  \r\n"));
+             u.userType(C::Credits, QStringLiteral("\r\na\r\n"));
+             u.userClick(C::FeaturesAllowed);
+             u.userType(C::Features, QStringLiteral("\r\n"));
+             u.userClick(C::IcqAllowed);
+             u.userType(C::Icq, QStringLiteral(" 1 "));
          },
          everyEncoding()},
     };
@@ -258,7 +258,7 @@ TEST_F(Cli, AnsiIsTheCodePageOfTheLocale)
         const QString name = QString::fromUtf8(row.name);
         write(QStringLiteral("article.json"), QByteArray(R"({"name": ")") + row.name + "\"}");
         MemoryHarness user;
-        user.userType(C::ArticleNameText, name);
+        user.userType(C::Name, name);
         const QByteArray expected = createFile(user, path(QStringLiteral("created.txt")), row.codePage);
         ASSERT_FALSE(expected.isEmpty()) << row.locale;
         for (const QStringList &args :
@@ -347,7 +347,7 @@ TEST_F(Cli, ReplaceWritesWhatCreateWritesWhenToldToReplace)
     const QString name = QStringLiteral("Zażółć ☃ 😀");
     write(QStringLiteral("article.json"), QByteArray(R"({"name": ")") + name.toUtf8() + "\"}");
     MemoryHarness user;
-    user.userType(C::ArticleNameText, name);
+    user.userType(C::Name, name);
     user.document().setCodePage(1252);
     user.dialog.chooseNext(path(QStringLiteral("created.txt")));
     user.messages.answerNext(MessageAnswer::No); // save in the code page, with "?"

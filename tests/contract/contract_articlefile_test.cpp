@@ -65,7 +65,7 @@ TEST_P(Contract, ArticleFileSaveThenOpenGivesBackTheFormAndTheReadMe)
         ASSERT_TRUE(first->articleFiles().saveAs());
         const QString copy = dir.filePath(QStringLiteral("copy.json"));
         EXPECT_EQ(first->articleFiles().currentFile(), copy);
-        EXPECT_EQ(readFileBytes(copy), writeArticleJson(first->articleFiles().formArticle()));
+        EXPECT_EQ(readFileBytes(copy), writeArticleJson(first->articleFiles().currentArticle()));
 
         std::unique_ptr<FormHarness> second = GetParam()();
         second->articleDialog.chooseNext(copy);
@@ -90,8 +90,8 @@ TEST_P(Contract, ArticleFileAFileWithProblemsLeavesTheFormAsItWasAndListsThem)
         {"syntax error", "{\n  \"name\": \"x\",,\n}", {QStringLiteral("line 2, column ")}},
         {"24 problems", many, {QStringLiteral("line 3, column 3: "), QStringLiteral("and 4 more")}},
     };
-    harness->userType(Control::ArticleNameText, QStringLiteral("Typed before"));
-    harness->userClick(Control::SkypeCheck);
+    harness->userType(Control::Name, QStringLiteral("Typed before"));
+    harness->userClick(Control::SkypeAllowed);
     const QString before = formState(form());
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -133,7 +133,7 @@ TEST_P(Contract, ArticleFileUnsavedChangesAskSaveDiscardOrCancel)
         const QString first = write(dir, "first.json", readFileBytes(examplePath()));
         const QString second = write(dir, "second.json", other);
         ASSERT_TRUE(openFile(*harness, first));
-        harness->userType(Control::VersionText, QStringLiteral("9.9"));
+        harness->userType(Control::Version, QStringLiteral("9.9"));
         EXPECT_TRUE(harness->articleFiles().isModified());
 
         harness->messages.answerNext(c.answer);
@@ -144,7 +144,7 @@ TEST_P(Contract, ArticleFileUnsavedChangesAskSaveDiscardOrCancel)
         EXPECT_EQ(question.buttons, MessageButtons::SaveDiscardCancel);
         EXPECT_EQ(question.title, kProgramTitle);
         EXPECT_EQ(harness->articleFiles().currentFile(), c.opened ? second : first);
-        EXPECT_EQ(form().text(Control::VersionText), c.opened ? QString() : QStringLiteral("9.9"));
+        EXPECT_EQ(form().text(Control::Version), c.opened ? QString() : QStringLiteral("9.9"));
         EXPECT_EQ(readArticleFile(first).result.article.version, c.savedVersion);
         // Cancel: the open dialog was never shown.
         EXPECT_EQ(harness->articleDialog.openFolders().size(), c.opened ? 2 : 1);
@@ -155,17 +155,17 @@ TEST_P(Contract, ArticleFileModifiedFollowsTheFormNotTheKeysPressed)
 {
     // A form without a file asks as soon as it differs from the start state.
     EXPECT_FALSE(harness->articleFiles().isModified());
-    harness->userType(Control::VersionText, QStringLiteral("1"));
+    harness->userType(Control::Version, QStringLiteral("1"));
     EXPECT_TRUE(harness->articleFiles().isModified());
-    harness->userType(Control::VersionText, QString());
+    harness->userType(Control::Version, QString());
     EXPECT_FALSE(harness->articleFiles().isModified());
 
     ASSERT_TRUE(openFile(*harness, write(dir, "a.json", readFileBytes(examplePath()))));
-    harness->userType(Control::VersionText, QStringLiteral("1.23"));
+    harness->userType(Control::Version, QStringLiteral("1.23"));
     EXPECT_TRUE(harness->articleFiles().isModified());
-    harness->userType(Control::VersionText, QStringLiteral("1.2"));
+    harness->userType(Control::Version, QStringLiteral("1.2"));
     EXPECT_FALSE(harness->articleFiles().isModified());
-    harness->userClick(Control::ICQCheck);
+    harness->userClick(Control::IcqAllowed);
     EXPECT_TRUE(harness->articleFiles().isModified());
     ASSERT_TRUE(harness->articleFiles().save());
     EXPECT_FALSE(harness->articleFiles().isModified());
@@ -216,7 +216,7 @@ TEST_P(Contract, ArticleFileSaveAsProposesTheArticlesNameAsAFileName)
         {"", "article.json"},
     };
     for (const auto &[name, proposed] : cases) {
-        harness->userType(Control::ArticleNameText, QString::fromUtf8(name));
+        harness->userType(Control::Name, QString::fromUtf8(name));
         harness->articleDialog.chooseNext(std::nullopt);
         EXPECT_FALSE(harness->articleFiles().save()); // no file yet: Save is Save As
         EXPECT_EQ(harness->articleDialog.proposals().last(), QString::fromUtf8(proposed));

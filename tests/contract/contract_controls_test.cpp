@@ -34,9 +34,9 @@ TEST_P(Contract, SettingACheckBoxRunsItsHandlerOnlyWhenTheValueChanges)
     // Design values: ContentCheck ticked, SkypeCheck unticked (the load
     // handler has unticked everything but AddonsCheck1).
     const Step steps[] = {
-        {Control::SkypeCheck, 0, false},      {Control::SkypeCheck, 1, true},    {Control::SkypeCheck, 1, false},
-        {Control::SkypeCheck, 0, true},       {Control::AddonsCheck1, 1, false}, {Control::AddonsCheck2, 1, true},
-        {Control::ClassnamesCheck, 0, false},
+        {Control::SkypeAllowed, 0, false},      {Control::SkypeAllowed, 1, true},    {Control::SkypeAllowed, 1, false},
+        {Control::SkypeAllowed, 0, true},       {Control::AddonsOfficialOnly, 1, false}, {Control::AddonsUserDefined, 1, true},
+        {Control::NotesAllowed, 0, false},
     };
     for (const Step &s : steps) {
         calls.clear();
@@ -58,13 +58,13 @@ TEST_P(Contract, HandlersRunNestedInsideTheSettingCall)
     QStringList trace;
     form().setClickHandler([&](Control c) {
         trace << QStringLiteral("enter %1").arg(QLatin1String(controlName(c)));
-        if (c == Control::SkypeCheck)
-            form().setValue(Control::ICQCheck, 1);
-        if (c == Control::ICQCheck)
-            form().setValue(Control::SkypeCheck, 1); // already 1: nothing runs
+        if (c == Control::SkypeAllowed)
+            form().setValue(Control::IcqAllowed, 1);
+        if (c == Control::IcqAllowed)
+            form().setValue(Control::SkypeAllowed, 1); // already 1: nothing runs
         trace << QStringLiteral("leave %1").arg(QLatin1String(controlName(c)));
     });
-    form().setValue(Control::SkypeCheck, 1);
+    form().setValue(Control::SkypeAllowed, 1);
     trace << QStringLiteral("returned");
     EXPECT_EQ(trace,
               QStringList({"enter SkypeCheck", "enter ICQCheck", "leave ICQCheck", "leave SkypeCheck", "returned"}));
@@ -75,10 +75,10 @@ TEST_P(Contract, SelectingAnOptionRunsOnlyTheNewlySelectedOnesHandler)
     QList<Control> calls;
     form().setClickHandler([&](Control c) { calls.append(c); });
 
-    const Control sequence[] = {Control::SPmissionOption,      Control::MPmissionOption, Control::MPmissionOption,
-                                Control::OwnDescriptionOption, Control::AddonOption,     Control::ModOption,
-                                Control::SPmissionOption};
-    Control selected = Control::SPmissionOption;
+    const Control sequence[] = {Control::InstallSPMission,      Control::InstallMPMission, Control::InstallMPMission,
+                                Control::InstallOwnDescription, Control::InstallAddon,     Control::InstallMod,
+                                Control::InstallSPMission};
+    Control selected = Control::InstallSPMission;
     for (Control option : sequence) {
         calls.clear();
         form().select(option);
@@ -101,15 +101,15 @@ TEST_P(Contract, TextsKeepCrLfLineBreaksAndTheComboTakesOnlyItsItems)
         QString expected;
     };
     const Case cases[] = {
-        {Control::AuthorText, QStringLiteral("Ann\r\nBob\r\n"), QStringLiteral("Ann\r\nBob\r\n")},
-        {Control::DescriptionText, QStringLiteral("  lead\r\n\r\ntrail  "), QStringLiteral("  lead\r\n\r\ntrail  ")},
-        {Control::VersionText, QStringLiteral(" 1.0 "), QStringLiteral(" 1.0 ")},
-        {Control::CreditsText, QString(), QString()},
-        {Control::ArticleCombo, QStringLiteral("Mod"), QStringLiteral("Mod")},
-        {Control::ArticleCombo, QStringLiteral("MP mission"), QStringLiteral("MP mission")},
-        {Control::ArticleCombo, QStringLiteral("Campaign"), QString()},
+        {Control::Authors, QStringLiteral("Ann\r\nBob\r\n"), QStringLiteral("Ann\r\nBob\r\n")},
+        {Control::Description, QStringLiteral("  lead\r\n\r\ntrail  "), QStringLiteral("  lead\r\n\r\ntrail  ")},
+        {Control::Version, QStringLiteral(" 1.0 "), QStringLiteral(" 1.0 ")},
+        {Control::Credits, QString(), QString()},
+        {Control::ArticleKind, QStringLiteral("Mod"), QStringLiteral("Mod")},
+        {Control::ArticleKind, QStringLiteral("MP mission"), QStringLiteral("MP mission")},
+        {Control::ArticleKind, QStringLiteral("Campaign"), QString()},
         // Disabled fields keep and take their text.
-        {Control::ContactText5, QStringLiteral("irc\r\nforum"), QStringLiteral("irc\r\nforum")},
+        {Control::OtherContact, QStringLiteral("irc\r\nforum"), QStringLiteral("irc\r\nforum")},
     };
     for (const Case &c : cases) {
         form().setText(c.control, c.set);
@@ -119,33 +119,33 @@ TEST_P(Contract, TextsKeepCrLfLineBreaksAndTheComboTakesOnlyItsItems)
 
 TEST_P(Contract, EnabledStateAndColourAreKeptPerControl)
 {
-    form().setEnabled(Control::VersionText, false);
-    form().setBackground(Control::VersionText, SystemColor::ThreeDLight);
-    EXPECT_FALSE(form().isEnabled(Control::VersionText));
-    EXPECT_EQ(form().background(Control::VersionText), SystemColor::ThreeDLight);
-    EXPECT_TRUE(form().isEnabled(Control::ReleaseText));
-    EXPECT_EQ(form().background(Control::ReleaseText), SystemColor::WindowBackground);
-    form().setEnabled(Control::VersionText, true);
-    form().setBackground(Control::VersionText, SystemColor::WindowBackground);
-    EXPECT_TRUE(form().isEnabled(Control::VersionText));
-    EXPECT_EQ(form().background(Control::VersionText), SystemColor::WindowBackground);
+    form().setEnabled(Control::Version, false);
+    form().setBackground(Control::Version, SystemColor::ThreeDLight);
+    EXPECT_FALSE(form().isEnabled(Control::Version));
+    EXPECT_EQ(form().background(Control::Version), SystemColor::ThreeDLight);
+    EXPECT_TRUE(form().isEnabled(Control::ReleaseDate));
+    EXPECT_EQ(form().background(Control::ReleaseDate), SystemColor::WindowBackground);
+    form().setEnabled(Control::Version, true);
+    form().setBackground(Control::Version, SystemColor::WindowBackground);
+    EXPECT_TRUE(form().isEnabled(Control::Version));
+    EXPECT_EQ(form().background(Control::Version), SystemColor::WindowBackground);
 }
 
 TEST_P(Contract, CaptionsAreTheDesignCaptions)
 {
-    EXPECT_EQ(form().caption(Control::DisclaimerText), golden::disclaimerLines().join(QStringLiteral("\r\n")));
-    EXPECT_EQ(form().caption(Control::AddonsCheck1), QStringLiteral("None - official only"));
-    EXPECT_EQ(form().caption(Control::AddonsCheck2), QStringLiteral("User defined"));
-    EXPECT_EQ(form().caption(Control::OwnDescriptionOption), QStringLiteral("Own description"));
-    EXPECT_EQ(form().caption(Control::SkypeCheck), QStringLiteral("Allow"));
+    EXPECT_EQ(form().caption(Control::Disclaimer), golden::disclaimerLines().join(QStringLiteral("\r\n")));
+    EXPECT_EQ(form().caption(Control::AddonsOfficialOnly), QStringLiteral("None - official only"));
+    EXPECT_EQ(form().caption(Control::AddonsUserDefined), QStringLiteral("User defined"));
+    EXPECT_EQ(form().caption(Control::InstallOwnDescription), QStringLiteral("Own description"));
+    EXPECT_EQ(form().caption(Control::SkypeAllowed), QStringLiteral("Allow"));
 }
 
 TEST_P(Contract, AUserCannotClickADisabledSwitch)
 {
-    form().setEnabled(Control::SkypeCheck, false);
-    harness->userClick(Control::SkypeCheck);
-    EXPECT_EQ(form().value(Control::SkypeCheck), 0);
-    form().setEnabled(Control::SkypeCheck, true);
-    harness->userClick(Control::SkypeCheck);
-    EXPECT_EQ(form().value(Control::SkypeCheck), 1);
+    form().setEnabled(Control::SkypeAllowed, false);
+    harness->userClick(Control::SkypeAllowed);
+    EXPECT_EQ(form().value(Control::SkypeAllowed), 0);
+    form().setEnabled(Control::SkypeAllowed, true);
+    harness->userClick(Control::SkypeAllowed);
+    EXPECT_EQ(form().value(Control::SkypeAllowed), 1);
 }

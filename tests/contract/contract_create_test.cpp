@@ -53,23 +53,23 @@ const QStringList kNoneAddons{"Required addons: ", "=================", "None - 
 TEST_P(Contract, CreateWritesTheWorkedExampleByteForByte)
 {
     harness->userPickArticle(QStringLiteral("MP mission"));
-    harness->userType(Control::ArticleNameText, QStringLiteral("Harbour Raid"));
-    harness->userType(Control::VersionText, QStringLiteral("1.2"));
-    harness->userType(Control::AuthorText, QStringLiteral("Raid Team"));
-    harness->userType(Control::ReleaseText, QStringLiteral("2011-05-01"));
-    harness->userClick(Control::SkypeCheck);
-    harness->userType(Control::ContactText3, QStringLiteral("raid.team"));
-    harness->userClick(Control::OtherCheck);
-    harness->userType(Control::ContactText5, QStringLiteral("forum PM to Raid Team"));
-    harness->userType(Control::RequiredGameText, QStringLiteral("1.05"));
-    harness->userClick(Control::OwnDescriptionOption);
-    harness->userType(Control::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-    harness->userType(Control::DescriptionText, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
-    harness->userClick(Control::ContentCheck);
-    harness->userType(Control::ContentText, QStringLiteral("- night assault\r\n- random enemy patrols"));
-    harness->userClick(Control::ClassnamesCheck);
-    harness->userType(Control::ClassnamesText, QStringLiteral("Tested on dedicated server."));
-    harness->userType(Control::CreditsText, QStringLiteral("Thanks to all testers."));
+    harness->userType(Control::Name, QStringLiteral("Harbour Raid"));
+    harness->userType(Control::Version, QStringLiteral("1.2"));
+    harness->userType(Control::Authors, QStringLiteral("Raid Team"));
+    harness->userType(Control::ReleaseDate, QStringLiteral("2011-05-01"));
+    harness->userClick(Control::SkypeAllowed);
+    harness->userType(Control::Skype, QStringLiteral("raid.team"));
+    harness->userClick(Control::OtherContactAllowed);
+    harness->userType(Control::OtherContact, QStringLiteral("forum PM to Raid Team"));
+    harness->userType(Control::RequiredGame, QStringLiteral("1.05"));
+    harness->userClick(Control::InstallOwnDescription);
+    harness->userType(Control::Installation, QStringLiteral("Copy the mission file into your MPMissions folder."));
+    harness->userType(Control::Description, QStringLiteral("Take the harbour before dawn.\r\nUp to 8 players."));
+    harness->userClick(Control::FeaturesAllowed);
+    harness->userType(Control::Features, QStringLiteral("- night assault\r\n- random enemy patrols"));
+    harness->userClick(Control::NotesAllowed);
+    harness->userType(Control::Notes, QStringLiteral("Tested on dedicated server."));
+    harness->userType(Control::Credits, QStringLiteral("Thanks to all testers."));
 
     const QByteArray expected = crlfLines(golden::workedExample()).toLatin1();
     const QByteArray written = createFile();
@@ -91,34 +91,34 @@ TEST_P(Contract, CreateWritesEachFormStateExactly)
          emptyHead + kNoneAddons + golden::spInstallation("Arma 2") + emptyMiddle + tail("")},
         {"SP option after MP",
          [](FormHarness &h) {
-             h.userClick(Control::MPmissionOption);
-             h.userClick(Control::SPmissionOption);
+             h.userClick(Control::InstallMPMission);
+             h.userClick(Control::InstallSPMission);
          },
          emptyHead + kNoneAddons + golden::spInstallation("ArmA 2") + emptyMiddle + tail("")},
-        {"MP mission", [](FormHarness &h) { h.userClick(Control::MPmissionOption); },
+        {"MP mission", [](FormHarness &h) { h.userClick(Control::InstallMPMission); },
          emptyHead + kNoneAddons + golden::mpInstallation() + emptyMiddle + tail("")},
-        {"Addon", [](FormHarness &h) { h.userClick(Control::AddonOption); },
+        {"Addon", [](FormHarness &h) { h.userClick(Control::InstallAddon); },
          emptyHead + kNoneAddons + golden::addonInstallation() + emptyMiddle + tail("")},
-        {"Mod", [](FormHarness &h) { h.userClick(Control::ModOption); },
+        {"Mod", [](FormHarness &h) { h.userClick(Control::InstallMod); },
          emptyHead + kNoneAddons + golden::modInstallation() + emptyMiddle + tail("")},
-        {"own description left at its prompt", [](FormHarness &h) { h.userClick(Control::OwnDescriptionOption); },
+        {"own description left at its prompt", [](FormHarness &h) { h.userClick(Control::InstallOwnDescription); },
          emptyHead + kNoneAddons + sectionLines("Installation: ", "Write here your own installation description ...")
              + emptyMiddle + tail("")},
         {"own description of several lines",
          [](FormHarness &h) {
-             h.userClick(Control::OwnDescriptionOption);
-             h.userType(Control::InstallationText, QStringLiteral("Step one\r\n\tStep two\r\n"));
+             h.userClick(Control::InstallOwnDescription);
+             h.userType(Control::Installation, QStringLiteral("Step one\r\n\tStep two\r\n"));
          },
          emptyHead + kNoneAddons + QStringList{"Installation: ", "=================", "Step one", "\tStep two", "", ""}
              + emptyMiddle + tail("")},
         {"user defined addons list",
          [](FormHarness &h) {
-             h.userClick(Control::AddonsCheck2);
-             h.userType(Control::AddonsText, QStringLiteral("@CBA_A2\r\n@ACE"));
+             h.userClick(Control::AddonsUserDefined);
+             h.userType(Control::RequiredAddons, QStringLiteral("@CBA_A2\r\n@ACE"));
          },
          emptyHead + sectionLines("Required addons: ", "@CBA_A2\r\n@ACE") + golden::spInstallation("Arma 2")
              + emptyMiddle + tail("")},
-        {"user defined with an empty field", [](FormHarness &h) { h.userClick(Control::AddonsCheck2); },
+        {"user defined with an empty field", [](FormHarness &h) { h.userClick(Control::AddonsUserDefined); },
          emptyHead + QStringList{"Required addons: ", "=================", "", ""} + golden::spInstallation("Arma 2")
              + emptyMiddle + tail("")},
         {"every switch ticked, fields empty",
@@ -141,13 +141,13 @@ TEST_P(Contract, CreateWritesEachFormStateExactly)
         {"trailing line breaks and outer blanks kept",
          [](FormHarness &h) {
              h.userPickArticle(QStringLiteral("Addon"));
-             h.userType(Control::ArticleNameText, QStringLiteral("  Spaced  "));
-             h.userType(Control::VersionText, QStringLiteral(" 1 "));
-             h.userType(Control::AuthorText, QStringLiteral("A\r\nB\r\n"));
-             h.userType(Control::DescriptionText, QStringLiteral("\r\nText \r\n\r\n"));
-             h.userType(Control::CreditsText, QStringLiteral(" thanks"));
-             h.userClick(Control::ChangelogCheck);
-             h.userType(Control::ChangelogText, QStringLiteral("- fixed\r\n"));
+             h.userType(Control::Name, QStringLiteral("  Spaced  "));
+             h.userType(Control::Version, QStringLiteral(" 1 "));
+             h.userType(Control::Authors, QStringLiteral("A\r\nB\r\n"));
+             h.userType(Control::Description, QStringLiteral("\r\nText \r\n\r\n"));
+             h.userType(Control::Credits, QStringLiteral(" thanks"));
+             h.userClick(Control::ChangelogAllowed);
+             h.userType(Control::Changelog, QStringLiteral("- fixed\r\n"));
          },
          head("Addon\t-\t  Spaced  ", " 1 ", "A", "", "http://", "@", {}, "").mid(0, 4) + QStringList{"B", ""}
              + head("Addon\t-\t  Spaced  ", " 1 ", "A", "", "http://", "@", {}, "").mid(4) + kNoneAddons
@@ -155,11 +155,11 @@ TEST_P(Contract, CreateWritesEachFormStateExactly)
              + sectionLines("Changelog/known bugs: ", "- fixed\r\n") + tail(" thanks")},
         {"contacts and game typed",
          [](FormHarness &h) {
-             h.userType(Control::ContactText1, QStringLiteral("http://example.org"));
-             h.userType(Control::ContactText2, QStringLiteral("me@example.org"));
-             h.userClick(Control::ICQCheck);
-             h.userType(Control::ContactText4, QStringLiteral("123456"));
-             h.userType(Control::RequiredGameText, QStringLiteral("1.11"));
+             h.userType(Control::Web, QStringLiteral("http://example.org"));
+             h.userType(Control::Email, QStringLiteral("me@example.org"));
+             h.userClick(Control::IcqAllowed);
+             h.userType(Control::Icq, QStringLiteral("123456"));
+             h.userType(Control::RequiredGame, QStringLiteral("1.11"));
          },
          head("SP mission\t-\t", "", "", "", "http://example.org", "me@example.org", {"ICQ: 123456"}, "1.11")
              + kNoneAddons + golden::spInstallation("Arma 2") + emptyMiddle + tail("")},
@@ -178,7 +178,7 @@ TEST_P(Contract, CreateUsesTheDialogAndReportsOncePerWrittenFile)
 {
     const QString path = dir.filePath(QStringLiteral("ReadMe"));
     harness->dialog.chooseNext(path);
-    doc().mnuCreate_Click();
+    doc().create();
     EXPECT_EQ(harness->dialog.filter(), QStringLiteral("*.txt|*.txt"));
     // The name is taken as it is: no extension is added.
     EXPECT_TRUE(QFile::exists(path));
@@ -192,10 +192,10 @@ TEST_P(Contract, CreateUsesTheDialogAndReportsOncePerWrittenFile)
 
     // Cancelled: nothing written, nothing shown; the blocks are still rebuilt.
     harness->messages.clear();
-    harness->userClick(Control::SkypeCheck);
+    harness->userClick(Control::SkypeAllowed);
     harness->dialog.chooseNext(std::nullopt);
     ASSERT_TRUE(QFile::remove(path));
-    doc().mnuCreate_Click();
+    doc().create();
     EXPECT_TRUE(harness->messages.shown().isEmpty());
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(doc().blocks().skypeLine, QStringLiteral("Skype: \r\n"));
@@ -209,7 +209,7 @@ TEST_P(Contract, CreateTwiceGivesIdenticalBytesAndReplacesLongerFiles)
 {
     const QString path = dir.filePath(QStringLiteral("readme.txt"));
     ASSERT_TRUE(writeFileBytes(path, QByteArray(100000, 'x')));
-    harness->userType(Control::ArticleNameText, QStringLiteral("Twice"));
+    harness->userType(Control::Name, QStringLiteral("Twice"));
     const QByteArray first = createFile();
     const QByteArray second = createFile();
     EXPECT_EQ(first, second);
@@ -224,9 +224,9 @@ TEST_P(Contract, CreateTwiceGivesIdenticalBytesAndReplacesLongerFiles)
 TEST_P(Contract, AFailedSaveWarnsNamesThePathAndKeepsTheAttemptsText)
 {
     const QString path = dir.filePath(QStringLiteral("missing/readme.txt"));
-    harness->userClick(Control::ICQCheck);
+    harness->userClick(Control::IcqAllowed);
     harness->dialog.chooseNext(path);
-    doc().mnuCreate_Click();
+    doc().create();
     ASSERT_EQ(harness->messages.shown().size(), 1);
     const MessageRequest &warning = harness->messages.shown().front();
     EXPECT_EQ(warning.icon, MessageIcon::Warning);

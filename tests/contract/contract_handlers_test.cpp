@@ -7,8 +7,8 @@ using namespace kestrin;
 
 namespace {
 
-const Control kOptionalFields[] = {Control::ContactText3, Control::ContactText4,  Control::ContactText5,
-                                   Control::ContentText,  Control::ChangelogText, Control::ClassnamesText};
+const Control kOptionalFields[] = {Control::Skype, Control::Icq,  Control::OtherContact,
+                                   Control::Features,  Control::Changelog, Control::Notes};
 
 QString noneSection()
 {
@@ -28,24 +28,24 @@ TEST_P(Contract, LoadLeavesTheStartState)
     const auto bg = SystemColor::WindowBackground;
     const auto light = SystemColor::ThreeDLight;
     const Expect fields[] = {
-        {Control::ArticleNameText, true, bg, {}},
-        {Control::VersionText, true, bg, {}},
-        {Control::AuthorText, true, bg, {}},
-        {Control::ReleaseText, true, bg, {}},
-        {Control::ContactText1, true, bg, QStringLiteral("http://")},
-        {Control::ContactText2, true, bg, QStringLiteral("@")},
-        {Control::ContactText3, false, light, {}},
-        {Control::ContactText4, false, light, {}},
-        {Control::ContactText5, false, light, {}},
-        {Control::RequiredGameText, true, bg, {}},
-        {Control::AddonsText, false, light, {}},
-        {Control::InstallationText, false, light,
+        {Control::Name, true, bg, {}},
+        {Control::Version, true, bg, {}},
+        {Control::Authors, true, bg, {}},
+        {Control::ReleaseDate, true, bg, {}},
+        {Control::Web, true, bg, QStringLiteral("http://")},
+        {Control::Email, true, bg, QStringLiteral("@")},
+        {Control::Skype, false, light, {}},
+        {Control::Icq, false, light, {}},
+        {Control::OtherContact, false, light, {}},
+        {Control::RequiredGame, true, bg, {}},
+        {Control::RequiredAddons, false, light, {}},
+        {Control::Installation, false, light,
          QStringLiteral("Installation instructions for SP missions will be loaded automatically ...\r\n")},
-        {Control::DescriptionText, true, bg, {}},
-        {Control::ContentText, false, light, {}},
-        {Control::ChangelogText, false, light, {}},
-        {Control::ClassnamesText, false, light, {}},
-        {Control::CreditsText, true, bg, {}},
+        {Control::Description, true, bg, {}},
+        {Control::Features, false, light, {}},
+        {Control::Changelog, false, light, {}},
+        {Control::Notes, false, light, {}},
+        {Control::Credits, true, bg, {}},
     };
     for (const Expect &e : fields) {
         SCOPED_TRACE(controlName(e.control));
@@ -53,13 +53,13 @@ TEST_P(Contract, LoadLeavesTheStartState)
         EXPECT_EQ(form().background(e.control), e.color);
         EXPECT_EQ(form().text(e.control), e.text);
     }
-    EXPECT_EQ(form().text(Control::ArticleCombo), QStringLiteral("SP mission"));
+    EXPECT_EQ(form().text(Control::ArticleKind), QStringLiteral("SP mission"));
     for (const AllowSwitch &s : kAllowSwitches)
         EXPECT_EQ(form().value(s.check), 0) << controlName(s.check);
-    EXPECT_EQ(form().value(Control::AddonsCheck1), 1);
-    EXPECT_EQ(form().value(Control::AddonsCheck2), 0);
+    EXPECT_EQ(form().value(Control::AddonsOfficialOnly), 1);
+    EXPECT_EQ(form().value(Control::AddonsUserDefined), 0);
     for (Control option : kInstallationOptions)
-        EXPECT_EQ(form().isSelected(option), option == Control::SPmissionOption) << controlName(option);
+        EXPECT_EQ(form().isSelected(option), option == Control::InstallSPMission) << controlName(option);
 
     EXPECT_EQ(doc().blocks().addonsBlock, noneSection());
     EXPECT_EQ(doc().blocks().installationBlock, crlfLines(golden::spInstallation("Arma 2")));
@@ -100,38 +100,38 @@ TEST_P(Contract, InstallationOptionsSetTheFieldAndStoreTheirSection)
         QStringList section;
     };
     const Case cases[] = {
-        {Control::MPmissionOption,
+        {Control::InstallMPMission,
          QStringLiteral("Installation instructions for MP missions will be loaded automatically ..."),
          golden::mpInstallation()},
-        {Control::AddonOption, QStringLiteral("Installation instructions for Addons will be loaded automatically ..."),
+        {Control::InstallAddon, QStringLiteral("Installation instructions for Addons will be loaded automatically ..."),
          golden::addonInstallation()},
-        {Control::ModOption, QStringLiteral("Installation instructions for Mods will be loaded automatically ..."),
+        {Control::InstallMod, QStringLiteral("Installation instructions for Mods will be loaded automatically ..."),
          golden::modInstallation()},
-        {Control::SPmissionOption,
+        {Control::InstallSPMission,
          QStringLiteral("Installation instructions for SP missions will be loaded automatically ..."),
          golden::spInstallation("ArmA 2")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(controlName(c.option));
         // Through Own description with a typed text, which the kind replaces.
-        harness->userClick(Control::OwnDescriptionOption);
-        EXPECT_TRUE(form().isEnabled(Control::InstallationText));
-        EXPECT_EQ(form().background(Control::InstallationText), SystemColor::WindowBackground);
-        EXPECT_EQ(form().text(Control::InstallationText),
+        harness->userClick(Control::InstallOwnDescription);
+        EXPECT_TRUE(form().isEnabled(Control::Installation));
+        EXPECT_EQ(form().background(Control::Installation), SystemColor::WindowBackground);
+        EXPECT_EQ(form().text(Control::Installation),
                   QStringLiteral("Write here your own installation description ..."));
-        harness->userType(Control::InstallationText, QStringLiteral("my own text"));
+        harness->userType(Control::Installation, QStringLiteral("my own text"));
         harness->userClick(c.option);
-        EXPECT_FALSE(form().isEnabled(Control::InstallationText));
-        EXPECT_EQ(form().background(Control::InstallationText), SystemColor::ThreeDLight);
-        EXPECT_EQ(form().text(Control::InstallationText), c.notice);
+        EXPECT_FALSE(form().isEnabled(Control::Installation));
+        EXPECT_EQ(form().background(Control::Installation), SystemColor::ThreeDLight);
+        EXPECT_EQ(form().text(Control::Installation), c.notice);
         EXPECT_EQ(doc().blocks().installationBlock, crlfLines(c.section));
     }
 }
 
 TEST_P(Contract, OwnDescriptionKeepsThePreviousSectionUntilCreate)
 {
-    harness->userClick(Control::AddonOption);
-    harness->userClick(Control::OwnDescriptionOption);
+    harness->userClick(Control::InstallAddon);
+    harness->userClick(Control::InstallOwnDescription);
     EXPECT_EQ(doc().blocks().installationBlock, crlfLines(golden::addonInstallation()));
 }
 
@@ -146,45 +146,45 @@ TEST_P(Contract, RequiredAddonsPairCascades)
     // From the start state (None ticked): each user action and the state it
     // leaves. Unticking either box ticks the other.
     const Action actions[] = {
-        {"tick User defined", Control::AddonsCheck2, 0, 1, true},
-        {"untick User defined", Control::AddonsCheck2, 1, 0, false},
-        {"untick None", Control::AddonsCheck1, 0, 1, true},
-        {"tick None", Control::AddonsCheck1, 1, 0, false},
+        {"tick User defined", Control::AddonsUserDefined, 0, 1, true},
+        {"untick User defined", Control::AddonsUserDefined, 1, 0, false},
+        {"untick None", Control::AddonsOfficialOnly, 0, 1, true},
+        {"tick None", Control::AddonsOfficialOnly, 1, 0, false},
     };
     for (const Action &a : actions) {
         SCOPED_TRACE(a.what);
         const QString blockBefore = doc().blocks().addonsBlock;
         harness->userClick(a.box);
-        EXPECT_EQ(form().value(Control::AddonsCheck1), a.check1);
-        EXPECT_EQ(form().value(Control::AddonsCheck2), a.check2);
-        EXPECT_EQ(form().isEnabled(Control::AddonsText), a.fieldOn);
-        EXPECT_EQ(form().background(Control::AddonsText),
+        EXPECT_EQ(form().value(Control::AddonsOfficialOnly), a.check1);
+        EXPECT_EQ(form().value(Control::AddonsUserDefined), a.check2);
+        EXPECT_EQ(form().isEnabled(Control::RequiredAddons), a.fieldOn);
+        EXPECT_EQ(form().background(Control::RequiredAddons),
                   a.fieldOn ? SystemColor::WindowBackground : SystemColor::ThreeDLight);
         if (a.fieldOn) {
             EXPECT_EQ(doc().blocks().addonsBlock, blockBefore);
-            harness->userType(Control::AddonsText, QStringLiteral("@CBA\r\n@ACE"));
+            harness->userType(Control::RequiredAddons, QStringLiteral("@CBA\r\n@ACE"));
             doc().assemble();
             EXPECT_EQ(doc().blocks().addonsBlock,
                       crlfLines({"Required addons: ", "=================", "@CBA", "@ACE", ""}));
         } else {
             EXPECT_EQ(doc().blocks().addonsBlock, noneSection());
             // The list stays in the disabled field.
-            EXPECT_EQ(form().text(Control::AddonsText), QStringLiteral("@CBA\r\n@ACE"));
+            EXPECT_EQ(form().text(Control::RequiredAddons), QStringLiteral("@CBA\r\n@ACE"));
         }
     }
 }
 
 TEST_P(Contract, NewAnsweredNoChangesNothing)
 {
-    harness->userClick(Control::SkypeCheck);
-    harness->userType(Control::ContactText3, QStringLiteral("me"));
-    harness->userClick(Control::OwnDescriptionOption);
-    harness->userClick(Control::AddonsCheck2);
+    harness->userClick(Control::SkypeAllowed);
+    harness->userType(Control::Skype, QStringLiteral("me"));
+    harness->userClick(Control::InstallOwnDescription);
+    harness->userClick(Control::AddonsUserDefined);
     const QByteArray before = createFile(QStringLiteral("before.txt"));
 
     harness->messages.clear();
     harness->messages.answerNext(MessageAnswer::No);
-    doc().mnuNew_Click();
+    doc().newReadme();
     ASSERT_EQ(harness->messages.shown().size(), 1);
     const MessageRequest &q = harness->messages.shown().front();
     EXPECT_EQ(q.prompt, QStringLiteral("Do you really want to set all defaults ?\r\nAll unsaved data will be lost."));
@@ -193,9 +193,9 @@ TEST_P(Contract, NewAnsweredNoChangesNothing)
     EXPECT_EQ(q.icon, MessageIcon::Warning);
     EXPECT_EQ(doc().lastNewAnswer(), MessageAnswer::No);
 
-    EXPECT_EQ(form().value(Control::SkypeCheck), 1);
-    EXPECT_TRUE(form().isSelected(Control::OwnDescriptionOption));
-    EXPECT_EQ(form().value(Control::AddonsCheck2), 1);
+    EXPECT_EQ(form().value(Control::SkypeAllowed), 1);
+    EXPECT_TRUE(form().isSelected(Control::InstallOwnDescription));
+    EXPECT_EQ(form().value(Control::AddonsUserDefined), 1);
     EXPECT_EQ(createFile(QStringLiteral("after.txt")), before);
 }
 
@@ -213,23 +213,23 @@ TEST_P(Contract, NewAnsweredYesResetsFromAnyState)
                  h.userClick(s.check);
                  h.userType(s.field, QStringLiteral("x"));
              }
-             h.userClick(Control::OwnDescriptionOption);
-             h.userType(Control::InstallationText, QStringLiteral("own"));
-             h.userClick(Control::AddonsCheck2);
-             h.userType(Control::AddonsText, QStringLiteral("@CBA"));
+             h.userClick(Control::InstallOwnDescription);
+             h.userType(Control::Installation, QStringLiteral("own"));
+             h.userClick(Control::AddonsUserDefined);
+             h.userType(Control::RequiredAddons, QStringLiteral("@CBA"));
              h.userPickArticle(QStringLiteral("Mod"));
-             h.userType(Control::ArticleNameText, QStringLiteral("name"));
-             h.userType(Control::ContactText1, QStringLiteral("http://x"));
-             h.userType(Control::CreditsText, QStringLiteral("c"));
+             h.userType(Control::Name, QStringLiteral("name"));
+             h.userType(Control::Web, QStringLiteral("http://x"));
+             h.userType(Control::Credits, QStringLiteral("c"));
          }},
-        {"addon kind chosen", [](FormHarness &h) { h.userClick(Control::AddonOption); }},
+        {"addon kind chosen", [](FormHarness &h) { h.userClick(Control::InstallAddon); }},
     };
     for (const Scenario &s : scenarios) {
         SCOPED_TRACE(s.name);
         harness = GetParam()();
         s.prepare(*harness);
         harness->messages.answerNext(MessageAnswer::Yes);
-        doc().mnuNew_Click();
+        doc().newReadme();
         EXPECT_EQ(doc().lastNewAnswer(), MessageAnswer::Yes);
 
         for (const AllowSwitch &sw : kAllowSwitches) {
@@ -238,24 +238,24 @@ TEST_P(Contract, NewAnsweredYesResetsFromAnyState)
             EXPECT_EQ(form().background(sw.field), SystemColor::ThreeDLight) << controlName(sw.field);
             EXPECT_EQ(form().text(sw.field), QString()) << controlName(sw.field);
         }
-        EXPECT_EQ(form().text(Control::ArticleCombo), QStringLiteral("SP mission"));
-        EXPECT_TRUE(form().isSelected(Control::SPmissionOption));
-        EXPECT_EQ(form().value(Control::AddonsCheck1), 1);
-        EXPECT_EQ(form().value(Control::AddonsCheck2), 0);
-        EXPECT_FALSE(form().isEnabled(Control::AddonsText));
-        EXPECT_EQ(form().background(Control::AddonsText), SystemColor::ThreeDLight);
-        EXPECT_FALSE(form().isEnabled(Control::InstallationText));
-        EXPECT_EQ(form().background(Control::InstallationText), SystemColor::ThreeDLight);
+        EXPECT_EQ(form().text(Control::ArticleKind), QStringLiteral("SP mission"));
+        EXPECT_TRUE(form().isSelected(Control::InstallSPMission));
+        EXPECT_EQ(form().value(Control::AddonsOfficialOnly), 1);
+        EXPECT_EQ(form().value(Control::AddonsUserDefined), 0);
+        EXPECT_FALSE(form().isEnabled(Control::RequiredAddons));
+        EXPECT_EQ(form().background(Control::RequiredAddons), SystemColor::ThreeDLight);
+        EXPECT_FALSE(form().isEnabled(Control::Installation));
+        EXPECT_EQ(form().background(Control::Installation), SystemColor::ThreeDLight);
         // New shows the whole default sections in the two fields.
-        EXPECT_EQ(form().text(Control::AddonsText), noneSection());
-        EXPECT_EQ(form().text(Control::InstallationText), crlfLines(golden::spInstallation("ArmA 2")));
+        EXPECT_EQ(form().text(Control::RequiredAddons), noneSection());
+        EXPECT_EQ(form().text(Control::Installation), crlfLines(golden::spInstallation("ArmA 2")));
         EXPECT_EQ(doc().blocks().addonsBlock, noneSection());
         EXPECT_EQ(doc().blocks().installationBlock, crlfLines(golden::spInstallation("ArmA 2")));
         EXPECT_TRUE(doc().blocks().featuresBlock.isEmpty());
-        EXPECT_EQ(form().text(Control::ContactText1), QStringLiteral("http://"));
-        EXPECT_EQ(form().text(Control::ContactText2), QStringLiteral("@"));
-        for (Control c : {Control::ArticleNameText, Control::VersionText, Control::AuthorText, Control::ReleaseText,
-                          Control::RequiredGameText, Control::DescriptionText, Control::CreditsText})
+        EXPECT_EQ(form().text(Control::Web), QStringLiteral("http://"));
+        EXPECT_EQ(form().text(Control::Email), QStringLiteral("@"));
+        for (Control c : {Control::Name, Control::Version, Control::Authors, Control::ReleaseDate,
+                          Control::RequiredGame, Control::Description, Control::Credits})
             EXPECT_EQ(form().text(c), QString()) << controlName(c);
     }
 }
@@ -263,8 +263,8 @@ TEST_P(Contract, NewAnsweredYesResetsFromAnyState)
 TEST_P(Contract, UserDefinedAfterNewOffersTheNoneSectionText)
 {
     harness->messages.answerNext(MessageAnswer::Yes);
-    doc().mnuNew_Click();
-    harness->userClick(Control::AddonsCheck2);
-    EXPECT_TRUE(form().isEnabled(Control::AddonsText));
-    EXPECT_EQ(form().text(Control::AddonsText), noneSection());
+    doc().newReadme();
+    harness->userClick(Control::AddonsUserDefined);
+    EXPECT_TRUE(form().isEnabled(Control::RequiredAddons));
+    EXPECT_EQ(form().text(Control::RequiredAddons), noneSection());
 }

@@ -30,7 +30,7 @@ protected:
         const QString path = dir.filePath(name);
         harness->dialog.chooseNext(path);
         harness->messages.answerNext(kestrin::MessageAnswer::Ok);
-        doc().mnuCreate_Click();
+        doc().create();
         return readFileBytes(path);
     }
 

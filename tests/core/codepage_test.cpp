@@ -104,8 +104,8 @@ protected:
         : document(form, messages, dialog, files)
     {
         document.setCodePage(1252);
-        document.Form_Load();
-        form.setText(Control::ArticleNameText, QStringLiteral("Łódź 😀"));
+        document.reset();
+        form.setText(Control::Name, QStringLiteral("Łódź 😀"));
         path = dir.filePath(QStringLiteral("r.txt"));
         dialog.chooseNext(path);
     }
@@ -138,7 +138,7 @@ TEST_F(Question, IsAskedBeforeSavingCharactersTheCodePageCannotHold)
         messages.clear();
         dialog.chooseNext(path);
         messages.answerNext(c.answer);
-        document.mnuCreate_Click();
+        document.create();
         ASSERT_GE(messages.shown().size(), 1);
         const MessageRequest &q = messages.shown().front();
         EXPECT_EQ(q.buttons, MessageButtons::YesNoCancel);
@@ -165,9 +165,9 @@ TEST_F(Question, IsAskedBeforeSavingCharactersTheCodePageCannotHold)
 TEST_F(Question, IsNotAskedWhenTheCodePageHoldsTheText)
 {
     document.setCodePage(1250);
-    form.setText(Control::ArticleNameText, QStringLiteral("Łódź"));
+    form.setText(Control::Name, QStringLiteral("Łódź"));
     messages.answerNext(MessageAnswer::Ok);
-    document.mnuCreate_Click();
+    document.create();
     EXPECT_EQ(messages.prompts(), QStringList{"ReadMe file created successfully ..."});
     EXPECT_TRUE(readFileBytes(path).startsWith("SP mission\t-\t\xA3\xF3\x64\x9F\r\n"));
 }

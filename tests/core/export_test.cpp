@@ -271,15 +271,15 @@ TEST(Export, ReadingTheModelChangesNothingCreateKeeps)
 {
     using C = Control;
     const std::function<void(MemoryHarness &)> steps[] = {
-        [](MemoryHarness &h) { h.userClick(C::SkypeCheck); },
-        [](MemoryHarness &h) { h.userType(C::ContactText3, QStringLiteral("raid.team")); },
-        [](MemoryHarness &h) { h.userClick(C::OwnDescriptionOption); },
-        [](MemoryHarness &h) { h.userType(C::InstallationText, QStringLiteral("Own text")); },
-        [](MemoryHarness &h) { h.userClick(C::AddonsCheck2); },
-        [](MemoryHarness &h) { h.userType(C::AddonsText, QStringLiteral("@CBA")); },
-        [](MemoryHarness &h) { h.userClick(C::ContentCheck); },
-        [](MemoryHarness &h) { h.userClick(C::SkypeCheck); },
-        [](MemoryHarness &h) { h.userClick(C::MPmissionOption); },
+        [](MemoryHarness &h) { h.userClick(C::SkypeAllowed); },
+        [](MemoryHarness &h) { h.userType(C::Skype, QStringLiteral("raid.team")); },
+        [](MemoryHarness &h) { h.userClick(C::InstallOwnDescription); },
+        [](MemoryHarness &h) { h.userType(C::Installation, QStringLiteral("Own text")); },
+        [](MemoryHarness &h) { h.userClick(C::AddonsUserDefined); },
+        [](MemoryHarness &h) { h.userType(C::RequiredAddons, QStringLiteral("@CBA")); },
+        [](MemoryHarness &h) { h.userClick(C::FeaturesAllowed); },
+        [](MemoryHarness &h) { h.userClick(C::SkypeAllowed); },
+        [](MemoryHarness &h) { h.userClick(C::InstallMPMission); },
     };
     QTemporaryDir dir;
     auto run = [&](bool preview) {
@@ -302,7 +302,7 @@ TEST(Export, ReadingTheModelChangesNothingCreateKeeps)
             EXPECT_EQ(before.installationBlock, templates::installationSection(InstallationKind::MPMission));
             EXPECT_EQ(textBefore, QString());
         }
-        h.document().mnuCreate_Click();
+        h.document().create();
         return std::make_pair(readFileBytes(path), h.document().readmeText());
     };
     EXPECT_EQ(run(true), run(false));
@@ -312,7 +312,7 @@ TEST(Export, SavesAskReportAndReplaceAtomically)
 {
     QTemporaryDir dir;
     MemoryHarness h;
-    h.userType(Control::ArticleNameText, QStringLiteral("Přístav [x]"));
+    h.userType(Control::Name, QStringLiteral("Přístav [x]"));
     ReadmeExporter exporter(h.document(), h.messages, h.files);
     const ReadmeModel model = h.document().currentModel();
 

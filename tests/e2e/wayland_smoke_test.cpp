@@ -87,12 +87,12 @@ QByteArray expectedReadme(const QString &author, const QString &version, const Q
     MemoryHarness memory;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("expected.txt"));
-    memory.userType(Control::AuthorText, author);
-    memory.userType(Control::VersionText, version);
-    memory.userType(Control::ReleaseText, release);
+    memory.userType(Control::Authors, author);
+    memory.userType(Control::Version, version);
+    memory.userType(Control::ReleaseDate, release);
     memory.dialog.chooseNext(path);
     memory.messages.answerNext(MessageAnswer::Ok);
-    memory.document().mnuCreate_Click();
+    memory.document().create();
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -131,9 +131,9 @@ TEST_F(Wayland, TypeCreateMinimizeAndExitThroughTheKeyboard)
     type(w, QStringLiteral("1.2"));
     press(w, Qt::Key_Tab);
     type(w, QStringLiteral("2026-12-07"));
-    EXPECT_EQ(window->form().text(Control::AuthorText), QStringLiteral("Vantry"));
-    EXPECT_EQ(window->form().text(Control::VersionText), QStringLiteral("1.2"));
-    EXPECT_EQ(window->form().text(Control::ReleaseText), QStringLiteral("2026-12-07"));
+    EXPECT_EQ(window->form().text(Control::Authors), QStringLiteral("Vantry"));
+    EXPECT_EQ(window->form().text(Control::Version), QStringLiteral("1.2"));
+    EXPECT_EQ(window->form().text(Control::ReleaseDate), QStringLiteral("2026-12-07"));
 
     // Create: Alt opens the menu bar at File, Right moves to Create, Enter
     // chooses it. The save dialog takes the typed path; the report is

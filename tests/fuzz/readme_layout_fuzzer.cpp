@@ -42,19 +42,19 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 constexpr std::array<Control, 17> kTextBoxes{
-    Control::ArticleNameText, Control::VersionText,      Control::AuthorText,    Control::ReleaseText,
-    Control::ContactText1,    Control::ContactText2,     Control::ContactText3,  Control::ContactText4,
-    Control::ContactText5,    Control::RequiredGameText, Control::AddonsText,    Control::InstallationText,
-    Control::DescriptionText, Control::ContentText,      Control::ChangelogText, Control::ClassnamesText,
-    Control::CreditsText,
+    Control::Name, Control::Version,      Control::Authors,    Control::ReleaseDate,
+    Control::Web,    Control::Email,     Control::Skype,  Control::Icq,
+    Control::OtherContact,    Control::RequiredGame, Control::RequiredAddons,    Control::Installation,
+    Control::Description, Control::Features,      Control::Changelog, Control::Notes,
+    Control::Credits,
 };
 
 // The check boxes first (eight), then the option buttons.
 constexpr std::array<Control, 13> kClickable{
-    Control::SkypeCheck,           Control::ICQCheck,        Control::OtherCheck,   Control::ContentCheck,
-    Control::ChangelogCheck,       Control::ClassnamesCheck, Control::AddonsCheck1, Control::AddonsCheck2,
-    Control::SPmissionOption,      Control::MPmissionOption, Control::AddonOption,  Control::ModOption,
-    Control::OwnDescriptionOption,
+    Control::SkypeAllowed,           Control::IcqAllowed,        Control::OtherContactAllowed,   Control::FeaturesAllowed,
+    Control::ChangelogAllowed,       Control::NotesAllowed, Control::AddonsOfficialOnly, Control::AddonsUserDefined,
+    Control::InstallSPMission,      Control::InstallMPMission, Control::InstallAddon,  Control::InstallMod,
+    Control::InstallOwnDescription,
 };
 
 template <typename T, size_t N>
@@ -230,7 +230,7 @@ bool ticked(const ControlAccess &form, Control check)
 // The form's switches are in one of the states the handlers allow.
 void checkSwitches(const MemoryForm &form)
 {
-    KESTRIN_FUZZ_CHECK(form.value(Control::AddonsCheck1) + form.value(Control::AddonsCheck2) == 1);
+    KESTRIN_FUZZ_CHECK(form.value(Control::AddonsOfficialOnly) + form.value(Control::AddonsUserDefined) == 1);
     int selected = 0;
     for (Control option : kInstallationOptions)
         selected += form.isSelected(option) ? 1 : 0;
@@ -240,8 +240,8 @@ void checkSwitches(const MemoryForm &form)
         KESTRIN_FUZZ_CHECK(form.background(s.field)
                            == (ticked(form, s.check) ? SystemColor::WindowBackground : SystemColor::ThreeDLight));
     }
-    KESTRIN_FUZZ_CHECK(form.isEnabled(Control::AddonsText) == ticked(form, Control::AddonsCheck2));
-    KESTRIN_FUZZ_CHECK(form.isEnabled(Control::InstallationText) == form.isSelected(Control::OwnDescriptionOption));
+    KESTRIN_FUZZ_CHECK(form.isEnabled(Control::RequiredAddons) == ticked(form, Control::AddonsUserDefined));
+    KESTRIN_FUZZ_CHECK(form.isEnabled(Control::Installation) == form.isSelected(Control::InstallOwnDescription));
 }
 
 void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument &document, FuzzedDataProvider &data)
@@ -249,8 +249,8 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
     using namespace templates;
     KESTRIN_FUZZ_CHECK(text == document.readmeText());
     KESTRIN_FUZZ_CHECK(text.endsWith(kFooter));
-    KESTRIN_FUZZ_CHECK(text.startsWith(form.text(Control::ArticleCombo) + QStringLiteral("\t-\t")
-                                       + form.text(Control::ArticleNameText) + kCrLf + kUnderline.toString() + kCrLf));
+    KESTRIN_FUZZ_CHECK(text.startsWith(form.text(Control::ArticleKind) + QStringLiteral("\t-\t")
+                                       + form.text(Control::Name) + kCrLf + kUnderline.toString() + kCrLf));
     KESTRIN_FUZZ_CHECK(text.contains(kCrLf + disclaimer() + kCrLf + kCrLf + kFooter.toString()));
 
     const struct {
@@ -258,9 +258,9 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
         const char *label;
         Control field;
     } contacts[] = {
-        {Control::SkypeCheck, "Skype: ", Control::ContactText3},
-        {Control::ICQCheck, "ICQ: ", Control::ContactText4},
-        {Control::OtherCheck, "Other: ", Control::ContactText5},
+        {Control::SkypeAllowed, "Skype: ", Control::Skype},
+        {Control::IcqAllowed, "ICQ: ", Control::Icq},
+        {Control::OtherContactAllowed, "Other: ", Control::OtherContact},
     };
     for (const auto &c : contacts) {
         if (ticked(form, c.check))
@@ -271,19 +271,19 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
         QStringView heading;
         Control field;
     } sections[] = {
-        {Control::ContentCheck, u"Features: ", Control::ContentText},
-        {Control::ChangelogCheck, u"Changelog/known bugs: ", Control::ChangelogText},
-        {Control::ClassnamesCheck, u"Notes: ", Control::ClassnamesText},
-        {Control::AddonsCheck2, u"Required addons: ", Control::AddonsText},
+        {Control::FeaturesAllowed, u"Features: ", Control::Features},
+        {Control::ChangelogAllowed, u"Changelog/known bugs: ", Control::Changelog},
+        {Control::NotesAllowed, u"Notes: ", Control::Notes},
+        {Control::AddonsUserDefined, u"Required addons: ", Control::RequiredAddons},
     };
     for (const auto &s : sections) {
         if (ticked(form, s.check))
             KESTRIN_FUZZ_CHECK(text.contains(section(s.heading, form.text(s.field))));
     }
-    if (ticked(form, Control::AddonsCheck1))
+    if (ticked(form, Control::AddonsOfficialOnly))
         KESTRIN_FUZZ_CHECK(text.contains(noneAddonsSection()));
-    if (form.isSelected(Control::OwnDescriptionOption))
-        KESTRIN_FUZZ_CHECK(text.contains(section(u"Installation: ", form.text(Control::InstallationText))));
+    if (form.isSelected(Control::InstallOwnDescription))
+        KESTRIN_FUZZ_CHECK(text.contains(section(u"Installation: ", form.text(Control::Installation))));
     KESTRIN_FUZZ_CHECK(document.blocks().installationBlock.isEmpty()
                        || text.contains(document.blocks().installationBlock));
 
@@ -332,12 +332,12 @@ void checkAfterNew(const MemoryForm &form, const ReadmeDocument &document)
 {
     if (document.lastNewAnswer() != MessageAnswer::Yes)
         return;
-    KESTRIN_FUZZ_CHECK(form.text(Control::ArticleCombo) == QStringLiteral("SP mission"));
-    KESTRIN_FUZZ_CHECK(form.isSelected(Control::SPmissionOption));
-    KESTRIN_FUZZ_CHECK(form.text(Control::ContactText1) == QStringLiteral("http://"));
-    KESTRIN_FUZZ_CHECK(form.text(Control::ContactText2) == QStringLiteral("@"));
-    KESTRIN_FUZZ_CHECK(form.text(Control::ArticleNameText).isEmpty());
-    KESTRIN_FUZZ_CHECK(ticked(form, Control::AddonsCheck1));
+    KESTRIN_FUZZ_CHECK(form.text(Control::ArticleKind) == QStringLiteral("SP mission"));
+    KESTRIN_FUZZ_CHECK(form.isSelected(Control::InstallSPMission));
+    KESTRIN_FUZZ_CHECK(form.text(Control::Web) == QStringLiteral("http://"));
+    KESTRIN_FUZZ_CHECK(form.text(Control::Email) == QStringLiteral("@"));
+    KESTRIN_FUZZ_CHECK(form.text(Control::Name).isEmpty());
+    KESTRIN_FUZZ_CHECK(ticked(form, Control::AddonsOfficialOnly));
     for (const AllowSwitch &s : kAllowSwitches)
         KESTRIN_FUZZ_CHECK(!ticked(form, s.check) && form.text(s.field).isEmpty());
 }
@@ -353,7 +353,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     MemoryFiles files;
     ReadmeDocument document(form, messages, dialog, files);
     document.setCodePage(1250 + data.ConsumeIntegralInRange(0, 8));
-    document.Form_Load();
+    document.reset();
     checkSwitches(form);
 
     const int steps = data.ConsumeIntegralInRange(1, 40);
@@ -372,11 +372,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         case 3: {
             const std::array<const char *, 5> kinds{kArticleKinds[0], kArticleKinds[1], kArticleKinds[2],
                                                     kArticleKinds[3], "no such kind"};
-            form.setText(Control::ArticleCombo, QString::fromLatin1(pick(data, kinds)));
+            form.setText(Control::ArticleKind, QString::fromLatin1(pick(data, kinds)));
             break;
         }
         case 4:
-            document.mnuNew_Click();
+            document.newReadme();
             checkAfterNew(form, document);
             break;
         case 5: document.setCodePage(1250 + data.ConsumeIntegralInRange(0, 8)); break;

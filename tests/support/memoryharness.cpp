@@ -8,7 +8,7 @@ MemoryHarness::MemoryHarness()
     , m_articles(m_form, m_document, messages, articleDialog, files, recent, dialog)
 {
     m_document.setCodePage(1252);
-    m_document.Form_Load();
+    m_document.reset();
     m_articles.markStartState();
 }
 

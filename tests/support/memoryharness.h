@@ -15,7 +15,7 @@ public:
     kestrin::ArticleFileController &articleFiles() override { return m_articles; }
     void userClick(kestrin::Control control) override { m_form.click(control); }
     void userType(kestrin::Control control, const QString &text) override;
-    void userPickArticle(const QString &kind) override { m_form.setText(kestrin::Control::ArticleCombo, kind); }
+    void userPickArticle(const QString &kind) override { m_form.setText(kestrin::Control::ArticleKind, kind); }
 
 private:
     kestrin::MemoryForm m_form;

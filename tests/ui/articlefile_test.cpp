@@ -79,7 +79,7 @@ TEST_F(ArticleWindow, KeysOpenAndSaveAndTheTitleFollowsTheForm)
     action("mnuCreate")->trigger();
     EXPECT_EQ(readFileBytes(readme), crlfLines(golden::workedExample()).toLatin1());
 
-    QWidget *version = window().control(Control::VersionText);
+    QWidget *version = window().control(Control::Version);
     harness->showTabOf(version);
     version->setFocus();
     QTest::keyClick(version, Qt::Key_End);
@@ -97,7 +97,7 @@ TEST_F(ArticleWindow, KeysOpenAndSaveAndTheTitleFollowsTheForm)
     press(Qt::Key_S);
     EXPECT_FALSE(window().isWindowModified());
     EXPECT_EQ(readArticleFile(path).result.article.version, QStringLiteral("1.25"));
-    EXPECT_EQ(readFileBytes(path), writeArticleJson(harness->articleFiles().formArticle()));
+    EXPECT_EQ(readFileBytes(path), writeArticleJson(harness->articleFiles().currentArticle()));
 
     // Ctrl+Shift+S: Save As to another name, which the title then shows.
     harness->articleDialog.chooseNext(dir.filePath(QStringLiteral("copy")));
@@ -142,7 +142,7 @@ TEST_F(ArticleWindow, AFileDroppedOnAFieldOpensInsteadOfBeingTyped)
 {
     const QString path = dir.filePath(QStringLiteral("dropped.json"));
     ASSERT_TRUE(writeFileBytes(path, readFileBytes(kExample)));
-    auto *description = static_cast<QPlainTextEdit *>(window().control(Control::DescriptionText));
+    auto *description = static_cast<QPlainTextEdit *>(window().control(Control::Description));
     harness->showTabOf(description);
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(path)});
@@ -153,7 +153,7 @@ TEST_F(ArticleWindow, AFileDroppedOnAFieldOpensInsteadOfBeingTyped)
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(description->viewport(), &drop);
     EXPECT_TRUE(QTest::qWaitFor([&] { return harness->articleFiles().currentFile() == path; }, 2000));
-    EXPECT_EQ(harness->form().text(Control::DescriptionText), readArticleFile(kExample).result.article.description);
+    EXPECT_EQ(harness->form().text(Control::Description), readArticleFile(kExample).result.article.description);
 }
 
 TEST_F(ArticleWindow, SaveOnAFileSystemThatRefusesKeepsTheOldFileAndSaysWhy)
@@ -186,7 +186,7 @@ TEST_F(ArticleWindow, SaveOnAFileSystemThatRefusesKeepsTheOldFileAndSaysWhy)
         const QString path = openExample((QByteArray(c.folder) + "/article.json").constData());
         const QByteArray old = readFileBytes(path);
         ASSERT_FALSE(old.isEmpty());
-        harness->form().setText(Control::DescriptionText, QString(8000, u'x'));
+        harness->form().setText(Control::Description, QString(8000, u'x'));
         QFile::setPermissions(path, c.fileMode);
         QFile::setPermissions(folder, c.folderMode);
 
@@ -220,7 +220,7 @@ TEST_F(ArticleWindow, SaveOntoASymbolicLinkReplacesItsTargetAndKeepsTheLink)
     ASSERT_TRUE(QFile::link(target, link));
     harness->articleDialog.chooseNext(link);
     press(Qt::Key_O);
-    harness->userType(Control::VersionText, QStringLiteral("7"));
+    harness->userType(Control::Version, QStringLiteral("7"));
     press(Qt::Key_S);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(readArticleFile(target).result.article.version, QStringLiteral("7"));

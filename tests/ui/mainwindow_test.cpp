@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, CreateOnTheMenuBarSavesThroughTheDialog)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ReadMe"));
-    harness->userType(Control::ArticleNameText, QStringLiteral("Menu Bar"));
+    harness->userType(Control::Name, QStringLiteral("Menu Bar"));
     harness->dialog.chooseNext(path);
     action("mnuCreate")->trigger();
     EXPECT_TRUE(readFileBytes(path).startsWith("SP mission\t-\tMenu Bar\r\n"));
@@ -323,9 +323,9 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
     auto shown = [&](Control c, QPalette::ColorGroup group) {
         return window().control(c)->palette().color(group, QPalette::Base);
     };
-    const Control greyed[] = {Control::ContactText3,  Control::ContactText4,     Control::ContactText5,
-                              Control::AddonsText,    Control::InstallationText, Control::ContentText,
-                              Control::ChangelogText, Control::ClassnamesText};
+    const Control greyed[] = {Control::Skype,  Control::Icq,     Control::OtherContact,
+                              Control::RequiredAddons,    Control::Installation, Control::Features,
+                              Control::Changelog, Control::Notes};
     for (int i = 0; i < kControlCount; ++i) {
         const Control c = Control(i);
         if (!isTextBox(c))
@@ -336,12 +336,12 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
             EXPECT_EQ(shown(c, group), isGreyed ? light : base);
     }
     // Ticking a switch paints its field in the window-background colour.
-    harness->userClick(Control::SkypeCheck);
-    EXPECT_EQ(shown(Control::ContactText3, QPalette::Active), base);
+    harness->userClick(Control::SkypeAllowed);
+    EXPECT_EQ(shown(Control::Skype, QPalette::Active), base);
 
     // A greyed field's text stays legible on its colour.
     const QColor grey =
-        window().control(Control::InstallationText)->palette().color(QPalette::Disabled, QPalette::Text);
+        window().control(Control::Installation)->palette().color(QPalette::Disabled, QPalette::Text);
     EXPECT_GE(std::abs(qGray(grey.rgb()) - qGray(light.rgb())), 60);
 
     // Another colour scheme: every field follows it.
@@ -349,9 +349,9 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::Midlight, QColor(80, 80, 90));
     window().setPalette(dark);
-    EXPECT_EQ(shown(Control::ContactText3, QPalette::Active), QColor(30, 30, 30));
-    EXPECT_EQ(shown(Control::ContactText4, QPalette::Disabled), QColor(80, 80, 90));
-    EXPECT_EQ(window().form().background(Control::ContactText4), SystemColor::ThreeDLight);
+    EXPECT_EQ(shown(Control::Skype, QPalette::Active), QColor(30, 30, 30));
+    EXPECT_EQ(shown(Control::Icq, QPalette::Disabled), QColor(80, 80, 90));
+    EXPECT_EQ(window().form().background(Control::Icq), SystemColor::ThreeDLight);
 }
 
 TEST_F(MainWindowTest, TabKeyFollowsTheTabIndexesOnBasicData)
@@ -372,7 +372,7 @@ TEST_F(MainWindowTest, TabKeyFollowsTheTabIndexesOnBasicData)
     EXPECT_EQ(cycle(), start);
 
     // An enabled contact field takes its place by its index.
-    harness->userClick(Control::ICQCheck);
+    harness->userClick(Control::IcqAllowed);
     window().mainTab()->tabBar()->setFocus();
     QStringList withIcq = start;
     withIcq.insert(6, QStringLiteral("ContactText4"));
@@ -394,16 +394,16 @@ TEST_F(MainWindowTest, MultiLineFieldsTakeEnterAndPassTabOn)
     QTest::keyClick(authors, 'B');
     QTest::keyClick(authors, Qt::Key_Tab, Qt::ControlModifier);
     QTest::keyClick(authors, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(window().form().text(Control::AuthorText), QStringLiteral("Ann\r\nB\t\r\n"));
+    EXPECT_EQ(window().form().text(Control::Authors), QStringLiteral("Ann\r\nB\t\r\n"));
     pressTab();
     EXPECT_EQ(focusedName(), QStringLiteral("VersionText"));
-    EXPECT_EQ(window().form().text(Control::AuthorText), QStringLiteral("Ann\r\nB\t\r\n"));
+    EXPECT_EQ(window().form().text(Control::Authors), QStringLiteral("Ann\r\nB\t\r\n"));
 }
 
 TEST_F(MainWindowTest, FieldsHaveNoLengthLimit)
 {
     const QString longText(100000, u'x');
-    for (Control c : {Control::ArticleNameText, Control::ContactText1, Control::DescriptionText}) {
+    for (Control c : {Control::Name, Control::Web, Control::Description}) {
         window().form().setText(c, longText);
         EXPECT_EQ(window().form().text(c).size(), longText.size()) << controlName(c);
     }
@@ -414,7 +414,7 @@ TEST_F(MainWindowTest, FieldsHaveNoLengthLimit)
     QTest::keyClick(version, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(version, Qt::Key_End);
     QTest::keyClick(version, '!');
-    EXPECT_EQ(window().form().text(Control::VersionText).size(), 33001);
+    EXPECT_EQ(window().form().text(Control::Version).size(), 33001);
 }
 
 TEST_F(MainWindowTest, ArticleComboTakesNoTypedText)
@@ -429,15 +429,15 @@ TEST_F(MainWindowTest, ArticleComboTakesNoTypedText)
     QTest::keyClicks(combo, QStringLiteral("Campaign 2"));
     EXPECT_NE(combo->findText(combo->currentText()), -1) << combo->currentText().toStdString();
     harness->userPickArticle(QStringLiteral("Mod"));
-    EXPECT_EQ(window().form().text(Control::ArticleCombo), QStringLiteral("Mod"));
+    EXPECT_EQ(window().form().text(Control::ArticleKind), QStringLiteral("Mod"));
     harness->userPickArticle(QStringLiteral("MP mission"));
-    EXPECT_EQ(window().form().text(Control::ArticleCombo), QStringLiteral("MP mission"));
+    EXPECT_EQ(window().form().text(Control::ArticleKind), QStringLiteral("MP mission"));
 }
 
 TEST_F(MainWindowTest, ExitAsksAndClosesOnlyOnYes)
 {
     harness->messages.answerNext(MessageAnswer::No);
-    window().mnuExit_Click();
+    window().exitProgram();
     ASSERT_EQ(harness->messages.shown().size(), 1);
     const MessageRequest &q = harness->messages.shown()[0];
     EXPECT_EQ(q.prompt, QStringLiteral("Do you really want to quit ?\r\nAll unsaved data will be lost."));

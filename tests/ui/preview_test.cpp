@@ -62,7 +62,7 @@ protected:
         const QString path = dir.filePath(name);
         harness->dialog.chooseNext(path);
         harness->messages.answerNext(MessageAnswer::Ok);
-        harness->document().mnuCreate_Click();
+        harness->document().create();
         return readFileBytes(path);
     }
 
@@ -85,12 +85,12 @@ TEST_F(PreviewTest, ShowsWhatCreateWritesAndCreateWritesTheSameWithItOpen)
         {"right after start", [](FormHarness &) {}},
         {"SP option after MP",
          [](FormHarness &h) {
-             h.userClick(C::MPmissionOption);
-             h.userClick(C::SPmissionOption);
+             h.userClick(C::InstallMPMission);
+             h.userClick(C::InstallSPMission);
          }},
         {"Mod with every switch",
          [](FormHarness &h) {
-             h.userClick(C::ModOption);
+             h.userClick(C::InstallMod);
              for (const AllowSwitch &s : kAllowSwitches) {
                  h.userClick(s.check);
                  h.userType(s.field, QStringLiteral("x"));
@@ -98,32 +98,32 @@ TEST_F(PreviewTest, ShowsWhatCreateWritesAndCreateWritesTheSameWithItOpen)
          }},
         {"own texts typed after their choice",
          [](FormHarness &h) {
-             h.userClick(C::OwnDescriptionOption);
-             h.userType(C::InstallationText, QStringLiteral("Step one\r\n\tStep two\r\n"));
-             h.userClick(C::AddonsCheck2);
-             h.userType(C::AddonsText, QStringLiteral("@CBA_A2"));
+             h.userClick(C::InstallOwnDescription);
+             h.userType(C::Installation, QStringLiteral("Step one\r\n\tStep two\r\n"));
+             h.userClick(C::AddonsUserDefined);
+             h.userType(C::RequiredAddons, QStringLiteral("@CBA_A2"));
          }},
         {"unticked switches hide typed text, then New",
          [](FormHarness &h) {
              h.userPickArticle(QStringLiteral("Addon"));
-             h.userClick(C::ContentCheck);
-             h.userType(C::ContentText, QStringLiteral("hidden"));
-             h.userClick(C::ContentCheck);
-             h.userType(C::DescriptionText, QStringLiteral("\r\nText \r\n\r\n"));
+             h.userClick(C::FeaturesAllowed);
+             h.userType(C::Features, QStringLiteral("hidden"));
+             h.userClick(C::FeaturesAllowed);
+             h.userType(C::Description, QStringLiteral("\r\nText \r\n\r\n"));
              h.messages.answerNext(MessageAnswer::Yes);
-             h.document().mnuNew_Click();
-             h.userType(C::ArticleNameText, QStringLiteral("After New"));
+             h.document().newReadme();
+             h.userType(C::Name, QStringLiteral("After New"));
          }},
         {"worked example",
          [](FormHarness &h) {
              h.userPickArticle(QStringLiteral("MP mission"));
-             h.userType(C::ArticleNameText, QStringLiteral("Harbour Raid"));
-             h.userClick(C::SkypeCheck);
-             h.userType(C::ContactText3, QStringLiteral("raid.team"));
-             h.userClick(C::OwnDescriptionOption);
-             h.userType(C::InstallationText, QStringLiteral("Copy the mission file into your MPMissions folder."));
-             h.userClick(C::ContentCheck);
-             h.userType(C::ContentText, QStringLiteral("- night assault\r\n- random enemy patrols"));
+             h.userType(C::Name, QStringLiteral("Harbour Raid"));
+             h.userClick(C::SkypeAllowed);
+             h.userType(C::Skype, QStringLiteral("raid.team"));
+             h.userClick(C::InstallOwnDescription);
+             h.userType(C::Installation, QStringLiteral("Copy the mission file into your MPMissions folder."));
+             h.userClick(C::FeaturesAllowed);
+             h.userType(C::Features, QStringLiteral("- night assault\r\n- random enemy patrols"));
          }},
     };
     int n = 0;
@@ -154,8 +154,8 @@ TEST_F(PreviewTest, ShowsWhatCreateWritesAndCreateWritesTheSameWithItOpen)
 
 TEST_F(PreviewTest, MarksAndListsWhatTheCodePageCannotHold)
 {
-    harness->userType(C::ArticleNameText, QStringLiteral("Přístav"));
-    harness->userType(C::DescriptionText, QStringLiteral("ok\r\na😀ł"));
+    harness->userType(C::Name, QStringLiteral("Přístav"));
+    harness->userType(C::Description, QStringLiteral("ok\r\na😀ł"));
     PreviewWindow *preview = openPreview();
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("ReadMe Preview - Kestrin Editor"));
@@ -196,7 +196,7 @@ TEST_F(PreviewTest, FollowsTypingLaterAndNotWhileClosed)
 {
     PreviewWindow *preview = openPreview();
     ASSERT_NE(preview, nullptr);
-    auto *field = window().control(C::DescriptionText);
+    auto *field = window().control(C::Description);
     harness->showTabOf(field);
     field->setFocus();
     QTest::keyClicks(field, QStringLiteral("Dawn"));
@@ -212,7 +212,7 @@ TEST_F(PreviewTest, FollowsTypingLaterAndNotWhileClosed)
     settle(preview);
     preview->close();
     EXPECT_FALSE(preview->isVisible());
-    harness->userType(C::DescriptionText, QStringLiteral("Dusk"));
+    harness->userType(C::Description, QStringLiteral("Dusk"));
     QTest::qWait(20);
     EXPECT_FALSE(preview->shownText().contains(QStringLiteral("Dusk")));
     EXPECT_EQ(openPreview(), preview);
@@ -223,7 +223,7 @@ TEST_F(PreviewTest, FollowsTypingLaterAndNotWhileClosed)
 
 TEST_F(PreviewTest, CopySaveAsExportsAndCopyAsBBCode)
 {
-    harness->userType(C::ArticleNameText, QStringLiteral("Raid [v2]"));
+    harness->userType(C::Name, QStringLiteral("Raid [v2]"));
     PreviewWindow *preview = openPreview();
     ASSERT_NE(preview, nullptr);
     const ReadmeModel model = harness->document().currentModel();

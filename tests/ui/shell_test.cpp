@@ -120,7 +120,7 @@ TEST_F(Shell, AboutDisablesTheMainWindowUntilItClosesWhicheverWay)
 TEST_F(Shell, AboutWhileOpenIsTheSameWindow)
 {
     AboutWindow *first = openAbout();
-    window().mnuAbout_Click();
+    window().showAbout();
     EXPECT_EQ(window().aboutWindow(), first);
     first->close();
 }
@@ -129,14 +129,14 @@ TEST_F(Shell, MinimizeWithoutANotificationAreaKeepsTheWindowReachable)
 {
     if (QSystemTrayIcon::isSystemTrayAvailable())
         GTEST_SKIP() << "this platform has a notification area";
-    harness->userType(Control::VersionText, QStringLiteral("2.0"));
+    harness->userType(Control::Version, QStringLiteral("2.0"));
     action("mnuMinimize")->trigger();
     EXPECT_FALSE(window().tray()->iconShown());
     // Minimised to the task bar, not hidden.
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(window().isMinimized());
     window().showNormal();
-    EXPECT_EQ(window().form().text(Control::VersionText), QStringLiteral("2.0"));
+    EXPECT_EQ(window().form().text(Control::Version), QStringLiteral("2.0"));
 }
 
 TEST_F(Shell, HelpContentsOpensTheHelpInAWindowOwnedByTheMainWindow)

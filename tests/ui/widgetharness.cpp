@@ -113,7 +113,7 @@ void WidgetHarness::userType(Control control, const QString &text)
 
 void WidgetHarness::userPickArticle(const QString &kind)
 {
-    auto *combo = static_cast<QComboBox *>(m_window.control(Control::ArticleCombo));
+    auto *combo = static_cast<QComboBox *>(m_window.control(Control::ArticleKind));
     const int index = combo->findText(kind);
     if (!combo->isEnabled() || index < 0)
         return;

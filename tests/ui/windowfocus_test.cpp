@@ -80,11 +80,11 @@ TEST_F(WindowFocus, TabReachesTheSelectedOptionAndArrowsSelect)
         Qt::Key key;
         Control selected;
     } steps[] = {
-        {Qt::Key_Right, Control::MPmissionOption}, {Qt::Key_Right, Control::AddonOption},
-        {Qt::Key_Right, Control::ModOption},       {Qt::Key_Right, Control::OwnDescriptionOption},
-        {Qt::Key_Left, Control::ModOption},
+        {Qt::Key_Right, Control::InstallMPMission}, {Qt::Key_Right, Control::InstallAddon},
+        {Qt::Key_Right, Control::InstallMod},       {Qt::Key_Right, Control::InstallOwnDescription},
+        {Qt::Key_Left, Control::InstallMod},
     };
-    window().control(Control::SPmissionOption)->setFocus(Qt::TabFocusReason);
+    window().control(Control::InstallSPMission)->setFocus(Qt::TabFocusReason);
     for (const auto &[key, selected] : steps) {
         press(key);
         EXPECT_EQ(focusedName(), QLatin1String(controlName(selected)));
@@ -95,16 +95,16 @@ TEST_F(WindowFocus, TabReachesTheSelectedOptionAndArrowsSelect)
     EXPECT_EQ(focusedName(), QStringLiteral("ModOption"));
 
     // Whichever way it was selected.
-    harness->userClick(Control::AddonOption);
+    harness->userClick(Control::InstallAddon);
     EXPECT_EQ(tabStops(), "AddonOption");
-    window().form().select(Control::OwnDescriptionOption);
+    window().form().select(Control::InstallOwnDescription);
     EXPECT_EQ(tabStops(), "OwnDescriptionOption InstallationText");
 }
 
 TEST_F(WindowFocus, ClickOnTheDisclaimerLeavesTheFocusWhereItWas)
 {
     auto *disclaimer = window().findChild<QLabel *>(QStringLiteral("DisclaimerText"));
-    QWidget *credits = window().control(Control::CreditsText);
+    QWidget *credits = window().control(Control::Credits);
     harness->showTabOf(credits);
     credits->setFocus(Qt::MouseFocusReason);
     QTest::mouseClick(disclaimer, Qt::LeftButton, {}, disclaimer->rect().center());
@@ -124,7 +124,7 @@ TEST_F(WindowFocus, MainWindowIsKeptWhileAboutIsOpenAndHelpStaysUsable)
     window().findChild<QAction *>(QStringLiteral("mnuHelpContents"))->trigger();
     auto *help = window().findChild<help::HelpWindow *>();
     ASSERT_NE(help, nullptr);
-    window().mnuAbout_Click();
+    window().showAbout();
     QPointer<AboutWindow> about = window().aboutWindow();
     ASSERT_TRUE(about);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about));

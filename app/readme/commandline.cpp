@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+#include "commandline.h"
+
+#include "articlefields.h"
+#include "codepage.h"
+
+#include <kestrin/version.h>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace kestrin {
+
+namespace {
+
+const QString &kProgram = kReadmeProgram;
+
+CommandLine &fail(CommandLine &line, const QString &message)
+{
+    line.error = kProgram + QStringLiteral(": ") + message;
+    line.exitStatus = kExitBadInput;
+    return line;
+}
+
+// The items joined by ", " in lines of at most width characters.
+QString wrapped(const QStringList &items, qsizetype width, const QString &indent)
+{
+    QString out;
+    QString line;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString item = items[i] + (i + 1 < items.size() ? QStringLiteral(",") : QString());
+        if (!line.isEmpty() && indent.size() + line.size() + 1 + item.size() > width) {
+            out += line + QLatin1Char('\n') + indent;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + item;
+    }
+    return out + line;
+}
+
+QString helpText()
+{
+    QStringList keys;
+    for (const QString &key : articleKeys()) {
+        if (key != QLatin1String("$schema") && key != QLatin1String("formatVersion") && key != QLatin1String("contacts")
+            && key != QLatin1String("installation"))
+            keys << key;
+    }
+    return QCoreApplication::translate(
+               "kestrin-readme", "Usage: kestrin-readme [OPTION]... ARTICLE.json\n"
+                                 "Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor's\n"
+                                 "Create writes it, and writes it to standard output. ARTICLE.json may be \"-\"\n"
+                                 "to read the article from standard input.\n"
+                                 "\n"
+                                 "Options:\n"
+                                 "  -o, --output FILE    write the ReadMe to FILE instead; FILE is replaced only\n"
+                                 "                       once the whole ReadMe is written (\"-\": standard output)\n"
+                                 "  --set KEY=VALUE      use VALUE for KEY instead of the file's value, e.g.\n"
+                                 "                       --set version=1.3 (may be given several times)\n"
+                                 "  --unset KEY          leave KEY out, as if the file did not have it\n"
+                                 "  --format FORMAT      text (the ReadMe, the default), bbcode (a forum post)\n"
+                                 "                       or markdown (a README.md); bbcode and markdown are\n"
+                                 "                       always UTF-8\n"
+                                 "  --encoding ENCODING  ansi, windows-1250 to windows-1258, utf-8 or utf-8-bom\n"
+                                 "                       (default ansi: the locale's code page, here %1);\n"
+                                 "                       text only\n"
+                                 "  --replace            write \"?\" for characters the code page cannot hold,\n"
+                                 "                       instead of failing\n"
+                                 "  -h, --help           show this help and exit\n"
+                                 "  --version            show the version and exit\n"
+                                 "\n"
+                                 "Keys for --set and --unset:\n"
+                                 "  %2\n"
+                                 "\n"
+                                 "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
+                                 "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
+        .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")));
+}
+
+
+// --format, and the encoding options that only the plain text has.
+bool parseFormat(const QCommandLineParser &parser, const QCommandLineOption &format, const QCommandLineOption &encoding,
+                 const QCommandLineOption &replace, CommandLine &line)
+{
+    CommandLineOptions &options = line.options;
+    if (!parser.isSet(format))
+        return true;
+    const std::optional<ReadmeFormat> chosen = formatByKey(parser.value(format));
+    if (!chosen) {
+        fail(line, QCoreApplication::translate("kestrin-readme",
+                                                      "unknown format %1; the formats are text, bbcode and markdown")
+                              .arg(quoted(parser.value(format))));
+        return false;
+    }
+    options.format = *chosen;
+    if (options.format == ReadmeFormat::PlainText)
+        return true;
+    for (const QCommandLineOption *option : {&encoding, &replace}) {
+        if (parser.isSet(*option)) {
+            fail(line, 
+                QCoreApplication::translate("kestrin-readme",
+                                            "option %1 applies to --format text only; %2 is always written in UTF-8")
+                    .arg(quoted(QStringLiteral("--") + option->names().constFirst()), formatKey(options.format)));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    CommandLineOptions &options = line.options;
+    QCommandLineParser parser;
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("KEY=VALUE"));
+    const QCommandLineOption unset(QStringLiteral("unset"), QString(), QStringLiteral("KEY"));
+    const QCommandLineOption encoding(QStringLiteral("encoding"), QString(), QStringLiteral("ENCODING"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+    const QCommandLineOption replace(QStringList{QStringLiteral("replace")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("version")});
+    parser.addOptions({output, set, unset, encoding, replace, help, version, format});
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString &name = unknown.first();
+            return fail(line, QCoreApplication::translate("kestrin-readme", "unknown option %1 (see --help)")
+                                  .arg(quoted((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name)));
+        }
+        // The only other failure: an option that takes a value came last.
+        return fail(line, QCoreApplication::translate("kestrin-readme", "option %1 needs a value (see --help)")
+                              .arg(quoted(arguments.last())));
+    }
+    if (parser.isSet(help)) {
+        line.output = helpText();
+        line.exitStatus = kExitWritten;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.output = kProgram + QStringLiteral(" ") + QStringLiteral(KESTRIN_VERSION) + QLatin1Char('\n');
+        line.exitStatus = kExitWritten;
+        return line;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        return fail(line, QCoreApplication::translate("kestrin-readme", "no article file given (see --help)"));
+    }
+    if (positional.size() > 1) {
+        return fail(line, 
+            QCoreApplication::translate("kestrin-readme", "one article file expected, but %1 were given (see --help)")
+                .arg(positional.size()));
+    }
+    options.articlePath = positional.first();
+    options.outputPath = parser.value(output);
+    if (parser.isSet(output) && options.outputPath.isEmpty()) {
+        return fail(line, 
+            QCoreApplication::translate("kestrin-readme",
+                                        "option \"--output\" needs a file name (\"-\" for standard output)"));
+    }
+    if (parser.isSet(encoding))
+        options.encoding = parser.value(encoding);
+    options.replace = parser.isSet(replace);
+    if (!parseFormat(parser, format, encoding, replace, line))
+        return line;
+
+    // --set and --unset apply in the order they were given.
+    QStringList setValues = parser.values(set);
+    QStringList unsetValues = parser.values(unset);
+    for (const QString &name : parser.optionNames()) {
+        if (name == QLatin1String("set")) {
+            const QString assignment = setValues.takeFirst();
+            const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+            if (eq <= 0) {
+                return fail(line, QCoreApplication::translate("kestrin-readme", "--set %1 is not of the form KEY=VALUE")
+                                      .arg(quoted(assignment)));
+            }
+            options.overrides.append({assignment.left(eq), assignment.mid(eq + 1)});
+            options.overrideOptions << QStringLiteral("--set");
+        } else if (name == QLatin1String("unset")) {
+            options.overrides.append({unsetValues.takeFirst(), std::nullopt});
+            options.overrideOptions << QStringLiteral("--unset");
+        }
+    }
+    return line;
+}
+
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+} // namespace kestrin
