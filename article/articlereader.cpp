@@ -28,6 +28,11 @@ namespace kestrin {
 
 namespace {
 
+// The reader's messages, translated in one context.
+struct ArticleReader {
+    Q_DECLARE_TR_FUNCTIONS(ArticleReader)
+};
+
 // Objects and arrays nested deeper than this are refused; an article needs
 // three levels.
 constexpr int kMaxNesting = 512;
@@ -48,7 +53,7 @@ QString listOf(const QStringList &items, const char *last)
     if (q.size() < 2)
         return q.join(QString());
     const QString tail = q.takeLast();
-    return q.join(QStringLiteral(", ")) + QLatin1Char(' ') + QCoreApplication::translate("ArticleReader", last)
+    return q.join(QStringLiteral(", ")) + QLatin1Char(' ') + ArticleReader::tr(last)
            + QLatin1Char(' ') + tail;
 }
 
@@ -115,7 +120,7 @@ QString closestKey(QStringView path)
 
 QString unknownKeyMessage(QStringView path)
 {
-    return QCoreApplication::translate("ArticleReader", "unknown key %1; the closest known key is %2")
+    return ArticleReader::tr("unknown key %1; the closest known key is %2")
         .arg(quoted(path), quoted(closestKey(path)));
 }
 
@@ -167,7 +172,7 @@ QString controlCharacterMessage(uchar c)
     case '\t': escape = "\\t or "; break;
     default: break;
     }
-    return QCoreApplication::translate("ArticleReader",
+    return ArticleReader::tr(
                                        "invalid JSON: control character U+%1 in a text; write it as %2\\u%3")
         .arg(hex4(c), QLatin1String(escape ? escape : ""), hex4(c).toLower());
 }
@@ -183,50 +188,50 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
     offset = std::clamp<qsizetype>(offset, 0, json.size());
     const QByteArrayView rest = json.sliced(offset);
     auto error = [offset](const QString &what) {
-        return SyntaxError{offset, QCoreApplication::translate("ArticleReader", "invalid JSON: ") + what};
+        return SyntaxError{offset, ArticleReader::tr("invalid JSON: ") + what};
     };
     if (rest.startsWith("\xEF\xBB\xBF"))
         return error(
-            QCoreApplication::translate("ArticleReader",
+            ArticleReader::tr(
                                         "a second byte-order mark; one may stand only at the very start of the file"));
     if (code == kParseErrorStringMissQuotationMark || code == kParseErrorStringEscapeInvalid) {
         if (!rest.isEmpty() && uchar(rest[0]) < 0x20)
             return {offset, controlCharacterMessage(uchar(rest[0]))};
     }
     if (!rest.isEmpty() && rest[0] == '\0')
-        return error(QCoreApplication::translate("ArticleReader", "a NUL byte (0x00), which a JSON text cannot hold"));
+        return error(ArticleReader::tr("a NUL byte (0x00), which a JSON text cannot hold"));
     if (code == kParseErrorStringMissQuotationMark)
         return {stringStart,
-                QCoreApplication::translate("ArticleReader", "invalid JSON: a text is not closed with a double quote")};
+                ArticleReader::tr("invalid JSON: a text is not closed with a double quote")};
     if (rest.isEmpty())
-        return error(QCoreApplication::translate("ArticleReader", "the file ends too early"));
+        return error(ArticleReader::tr("the file ends too early"));
 
     switch (code) {
     case kParseErrorDocumentRootNotSingular:
-        return error(QCoreApplication::translate("ArticleReader", "more text after the end of the article's object"));
+        return error(ArticleReader::tr("more text after the end of the article's object"));
     case kParseErrorObjectMissName:
         if (rest[0] == '}')
-            return error(QCoreApplication::translate("ArticleReader",
+            return error(ArticleReader::tr(
                                                      "expected a value (no \",\" may stand before \"}\" or \"]\")"));
         return error(
-            QCoreApplication::translate("ArticleReader", "expected \",\" or \"}\" (and every key in double quotes)"));
+            ArticleReader::tr("expected \",\" or \"}\" (and every key in double quotes)"));
     case kParseErrorObjectMissCommaOrCurlyBracket:
         return error(
-            QCoreApplication::translate("ArticleReader", "expected \",\" or \"}\" (and every key in double quotes)"));
+            ArticleReader::tr("expected \",\" or \"}\" (and every key in double quotes)"));
     case kParseErrorObjectMissColon:
-        return error(QCoreApplication::translate("ArticleReader", "expected \":\" after the key"));
+        return error(ArticleReader::tr("expected \":\" after the key"));
     case kParseErrorArrayMissCommaOrSquareBracket:
-        return error(QCoreApplication::translate("ArticleReader", "expected \",\" or \"]\""));
+        return error(ArticleReader::tr("expected \",\" or \"]\""));
     case kParseErrorValueInvalid: {
         // A word that began like true, false or null: point at its start.
         qsizetype start = offset;
         while (start > 0 && json[start - 1] >= 'a' && json[start - 1] <= 'z')
             --start;
         if (start == offset && (rest[0] == '}' || rest[0] == ']'))
-            return error(QCoreApplication::translate("ArticleReader",
+            return error(ArticleReader::tr(
                                                      "expected a value (no \",\" may stand before \"}\" or \"]\")"));
         return {start,
-                QCoreApplication::translate("ArticleReader",
+                ArticleReader::tr(
                                             "invalid JSON: expected a value: a text in double quotes, a number, true, "
                                             "false, null, an object or an array")};
     }
@@ -234,34 +239,32 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
         const QString escape = rest.size() > 1 && uchar(rest[1]) >= 0x20 && uchar(rest[1]) < 0x7F
                                    ? QString::fromLatin1(rest.first(2).toByteArray())
                                    : QStringLiteral("\\");
-        return error(QCoreApplication::translate(
-                         "ArticleReader",
-                         "unknown escape %1 in a text; the escapes are \\\" \\\\ \\/ \\b \\f \\n \\r \\t "
+        return error(ArticleReader::tr("unknown escape %1 in a text; the escapes are \\\" \\\\ \\/ \\b \\f \\n \\r \\t "
                          "and \\u followed by four hexadecimal digits")
                          .arg(quoted(escape)));
     }
     case kParseErrorStringUnicodeEscapeInvalidHex:
-        return error(QCoreApplication::translate("ArticleReader", "\\u must be followed by four hexadecimal digits"));
+        return error(ArticleReader::tr("\\u must be followed by four hexadecimal digits"));
     case kParseErrorStringUnicodeSurrogateInvalid:
         return error(
-            QCoreApplication::translate("ArticleReader", "%1 is the first half of a surrogate pair, but no second half "
+            ArticleReader::tr("%1 is the first half of a surrogate pair, but no second half "
                                                          "(\\uDC00 to \\uDFFF) follows it")
                 .arg(quoted(QString::fromLatin1(rest.first(std::min<qsizetype>(6, rest.size())).toByteArray()))));
     case kParseErrorStringInvalidEncoding:
-        return error(QCoreApplication::translate("ArticleReader", "the file is not valid UTF-8; save it as UTF-8"));
+        return error(ArticleReader::tr("the file is not valid UTF-8; save it as UTF-8"));
     case kParseErrorNumberTooBig: {
         qsizetype end = offset;
         while (end < json.size() && end - offset < 40 && QByteArrayView("+-.0123456789eE").contains(json[end]))
             ++end;
         return {offset,
-                QCoreApplication::translate("ArticleReader",
+                ArticleReader::tr(
                                             "the number %1 is too large to be read (the largest is about 1.8e308)")
                     .arg(QString::fromLatin1(json.sliced(offset, end - offset).toByteArray()))};
     }
     case kParseErrorNumberMissFraction:
-        return error(QCoreApplication::translate("ArticleReader", "expected a digit after the decimal point"));
+        return error(ArticleReader::tr("expected a digit after the decimal point"));
     case kParseErrorNumberMissExponent:
-        return error(QCoreApplication::translate("ArticleReader", "expected a digit in the number's exponent"));
+        return error(ArticleReader::tr("expected a digit in the number's exponent"));
     default: return error(QString::fromLatin1(GetParseError_En(code)));
     }
 }
@@ -300,11 +303,11 @@ QString typeName(ValueType type)
 {
     switch (type) {
     case ValueType::Null: return QStringLiteral("null");
-    case ValueType::Bool: return QCoreApplication::translate("ArticleReader", "true or false");
-    case ValueType::Number: return QCoreApplication::translate("ArticleReader", "a number");
-    case ValueType::Text: return QCoreApplication::translate("ArticleReader", "a text");
-    case ValueType::Array: return QCoreApplication::translate("ArticleReader", "an array");
-    case ValueType::Object: return QCoreApplication::translate("ArticleReader", "an object");
+    case ValueType::Bool: return ArticleReader::tr("true or false");
+    case ValueType::Number: return ArticleReader::tr("a number");
+    case ValueType::Text: return ArticleReader::tr("a text");
+    case ValueType::Array: return ArticleReader::tr("an array");
+    case ValueType::Object: return ArticleReader::tr("an object");
     }
     return QString();
 }
@@ -484,7 +487,7 @@ bool ArticleHandler::textOfString(qsizetype startAt, const char *s, rapidjson::S
             const qsizetype offset = at < 0 ? startAt : at;
             m_syntaxError =
                 {offset,
-                 QCoreApplication::translate("ArticleReader",
+                 ArticleReader::tr(
                                              "invalid JSON: %1 is the second half of a surrogate pair, but "
                                              "no first half (\\uD800 to \\uDBFF) stands before it")
                      .arg(quoted(QString::fromLatin1(
@@ -529,7 +532,7 @@ bool ArticleHandler::start(ValueType type)
     if (m_frames.size() + m_skipped >= kMaxNesting) {
         m_syntaxError =
             {startAt,
-             QCoreApplication::translate("ArticleReader",
+             ArticleReader::tr(
                                          "invalid JSON: objects and arrays are nested more than %1 levels deep")
                  .arg(kMaxNesting)};
         return false;
@@ -591,7 +594,7 @@ bool ArticleHandler::Key(const char *s, rapidjson::SizeType length, bool)
     if (dotted && findArticleField(path)) {
         // "contacts.web" names a key, but the file nests it.
         report(where, [&] {
-            return QCoreApplication::translate("ArticleReader", "unknown key %1; write %2 inside the object %3")
+            return ArticleReader::tr("unknown key %1; write %2 inside the object %3")
                 .arg(quoted(path), quoted(leafOf(path)), quoted(parentOf(path)));
         });
         return true;
@@ -605,7 +608,7 @@ bool ArticleHandler::Key(const char *s, rapidjson::SizeType length, bool)
     if (earlier != object.seenKeys.cend()) {
         const qsizetype firstLine = earlier->line;
         report(where, [&] {
-            return QCoreApplication::translate("ArticleReader", "key %1 is given more than once (first in line %2)")
+            return ArticleReader::tr("key %1 is given more than once (first in line %2)")
                 .arg(quoted(path), QString::number(firstLine));
         });
     } else {
@@ -626,7 +629,7 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
             return FrameKind::Object;
         m_rootProblem =
             ArticleProblem{valueWhere.place.line, valueWhere.place.column, -1,
-                           QCoreApplication::translate("ArticleReader",
+                           ArticleReader::tr(
                                                        "an article file holds one JSON object { ... }, not %1")
                                .arg(typeName(value.type))};
         return FrameKind::Skip;
@@ -642,7 +645,7 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
             frame.linesOk = false;
             frame.text.clear();
             report(valueWhere, [&] {
-                return QCoreApplication::translate("ArticleReader", "line %1 of %2 must be a string, not %3")
+                return ArticleReader::tr("line %1 of %2 must be a string, not %3")
                     .arg(QString::number(index + 1), quoted(frame.path), typeName(value.type));
             });
         }
@@ -661,11 +664,11 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
 QString ArticleHandler::textTypeMessage(const QString &path, ValueType type) const
 {
     QString message =
-        QCoreApplication::translate("ArticleReader",
+        ArticleReader::tr(
                                     "%1 must be a text (a string, or an array of strings, one per line), not %2")
             .arg(quoted(path), typeName(type));
     if (type == ValueType::Number || type == ValueType::Bool)
-        message += QCoreApplication::translate("ArticleReader", "; put it in quotes");
+        message += ArticleReader::tr("; put it in quotes");
     return message;
 }
 
@@ -679,7 +682,7 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
     case FieldType::Schema:
         if (type != ValueType::Text && type != ValueType::Null)
             report(keyWhere, [&] {
-                return QCoreApplication::translate("ArticleReader", "%1 must be a text, not %2")
+                return ArticleReader::tr("%1 must be a text, not %2")
                     .arg(quoted(path), typeName(type));
             });
         break;
@@ -689,15 +692,14 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
         const double v = value.number;
         QString message;
         if (type != ValueType::Number || v != std::floor(v) || v < 1) {
-            message = QCoreApplication::translate("ArticleReader",
+            message = ArticleReader::tr(
                                                   "\"formatVersion\" must be a whole number such as %1, not %2")
                           .arg(QString::number(kArticleFormatVersion),
                                type == ValueType::Number ? QString::number(v) : typeName(type));
         } else if (v > kArticleFormatVersion) {
             m_newerFormat = true;
             message =
-                QCoreApplication::translate(
-                    "ArticleReader", "the file was written by a newer version of Kestrin Editor (format version %1); "
+                ArticleReader::tr("the file was written by a newer version of Kestrin Editor (format version %1); "
                                      "this version reads format version %2")
                     .arg(QString::number(v, 'f', 0), QString::number(kArticleFormatVersion));
         }
@@ -710,12 +712,12 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
             m_article.kind = value.text;
         } else if (type == ValueType::Text) {
             report(valueWhere, [&] {
-                return QCoreApplication::translate("ArticleReader", "unknown article kind %1; the article kinds are %2")
+                return ArticleReader::tr("unknown article kind %1; the article kinds are %2")
                     .arg(quoted(value.text), listOf(articleKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "and")));
             });
         } else if (type != ValueType::Null) {
             report(keyWhere, [&] {
-                return QCoreApplication::translate("ArticleReader", "%1 must be a text, one of %2, not %3")
+                return ArticleReader::tr("%1 must be a text, one of %2, not %3")
                     .arg(quoted(path), listOf(articleKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "or")),
                          typeName(type));
             });
@@ -743,7 +745,7 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
             break;
         m_brokenGroups.insert(path);
         report(keyWhere, [&] {
-            return QCoreApplication::translate("ArticleReader", "%1 must be an object with the keys %2, not %3")
+            return ArticleReader::tr("%1 must be an object with the keys %2, not %3")
                 .arg(quoted(path), listOf(membersOf(path), QT_TRANSLATE_NOOP("ArticleReader", "and")), typeName(type));
         });
         break;
@@ -756,7 +758,7 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
         } else {
             m_installation.kindOk = false;
             report(keyWhere, [&] {
-                return QCoreApplication::translate("ArticleReader", "%1 must be a text, one of %2, not %3")
+                return ArticleReader::tr("%1 must be a text, one of %2, not %3")
                     .arg(quoted(path), listOf(installationKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "or")),
                          typeName(type));
             });
@@ -795,14 +797,14 @@ void ArticleHandler::takeOverrides()
             for (const QString &member : membersOf(key))
                 members << key + QLatin1Char('.') + member;
             report(where, [&] {
-                return QCoreApplication::translate("ArticleReader", "%1 is a group of keys; give one of %2")
+                return ArticleReader::tr("%1 is a group of keys; give one of %2")
                     .arg(quoted(key), listOf(members, QT_TRANSLATE_NOOP("ArticleReader", "or")));
             });
             continue;
         }
         if (field->type == FieldType::Schema || field->type == FieldType::FormatVersion) {
             report(where, [&] {
-                return QCoreApplication::translate("ArticleReader", "%1 describes the file itself and cannot be set")
+                return ArticleReader::tr("%1 describes the file itself and cannot be set")
                     .arg(quoted(key));
             });
             continue;
@@ -837,7 +839,7 @@ void ArticleHandler::decideInstallation()
         kind = installationKindByName(*in.kindName);
         if (!kind) {
             report(in.kindWhere, [&] {
-                return QCoreApplication::translate("ArticleReader",
+                return ArticleReader::tr(
                                                    "unknown installation kind %1; the installation kinds are %2")
                     .arg(quoted(*in.kindName),
                          listOf(installationKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "and")));
@@ -855,9 +857,7 @@ void ArticleHandler::decideInstallation()
     }
     if (in.text) {
         report(in.textKeyWhere, [&] {
-            return QCoreApplication::translate(
-                       "ArticleReader",
-                       "\"installation.text\" is used only with the installation kind \"Own description\", "
+            return ArticleReader::tr("\"installation.text\" is used only with the installation kind \"Own description\", "
                        "not with %1")
                 .arg(quoted(installationKindName(*kind)));
         });
@@ -926,11 +926,11 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     if (json.startsWith("\xEF\xBB\xBF"))
         json = json.sliced(3);
     else if (const char *encoding = otherUnicodeEncoding(json))
-        return fail({1, 1}, QCoreApplication::translate("ArticleReader",
+        return fail({1, 1}, ArticleReader::tr(
                                                         "the file is in %1; an article file must be saved as UTF-8")
                                 .arg(QLatin1String(encoding)));
     if (json.trimmed().isEmpty())
-        return fail({1, 1}, QCoreApplication::translate("ArticleReader",
+        return fail({1, 1}, ArticleReader::tr(
                                                         "the file is empty; an article file holds one JSON object"));
 
     // Parsed in place, in a copy: each string is decoded over its own text,
@@ -1005,9 +1005,9 @@ ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride
         return read;
     }
     const QString tooLarge =
-        QCoreApplication::translate("ArticleReader", "%1 is larger than %2 MiB, the most an article file may hold")
-            .arg(standardInput ? QCoreApplication::translate("ArticleReader", "the input")
-                               : QCoreApplication::translate("ArticleReader", "the file"))
+        ArticleReader::tr("%1 is larger than %2 MiB, the most an article file may hold")
+            .arg(standardInput ? ArticleReader::tr("the input")
+                               : ArticleReader::tr("the file"))
             .arg(kArticleFileSizeLimit / (1024 * 1024));
     // A regular file says its size; a pipe or a device is read up to one
     // byte beyond the limit.

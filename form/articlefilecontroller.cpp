@@ -25,7 +25,7 @@ QString describeProblem(const ArticleProblem &problem)
 {
     if (problem.line <= 0)
         return problem.message;
-    return QCoreApplication::translate("ArticleFileController", "line %1, column %2: %3")
+    return ArticleFileController::tr("line %1, column %2: %3")
         .arg(QString::number(problem.line), QString::number(problem.column), problem.message);
 }
 
@@ -72,7 +72,7 @@ bool ArticleFileController::maySwitchArticle()
     if (!isModified())
         return true;
     const MessageAnswer answer =
-        m_messages.show({QCoreApplication::translate("ArticleFileController", "Save changes to the article?"),
+        m_messages.show({ArticleFileController::tr("Save changes to the article?"),
                          kProgramTitle, MessageButtons::SaveDiscardCancel, MessageIcon::Warning, MessageAnswer::Save});
     switch (answer) {
     case MessageAnswer::Save: return save();
@@ -113,11 +113,11 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
     // with problems leaves every field as it was.
     ArticleFileRead read;
     if (QFileInfo(absolute).isDir())
-        read.error = QCoreApplication::translate("ArticleFileController", "It is a folder, not a file.");
+        read.error = ArticleFileController::tr("It is a folder, not a file.");
     else
         read = readArticleFile(absolute);
     if (!read.readable) {
-        warn(QCoreApplication::translate("ArticleFileController", "The article file %1 could not be opened:\r\n%2")
+        warn(ArticleFileController::tr("The article file %1 could not be opened:\r\n%2")
                  .arg(QDir::toNativeSeparators(absolute), read.error));
         if (origin == Origin::Recent)
             forgetRecent(absolute);
@@ -125,13 +125,13 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
     }
     const QList<ArticleProblem> &problems = read.result.problems;
     if (!problems.isEmpty()) {
-        QStringList lines{QCoreApplication::translate("ArticleFileController",
+        QStringList lines{ArticleFileController::tr(
                                                       "The article file %1 was not opened; it has these problems:")
                               .arg(QDir::toNativeSeparators(absolute))};
         for (qsizetype i = 0; i < std::min(problems.size(), kShownProblems); ++i)
             lines << describeProblem(problems[i]);
         if (problems.size() > kShownProblems)
-            lines << QCoreApplication::translate("ArticleFileController", "and %1 more")
+            lines << ArticleFileController::tr("and %1 more")
                          .arg(problems.size() - kShownProblems);
         warn(lines.join(QStringLiteral("\r\n")));
         return false;
@@ -173,7 +173,7 @@ bool ArticleFileController::saveTo(const QString &path)
     const Article article = currentArticle();
     const SaveResult result = m_files.writeBytes(path, writeArticleJson(article));
     if (!result.ok) {
-        warn(QCoreApplication::translate("ArticleFileController", "The article could not be saved to %1:\r\n%2")
+        warn(ArticleFileController::tr("The article could not be saved to %1:\r\n%2")
                  .arg(QDir::toNativeSeparators(path), result.error));
         return false;
     }
@@ -268,7 +268,7 @@ QString ArticleFileController::proposedFileName(const QString &articleName)
     while (name.endsWith(u'.') || name.endsWith(u' '))
         name.chop(1);
     if (name.isEmpty())
-        name = QCoreApplication::translate("ArticleFileController", "article");
+        name = ArticleFileController::tr("article");
     return name + QStringLiteral(".json");
 }
 

@@ -13,6 +13,7 @@
 #include "fileservice.h"
 #include "services.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@
 namespace kestrin {
 
 class ArticleFileController {
+    Q_DECLARE_TR_FUNCTIONS(ArticleFileController)
+
 public:
     // At most this many recent files are kept, newest first.
     static constexpr qsizetype kRecentLimit = 8;

@@ -227,7 +227,7 @@ bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView
     if (more)
         list += QStringLiteral(", ...");
     const QString prompt =
-        QCoreApplication::translate("ReadmeDocument",
+        ReadmeDocument::tr(
                                     "The ReadMe contains characters that the %1 code page cannot hold:\r\n%2\r\n\r\n"
                                     "Do you want to save the ReadMe as UTF-8 instead?\r\n"
                                     "Yes: save as UTF-8 (with a byte-order mark).\r\n"
@@ -265,12 +265,12 @@ ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, c
     }
     if (!result.ok) {
         m_messages.show(
-            {QCoreApplication::translate("ReadmeDocument", "The ReadMe file could not be saved to %1:\r\n%2")
+            {ReadmeDocument::tr("The ReadMe file could not be saved to %1:\r\n%2")
                  .arg(path, result.error),
              kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
         return CreateOutcome::Failed;
     }
-    m_messages.show({QCoreApplication::translate("ReadmeDocument", "ReadMe file created successfully ..."),
+    m_messages.show({ReadmeDocument::tr("ReadMe file created successfully ..."),
                      kProgramTitle, MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
     return CreateOutcome::Saved;
 }
@@ -278,7 +278,7 @@ ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, c
 void ReadmeDocument::newReadme()
 {
     m_newAnswer =
-        m_messages.show({QCoreApplication::translate("ReadmeDocument", "Do you really want to set all defaults ?\r\n"
+        m_messages.show({ReadmeDocument::tr("Do you really want to set all defaults ?\r\n"
                                                                        "All unsaved data will be lost."),
                          kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes});
     if (m_newAnswer != MessageAnswer::Yes)

@@ -8,6 +8,8 @@
 #include "services.h"
 #include "templates.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace kestrin {
@@ -17,6 +19,8 @@ namespace kestrin {
 // the handlers that work on them. It reaches the window only through the
 // services it is given, so it runs the same on real widgets and in memory.
 class ReadmeDocument {
+    Q_DECLARE_TR_FUNCTIONS(ReadmeDocument)
+
 public:
     enum class CreateOutcome { Saved, Cancelled, Failed };
 

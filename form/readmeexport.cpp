@@ -8,11 +8,11 @@ namespace kestrin {
 QString formatFileName(ReadmeFormat format)
 {
     switch (format) {
-    case ReadmeFormat::BBCode: return QCoreApplication::translate("kestrin::ReadmeExporter", "BBCode file");
-    case ReadmeFormat::Markdown: return QCoreApplication::translate("kestrin::ReadmeExporter", "Markdown file");
+    case ReadmeFormat::BBCode: return ReadmeExporter::tr("BBCode file");
+    case ReadmeFormat::Markdown: return ReadmeExporter::tr("Markdown file");
     case ReadmeFormat::PlainText: break;
     }
-    return QCoreApplication::translate("kestrin::ReadmeExporter", "ReadMe file");
+    return ReadmeExporter::tr("ReadMe file");
 }
 
 ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialogService &dialog)
@@ -33,12 +33,12 @@ ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialog
     });
     if (!result.ok) {
         m_messages.show(
-            {QCoreApplication::translate("kestrin::ReadmeExporter", "The %1 could not be saved to %2:\r\n%3")
+            {ReadmeExporter::tr("The %1 could not be saved to %2:\r\n%3")
                  .arg(formatFileName(format), path, result.error),
              kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
         return Outcome::Failed;
     }
-    m_messages.show({QCoreApplication::translate("kestrin::ReadmeExporter", "%1 created successfully ...")
+    m_messages.show({ReadmeExporter::tr("%1 created successfully ...")
                          .arg(formatFileName(format)),
                      kProgramTitle, MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
     return Outcome::Saved;

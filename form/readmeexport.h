@@ -4,6 +4,8 @@
 #include "readmedocument.h"
 #include "readmeformats.h"
 
+#include <QCoreApplication>
+
 namespace kestrin {
 
 // Saves the ReadMe in a chosen format, from what Create would assemble at
@@ -12,6 +14,8 @@ namespace kestrin {
 // about characters it cannot hold, the messages); BBCode and Markdown are
 // written in UTF-8. Every save replaces its file atomically.
 class ReadmeExporter {
+    Q_DECLARE_TR_FUNCTIONS(kestrin::ReadmeExporter)
+
 public:
     using Outcome = ReadmeDocument::CreateOutcome;
 

@@ -86,11 +86,11 @@ bool ChmArchive::open(const QString &fileName)
 
     const QFileInfo info(fileName);
     if (!info.exists())
-        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "the file does not exist."));
+        return fail(ChmArchive::tr("the file does not exist."));
     if (info.isDir())
-        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "it is a folder, not a file."));
+        return fail(ChmArchive::tr("it is a folder, not a file."));
     if (!info.isFile())
-        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "it is not an ordinary file."));
+        return fail(ChmArchive::tr("it is not an ordinary file."));
 
     // The file is opened once, without waiting, and must still be an
     // ordinary file: whatever is put in its place after the check above (a
@@ -101,7 +101,7 @@ bool ChmArchive::open(const QString &fileName)
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return fail(QCoreApplication::translate("kestrin::help::ChmArchive", "it is not an ordinary file."));
+        return fail(ChmArchive::tr("it is not an ordinary file."));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -121,7 +121,7 @@ bool ChmArchive::open(const QString &fileName)
                                                                      : QFile::encodeName(fileName).constData());
     file.close();
     if (!m_file)
-        return fail(QCoreApplication::translate("kestrin::help::ChmArchive",
+        return fail(ChmArchive::tr(
                                                 "the file is damaged: its directory cannot be read."));
 
     readSystemRecord();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ namespace kestrin::help {
 // unreadable or damaged file is refused with a reason instead of failing
 // later inside the decompressor.
 class ChmArchive {
+    Q_DECLARE_TR_FUNCTIONS(kestrin::help::ChmArchive)
+
 public:
     ChmArchive() = default;
     ~ChmArchive();

@@ -14,6 +14,11 @@ namespace kestrin::help {
 
 namespace {
 
+// The archive's messages, in the context of the archive that reports them.
+struct ArchiveMessages {
+    Q_DECLARE_TR_FUNCTIONS(kestrin::help::ChmArchive)
+};
+
 // Sizes and limits of the format (as chmlib reads it).
 constexpr qint64 kItsfV2Length = 0x58;
 constexpr qint64 kItsfV3Length = 0x60;
@@ -33,13 +38,13 @@ const QByteArray kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
 
 QString badDirectory()
 {
-    return QCoreApplication::translate("kestrin::help::ChmArchive",
+    return ArchiveMessages::tr(
                                        "the file is damaged: its directory cannot be read.");
 }
 
 QString badCompression()
 {
-    return QCoreApplication::translate("kestrin::help::ChmArchive",
+    return ArchiveMessages::tr(
                                        "the file is damaged: its compressed pages cannot be read.");
 }
 
@@ -275,23 +280,23 @@ QString checkChmStructure(QFile &file)
 {
     const qint64 size = file.size();
     if (size == 0)
-        return QCoreApplication::translate("kestrin::help::ChmArchive", "the file is empty.");
+        return ArchiveMessages::tr("the file is empty.");
     if (!file.seek(0))
         return file.errorString() + QLatin1Char('.');
     const QByteArray header = file.read(kItsfV3Length);
     if (!header.startsWith("ITSF"))
-        return QCoreApplication::translate("kestrin::help::ChmArchive", "it is not a compiled HTML Help (.chm) file.");
+        return ArchiveMessages::tr("it is not a compiled HTML Help (.chm) file.");
     if (header.size() < kItsfV2Length)
-        return QCoreApplication::translate("kestrin::help::ChmArchive",
+        return ArchiveMessages::tr(
                                            "the file is damaged or incomplete: it ends inside its header.");
 
     Reader h(header, 4);
     const quint32 version = h.u32();
     if (version != 2 && version != 3)
-        return QCoreApplication::translate("kestrin::help::ChmArchive",
+        return ArchiveMessages::tr(
                                            "the file is damaged: its header is not valid.");
     if (version == 3 && header.size() < kItsfV3Length)
-        return QCoreApplication::translate("kestrin::help::ChmArchive",
+        return ArchiveMessages::tr(
                                            "the file is damaged or incomplete: it ends inside its header.");
     Reader sections(header, 0x38);
     const quint64 section0 = sections.u64();
@@ -302,22 +307,20 @@ QString checkChmStructure(QFile &file)
 
     // Header section 0 records the size the whole file should have.
     if (section0 > quint64(size))
-        return QCoreApplication::translate("kestrin::help::ChmArchive",
+        return ArchiveMessages::tr(
                                            "the file is damaged: its header is not valid.");
     const std::optional<QByteArray> sizeRecord = readAt(file, section0, 0x10);
     if (!sizeRecord)
-        return QCoreApplication::translate("kestrin::help::ChmArchive",
+        return ArchiveMessages::tr(
                                            "the file is damaged or incomplete: it ends inside its header.");
     const quint64 declared = Reader(*sizeRecord, 8).u64();
     if (declared > quint64(size))
-        return QCoreApplication::translate(
-                   "kestrin::help::ChmArchive",
-                   "the file is damaged or incomplete: it should be %1 bytes long, but it holds %2.")
+        return ArchiveMessages::tr("the file is damaged or incomplete: it should be %1 bytes long, but it holds %2.")
             .arg(declared)
             .arg(size);
     if (directory > quint64(size) || directoryLength > quint64(size) - directory
         || directoryLength > quint64(kMaxDirectoryLength) || dataOffset > quint64(size))
-        return QCoreApplication::translate("kestrin::help::ChmArchive",
+        return ArchiveMessages::tr(
                                            "the file is damaged: its directory lies outside the file.");
 
     // The directory: its header, then chunks of equal length.
@@ -367,9 +370,7 @@ QString checkChmStructure(QFile &file)
     for (const Entry &entry : entries) {
         if (entry.space == 0
             && (entry.start > quint64(size) - dataOffset || entry.length > quint64(size) - dataOffset - entry.start))
-            return QCoreApplication::translate(
-                "kestrin::help::ChmArchive",
-                "the file is damaged or incomplete: its directory names data beyond its end.");
+            return ArchiveMessages::tr("the file is damaged or incomplete: its directory names data beyond its end.");
     }
     return checkCompression(file, dataOffset, entries);
 }
