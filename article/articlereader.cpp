@@ -53,8 +53,7 @@ QString listOf(const QStringList &items, const char *last)
     if (q.size() < 2)
         return q.join(QString());
     const QString tail = q.takeLast();
-    return q.join(QStringLiteral(", ")) + QLatin1Char(' ') + ArticleReader::tr(last)
-           + QLatin1Char(' ') + tail;
+    return q.join(QStringLiteral(", ")) + QLatin1Char(' ') + ArticleReader::tr(last) + QLatin1Char(' ') + tail;
 }
 
 QStringList articleKindNames()
@@ -120,8 +119,7 @@ QString closestKey(QStringView path)
 
 QString unknownKeyMessage(QStringView path)
 {
-    return ArticleReader::tr("unknown key %1; the closest known key is %2")
-        .arg(quoted(path), quoted(closestKey(path)));
+    return ArticleReader::tr("unknown key %1; the closest known key is %2").arg(quoted(path), quoted(closestKey(path)));
 }
 
 // "\n" and "\r\n" both become CR LF; nothing else changes.
@@ -172,8 +170,7 @@ QString controlCharacterMessage(uchar c)
     case '\t': escape = "\\t or "; break;
     default: break;
     }
-    return ArticleReader::tr(
-                                       "invalid JSON: control character U+%1 in a text; write it as %2\\u%3")
+    return ArticleReader::tr("invalid JSON: control character U+%1 in a text; write it as %2\\u%3")
         .arg(hex4(c), QLatin1String(escape ? escape : ""), hex4(c).toLower());
 }
 
@@ -191,9 +188,7 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
         return SyntaxError{offset, ArticleReader::tr("invalid JSON: ") + what};
     };
     if (rest.startsWith("\xEF\xBB\xBF"))
-        return error(
-            ArticleReader::tr(
-                                        "a second byte-order mark; one may stand only at the very start of the file"));
+        return error(ArticleReader::tr("a second byte-order mark; one may stand only at the very start of the file"));
     if (code == kParseErrorStringMissQuotationMark || code == kParseErrorStringEscapeInvalid) {
         if (!rest.isEmpty() && uchar(rest[0]) < 0x20)
             return {offset, controlCharacterMessage(uchar(rest[0]))};
@@ -201,8 +196,7 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
     if (!rest.isEmpty() && rest[0] == '\0')
         return error(ArticleReader::tr("a NUL byte (0x00), which a JSON text cannot hold"));
     if (code == kParseErrorStringMissQuotationMark)
-        return {stringStart,
-                ArticleReader::tr("invalid JSON: a text is not closed with a double quote")};
+        return {stringStart, ArticleReader::tr("invalid JSON: a text is not closed with a double quote")};
     if (rest.isEmpty())
         return error(ArticleReader::tr("the file ends too early"));
 
@@ -211,36 +205,28 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
         return error(ArticleReader::tr("more text after the end of the article's object"));
     case kParseErrorObjectMissName:
         if (rest[0] == '}')
-            return error(ArticleReader::tr(
-                                                     "expected a value (no \",\" may stand before \"}\" or \"]\")"));
-        return error(
-            ArticleReader::tr("expected \",\" or \"}\" (and every key in double quotes)"));
+            return error(ArticleReader::tr("expected a value (no \",\" may stand before \"}\" or \"]\")"));
+        return error(ArticleReader::tr("expected \",\" or \"}\" (and every key in double quotes)"));
     case kParseErrorObjectMissCommaOrCurlyBracket:
-        return error(
-            ArticleReader::tr("expected \",\" or \"}\" (and every key in double quotes)"));
-    case kParseErrorObjectMissColon:
-        return error(ArticleReader::tr("expected \":\" after the key"));
-    case kParseErrorArrayMissCommaOrSquareBracket:
-        return error(ArticleReader::tr("expected \",\" or \"]\""));
+        return error(ArticleReader::tr("expected \",\" or \"}\" (and every key in double quotes)"));
+    case kParseErrorObjectMissColon: return error(ArticleReader::tr("expected \":\" after the key"));
+    case kParseErrorArrayMissCommaOrSquareBracket: return error(ArticleReader::tr("expected \",\" or \"]\""));
     case kParseErrorValueInvalid: {
         // A word that began like true, false or null: point at its start.
         qsizetype start = offset;
         while (start > 0 && json[start - 1] >= 'a' && json[start - 1] <= 'z')
             --start;
         if (start == offset && (rest[0] == '}' || rest[0] == ']'))
-            return error(ArticleReader::tr(
-                                                     "expected a value (no \",\" may stand before \"}\" or \"]\")"));
-        return {start,
-                ArticleReader::tr(
-                                            "invalid JSON: expected a value: a text in double quotes, a number, true, "
-                                            "false, null, an object or an array")};
+            return error(ArticleReader::tr("expected a value (no \",\" may stand before \"}\" or \"]\")"));
+        return {start, ArticleReader::tr("invalid JSON: expected a value: a text in double quotes, a number, true, "
+                                         "false, null, an object or an array")};
     }
     case kParseErrorStringEscapeInvalid: {
         const QString escape = rest.size() > 1 && uchar(rest[1]) >= 0x20 && uchar(rest[1]) < 0x7F
                                    ? QString::fromLatin1(rest.first(2).toByteArray())
                                    : QStringLiteral("\\");
         return error(ArticleReader::tr("unknown escape %1 in a text; the escapes are \\\" \\\\ \\/ \\b \\f \\n \\r \\t "
-                         "and \\u followed by four hexadecimal digits")
+                                       "and \\u followed by four hexadecimal digits")
                          .arg(quoted(escape)));
     }
     case kParseErrorStringUnicodeEscapeInvalidHex:
@@ -248,7 +234,7 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
     case kParseErrorStringUnicodeSurrogateInvalid:
         return error(
             ArticleReader::tr("%1 is the first half of a surrogate pair, but no second half "
-                                                         "(\\uDC00 to \\uDFFF) follows it")
+                              "(\\uDC00 to \\uDFFF) follows it")
                 .arg(quoted(QString::fromLatin1(rest.first(std::min<qsizetype>(6, rest.size())).toByteArray()))));
     case kParseErrorStringInvalidEncoding:
         return error(ArticleReader::tr("the file is not valid UTF-8; save it as UTF-8"));
@@ -256,15 +242,11 @@ SyntaxError describeSyntaxError(QByteArrayView json, rapidjson::ParseErrorCode c
         qsizetype end = offset;
         while (end < json.size() && end - offset < 40 && QByteArrayView("+-.0123456789eE").contains(json[end]))
             ++end;
-        return {offset,
-                ArticleReader::tr(
-                                            "the number %1 is too large to be read (the largest is about 1.8e308)")
-                    .arg(QString::fromLatin1(json.sliced(offset, end - offset).toByteArray()))};
+        return {offset, ArticleReader::tr("the number %1 is too large to be read (the largest is about 1.8e308)")
+                            .arg(QString::fromLatin1(json.sliced(offset, end - offset).toByteArray()))};
     }
-    case kParseErrorNumberMissFraction:
-        return error(ArticleReader::tr("expected a digit after the decimal point"));
-    case kParseErrorNumberMissExponent:
-        return error(ArticleReader::tr("expected a digit in the number's exponent"));
+    case kParseErrorNumberMissFraction: return error(ArticleReader::tr("expected a digit after the decimal point"));
+    case kParseErrorNumberMissExponent: return error(ArticleReader::tr("expected a digit in the number's exponent"));
     default: return error(QString::fromLatin1(GetParseError_En(code)));
     }
 }
@@ -487,9 +469,8 @@ bool ArticleHandler::textOfString(qsizetype startAt, const char *s, rapidjson::S
             const qsizetype offset = at < 0 ? startAt : at;
             m_syntaxError =
                 {offset,
-                 ArticleReader::tr(
-                                             "invalid JSON: %1 is the second half of a surrogate pair, but "
-                                             "no first half (\\uD800 to \\uDBFF) stands before it")
+                 ArticleReader::tr("invalid JSON: %1 is the second half of a surrogate pair, but "
+                                   "no first half (\\uD800 to \\uDBFF) stands before it")
                      .arg(quoted(QString::fromLatin1(
                          m_json.sliced(offset, std::min<qsizetype>(6, m_json.size() - offset)).toByteArray())))};
             return false;
@@ -530,11 +511,9 @@ bool ArticleHandler::start(ValueType type)
     const qsizetype startAt = tokenStart();
     m_end = startAt + 1;
     if (m_frames.size() + m_skipped >= kMaxNesting) {
-        m_syntaxError =
-            {startAt,
-             ArticleReader::tr(
-                                         "invalid JSON: objects and arrays are nested more than %1 levels deep")
-                 .arg(kMaxNesting)};
+        m_syntaxError = {startAt,
+                         ArticleReader::tr("invalid JSON: objects and arrays are nested more than %1 levels deep")
+                             .arg(kMaxNesting)};
         return false;
     }
     if (m_skipped > 0) {
@@ -627,11 +606,9 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
     if (m_frames.isEmpty()) {
         if (value.type == ValueType::Object)
             return FrameKind::Object;
-        m_rootProblem =
-            ArticleProblem{valueWhere.place.line, valueWhere.place.column, -1,
-                           ArticleReader::tr(
-                                                       "an article file holds one JSON object { ... }, not %1")
-                               .arg(typeName(value.type))};
+        m_rootProblem = ArticleProblem{valueWhere.place.line, valueWhere.place.column, -1,
+                                       ArticleReader::tr("an article file holds one JSON object { ... }, not %1")
+                                           .arg(typeName(value.type))};
         return FrameKind::Skip;
     }
     Frame &frame = m_frames.last();
@@ -663,10 +640,8 @@ FrameKind ArticleHandler::take(const Value &value, const Where &valueWhere)
 
 QString ArticleHandler::textTypeMessage(const QString &path, ValueType type) const
 {
-    QString message =
-        ArticleReader::tr(
-                                    "%1 must be a text (a string, or an array of strings, one per line), not %2")
-            .arg(quoted(path), typeName(type));
+    QString message = ArticleReader::tr("%1 must be a text (a string, or an array of strings, one per line), not %2")
+                          .arg(quoted(path), typeName(type));
     if (type == ValueType::Number || type == ValueType::Bool)
         message += ArticleReader::tr("; put it in quotes");
     return message;
@@ -681,10 +656,8 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
     switch (field.type) {
     case FieldType::Schema:
         if (type != ValueType::Text && type != ValueType::Null)
-            report(keyWhere, [&] {
-                return ArticleReader::tr("%1 must be a text, not %2")
-                    .arg(quoted(path), typeName(type));
-            });
+            report(keyWhere,
+                   [&] { return ArticleReader::tr("%1 must be a text, not %2").arg(quoted(path), typeName(type)); });
         break;
     case FieldType::FormatVersion: {
         if (type == ValueType::Null)
@@ -692,15 +665,14 @@ FrameKind ArticleHandler::readValue(const ArticleField &field, const QString &pa
         const double v = value.number;
         QString message;
         if (type != ValueType::Number || v != std::floor(v) || v < 1) {
-            message = ArticleReader::tr(
-                                                  "\"formatVersion\" must be a whole number such as %1, not %2")
+            message = ArticleReader::tr("\"formatVersion\" must be a whole number such as %1, not %2")
                           .arg(QString::number(kArticleFormatVersion),
                                type == ValueType::Number ? QString::number(v) : typeName(type));
         } else if (v > kArticleFormatVersion) {
             m_newerFormat = true;
             message =
                 ArticleReader::tr("the file was written by a newer version of Kestrin Editor (format version %1); "
-                                     "this version reads format version %2")
+                                  "this version reads format version %2")
                     .arg(QString::number(v, 'f', 0), QString::number(kArticleFormatVersion));
         }
         if (!message.isEmpty() && !m_formatProblem)
@@ -804,8 +776,7 @@ void ArticleHandler::takeOverrides()
         }
         if (field->type == FieldType::Schema || field->type == FieldType::FormatVersion) {
             report(where, [&] {
-                return ArticleReader::tr("%1 describes the file itself and cannot be set")
-                    .arg(quoted(key));
+                return ArticleReader::tr("%1 describes the file itself and cannot be set").arg(quoted(key));
             });
             continue;
         }
@@ -839,8 +810,7 @@ void ArticleHandler::decideInstallation()
         kind = installationKindByName(*in.kindName);
         if (!kind) {
             report(in.kindWhere, [&] {
-                return ArticleReader::tr(
-                                                   "unknown installation kind %1; the installation kinds are %2")
+                return ArticleReader::tr("unknown installation kind %1; the installation kinds are %2")
                     .arg(quoted(*in.kindName),
                          listOf(installationKindNames(), QT_TRANSLATE_NOOP("ArticleReader", "and")));
             });
@@ -857,7 +827,8 @@ void ArticleHandler::decideInstallation()
     }
     if (in.text) {
         report(in.textKeyWhere, [&] {
-            return ArticleReader::tr("\"installation.text\" is used only with the installation kind \"Own description\", "
+            return ArticleReader::tr(
+                       "\"installation.text\" is used only with the installation kind \"Own description\", "
                        "not with %1")
                 .arg(quoted(installationKindName(*kind)));
         });
@@ -926,12 +897,10 @@ ArticleReadResult readArticle(const QByteArray &source, const QList<ArticleOverr
     if (json.startsWith("\xEF\xBB\xBF"))
         json = json.sliced(3);
     else if (const char *encoding = otherUnicodeEncoding(json))
-        return fail({1, 1}, ArticleReader::tr(
-                                                        "the file is in %1; an article file must be saved as UTF-8")
+        return fail({1, 1}, ArticleReader::tr("the file is in %1; an article file must be saved as UTF-8")
                                 .arg(QLatin1String(encoding)));
     if (json.trimmed().isEmpty())
-        return fail({1, 1}, ArticleReader::tr(
-                                                        "the file is empty; an article file holds one JSON object"));
+        return fail({1, 1}, ArticleReader::tr("the file is empty; an article file holds one JSON object"));
 
     // Parsed in place, in a copy: each string is decoded over its own text,
     // so that the parser needs no buffer of its own. (The copy ends in NUL
@@ -1004,11 +973,9 @@ ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride
         read.error = file.errorString();
         return read;
     }
-    const QString tooLarge =
-        ArticleReader::tr("%1 is larger than %2 MiB, the most an article file may hold")
-            .arg(standardInput ? ArticleReader::tr("the input")
-                               : ArticleReader::tr("the file"))
-            .arg(kArticleFileSizeLimit / (1024 * 1024));
+    const QString tooLarge = ArticleReader::tr("%1 is larger than %2 MiB, the most an article file may hold")
+                                 .arg(standardInput ? ArticleReader::tr("the input") : ArticleReader::tr("the file"))
+                                 .arg(kArticleFileSizeLimit / (1024 * 1024));
     // A regular file says its size; a pipe or a device is read up to one
     // byte beyond the limit.
     if (!file.isSequential() && file.size() > kArticleFileSizeLimit) {

@@ -72,8 +72,8 @@ bool ArticleFileController::maySwitchArticle()
     if (!isModified())
         return true;
     const MessageAnswer answer =
-        m_messages.show({ArticleFileController::tr("Save changes to the article?"),
-                         kProgramTitle, MessageButtons::SaveDiscardCancel, MessageIcon::Warning, MessageAnswer::Save});
+        m_messages.show({ArticleFileController::tr("Save changes to the article?"), kProgramTitle,
+                         MessageButtons::SaveDiscardCancel, MessageIcon::Warning, MessageAnswer::Save});
     switch (answer) {
     case MessageAnswer::Save: return save();
     case MessageAnswer::Discard: return true;
@@ -125,14 +125,12 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
     }
     const QList<ArticleProblem> &problems = read.result.problems;
     if (!problems.isEmpty()) {
-        QStringList lines{ArticleFileController::tr(
-                                                      "The article file %1 was not opened; it has these problems:")
+        QStringList lines{ArticleFileController::tr("The article file %1 was not opened; it has these problems:")
                               .arg(QDir::toNativeSeparators(absolute))};
         for (qsizetype i = 0; i < std::min(problems.size(), kShownProblems); ++i)
             lines << describeProblem(problems[i]);
         if (problems.size() > kShownProblems)
-            lines << ArticleFileController::tr("and %1 more")
-                         .arg(problems.size() - kShownProblems);
+            lines << ArticleFileController::tr("and %1 more").arg(problems.size() - kShownProblems);
         warn(lines.join(QStringLiteral("\r\n")));
         return false;
     }

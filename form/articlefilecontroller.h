@@ -8,9 +8,9 @@
 // same on the real window and on an in-memory form.
 
 #include "articleform.h"
-#include "readmedocument.h"
 #include "controlaccess.h"
 #include "fileservice.h"
+#include "readmedocument.h"
 #include "services.h"
 
 #include <QCoreApplication>

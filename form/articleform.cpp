@@ -87,8 +87,9 @@ Article articleFromForm(const ControlAccess &form)
         case FieldType::ArticleKind:
         case FieldType::Text: article.*field.text = form.text(*controls.control); break;
         case FieldType::OptionalText:
-            article.*field.optionalText =
-                form.value(*controls.onSwitch) == 1 ? std::optional<QString>(form.text(*controls.control)) : std::nullopt;
+            article.*field.optionalText = form.value(*controls.onSwitch) == 1
+                                              ? std::optional<QString>(form.text(*controls.control))
+                                              : std::nullopt;
             break;
         case FieldType::InstallationKind:
             for (size_t i = 0; i < kInstallationOptions.size(); ++i) {

@@ -110,8 +110,9 @@ void ReadmeDocument::onAddonsOfficialOnlyClicked()
         m_form.setValue(Control::AddonsUserDefined, 0);
     if (m_form.value(Control::AddonsOfficialOnly) == 0)
         m_form.setValue(Control::AddonsUserDefined, 1);
-    m_form.setBackground(Control::RequiredAddons, m_form.value(Control::AddonsOfficialOnly) != 0 ? SystemColor::ThreeDLight
-                                                                                       : SystemColor::WindowBackground);
+    m_form.setBackground(Control::RequiredAddons, m_form.value(Control::AddonsOfficialOnly) != 0
+                                                      ? SystemColor::ThreeDLight
+                                                      : SystemColor::WindowBackground);
     if (m_form.value(Control::AddonsOfficialOnly) == 1)
         m_blocks.addonsBlock = templates::noneAddonsSection();
     m_form.setEnabled(Control::RequiredAddons, m_form.value(Control::AddonsOfficialOnly) == 0);
@@ -164,12 +165,10 @@ SectionBlocks ReadmeDocument::keptBlocks() const
 LayoutFields ReadmeDocument::currentFields() const
 {
     return {
-        m_form.text(Control::ArticleKind),      m_form.text(Control::Name),
-        m_form.text(Control::Version),       m_form.text(Control::Authors),
-        m_form.text(Control::ReleaseDate),       m_form.text(Control::Web),
-        m_form.text(Control::Email),      m_form.text(Control::RequiredGame),
-        m_form.text(Control::Description),   m_form.text(Control::Credits),
-        m_form.caption(Control::Disclaimer),
+        m_form.text(Control::ArticleKind), m_form.text(Control::Name),          m_form.text(Control::Version),
+        m_form.text(Control::Authors),     m_form.text(Control::ReleaseDate),   m_form.text(Control::Web),
+        m_form.text(Control::Email),       m_form.text(Control::RequiredGame),  m_form.text(Control::Description),
+        m_form.text(Control::Credits),     m_form.caption(Control::Disclaimer),
     };
 }
 
@@ -227,12 +226,11 @@ bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView
     if (more)
         list += QStringLiteral(", ...");
     const QString prompt =
-        ReadmeDocument::tr(
-                                    "The ReadMe contains characters that the %1 code page cannot hold:\r\n%2\r\n\r\n"
-                                    "Do you want to save the ReadMe as UTF-8 instead?\r\n"
-                                    "Yes: save as UTF-8 (with a byte-order mark).\r\n"
-                                    "No: save in %1, with \"?\" in place of each of these characters.\r\n"
-                                    "Cancel: do not save.")
+        ReadmeDocument::tr("The ReadMe contains characters that the %1 code page cannot hold:\r\n%2\r\n\r\n"
+                           "Do you want to save the ReadMe as UTF-8 instead?\r\n"
+                           "Yes: save as UTF-8 (with a byte-order mark).\r\n"
+                           "No: save in %1, with \"?\" in place of each of these characters.\r\n"
+                           "Cancel: do not save.")
             .arg(codePageName(m_codePage), list);
     switch (m_messages.show(
         {prompt, kProgramTitle, MessageButtons::YesNoCancel, MessageIcon::Warning, MessageAnswer::Yes})) {
@@ -264,23 +262,20 @@ ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, c
         result = m_files.writePieces(path, pieces, encoder);
     }
     if (!result.ok) {
-        m_messages.show(
-            {ReadmeDocument::tr("The ReadMe file could not be saved to %1:\r\n%2")
-                 .arg(path, result.error),
-             kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
+        m_messages.show({ReadmeDocument::tr("The ReadMe file could not be saved to %1:\r\n%2").arg(path, result.error),
+                         kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
         return CreateOutcome::Failed;
     }
-    m_messages.show({ReadmeDocument::tr("ReadMe file created successfully ..."),
-                     kProgramTitle, MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
+    m_messages.show({ReadmeDocument::tr("ReadMe file created successfully ..."), kProgramTitle, MessageButtons::Ok,
+                     MessageIcon::Information, MessageAnswer::Ok});
     return CreateOutcome::Saved;
 }
 
 void ReadmeDocument::newReadme()
 {
-    m_newAnswer =
-        m_messages.show({ReadmeDocument::tr("Do you really want to set all defaults ?\r\n"
-                                                                       "All unsaved data will be lost."),
-                         kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes});
+    m_newAnswer = m_messages.show({ReadmeDocument::tr("Do you really want to set all defaults ?\r\n"
+                                                      "All unsaved data will be lost."),
+                                   kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes});
     if (m_newAnswer != MessageAnswer::Yes)
         return;
 
@@ -295,8 +290,7 @@ void ReadmeDocument::newReadme()
         m_form.setText(c, QString());
     m_form.setText(Control::RequiredAddons, templates::noneAddonsSection());
     m_form.setText(Control::Installation, spSection);
-    for (Control c : {Control::Description, Control::Features, Control::Changelog, Control::Notes,
-                      Control::Credits})
+    for (Control c : {Control::Description, Control::Features, Control::Changelog, Control::Notes, Control::Credits})
         m_form.setText(c, QString());
 }
 

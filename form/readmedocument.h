@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "plaintextrenderer.h"
-#include "readmemodel.h"
 #include "controlaccess.h"
 #include "fileservice.h"
+#include "plaintextrenderer.h"
+#include "readmemodel.h"
 #include "services.h"
 #include "templates.h"
 

@@ -32,15 +32,13 @@ ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialog
         renderReadmeUtf8(model, format, write);
     });
     if (!result.ok) {
-        m_messages.show(
-            {ReadmeExporter::tr("The %1 could not be saved to %2:\r\n%3")
-                 .arg(formatFileName(format), path, result.error),
-             kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
+        m_messages.show({ReadmeExporter::tr("The %1 could not be saved to %2:\r\n%3")
+                             .arg(formatFileName(format), path, result.error),
+                         kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
         return Outcome::Failed;
     }
-    m_messages.show({ReadmeExporter::tr("%1 created successfully ...")
-                         .arg(formatFileName(format)),
-                     kProgramTitle, MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
+    m_messages.show({ReadmeExporter::tr("%1 created successfully ...").arg(formatFileName(format)), kProgramTitle,
+                     MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
     return Outcome::Saved;
 }
 

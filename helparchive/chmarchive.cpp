@@ -121,8 +121,7 @@ bool ChmArchive::open(const QString &fileName)
                                                                      : QFile::encodeName(fileName).constData());
     file.close();
     if (!m_file)
-        return fail(ChmArchive::tr(
-                                                "the file is damaged: its directory cannot be read."));
+        return fail(ChmArchive::tr("the file is damaged: its directory cannot be read."));
 
     readSystemRecord();
     return true;

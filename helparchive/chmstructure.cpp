@@ -38,14 +38,12 @@ const QByteArray kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
 
 QString badDirectory()
 {
-    return ArchiveMessages::tr(
-                                       "the file is damaged: its directory cannot be read.");
+    return ArchiveMessages::tr("the file is damaged: its directory cannot be read.");
 }
 
 QString badCompression()
 {
-    return ArchiveMessages::tr(
-                                       "the file is damaged: its compressed pages cannot be read.");
+    return ArchiveMessages::tr("the file is damaged: its compressed pages cannot be read.");
 }
 
 // Little-endian numbers and the format's variable-length integers, with
@@ -287,17 +285,14 @@ QString checkChmStructure(QFile &file)
     if (!header.startsWith("ITSF"))
         return ArchiveMessages::tr("it is not a compiled HTML Help (.chm) file.");
     if (header.size() < kItsfV2Length)
-        return ArchiveMessages::tr(
-                                           "the file is damaged or incomplete: it ends inside its header.");
+        return ArchiveMessages::tr("the file is damaged or incomplete: it ends inside its header.");
 
     Reader h(header, 4);
     const quint32 version = h.u32();
     if (version != 2 && version != 3)
-        return ArchiveMessages::tr(
-                                           "the file is damaged: its header is not valid.");
+        return ArchiveMessages::tr("the file is damaged: its header is not valid.");
     if (version == 3 && header.size() < kItsfV3Length)
-        return ArchiveMessages::tr(
-                                           "the file is damaged or incomplete: it ends inside its header.");
+        return ArchiveMessages::tr("the file is damaged or incomplete: it ends inside its header.");
     Reader sections(header, 0x38);
     const quint64 section0 = sections.u64();
     sections.u64(); // length of section 0
@@ -307,12 +302,10 @@ QString checkChmStructure(QFile &file)
 
     // Header section 0 records the size the whole file should have.
     if (section0 > quint64(size))
-        return ArchiveMessages::tr(
-                                           "the file is damaged: its header is not valid.");
+        return ArchiveMessages::tr("the file is damaged: its header is not valid.");
     const std::optional<QByteArray> sizeRecord = readAt(file, section0, 0x10);
     if (!sizeRecord)
-        return ArchiveMessages::tr(
-                                           "the file is damaged or incomplete: it ends inside its header.");
+        return ArchiveMessages::tr("the file is damaged or incomplete: it ends inside its header.");
     const quint64 declared = Reader(*sizeRecord, 8).u64();
     if (declared > quint64(size))
         return ArchiveMessages::tr("the file is damaged or incomplete: it should be %1 bytes long, but it holds %2.")
@@ -320,8 +313,7 @@ QString checkChmStructure(QFile &file)
             .arg(size);
     if (directory > quint64(size) || directoryLength > quint64(size) - directory
         || directoryLength > quint64(kMaxDirectoryLength) || dataOffset > quint64(size))
-        return ArchiveMessages::tr(
-                                           "the file is damaged: its directory lies outside the file.");
+        return ArchiveMessages::tr("the file is damaged: its directory lies outside the file.");
 
     // The directory: its header, then chunks of equal length.
     const std::optional<QByteArray> dir = readAt(file, directory, directoryLength);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "savetarget.h"
 #include "atomicfileservice.h"
+#include "savetarget.h"
 
 #include <algorithm>
 

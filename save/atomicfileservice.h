@@ -5,7 +5,6 @@
 
 namespace kestrin {
 
-
 // Replaces the target atomically: the text goes to a temporary file in the
 // same folder, which is renamed over the target only once it is complete and
 // keeps the target's owner, group, mode, extended attributes and access

@@ -32,7 +32,6 @@ const char kNoName[] = "No file name was given.";
 
 } // namespace
 
-
 namespace {
 
 constexpr int kMaxLinks = 40; // as the kernel allows when it follows links itself

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "previewwindow.h"
 
-#include "mainwindow.h"
 #include "publishcommands.h"
 #include "qtservices.h"
 #include "windowlayout.h"
@@ -18,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -76,7 +76,7 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
 
 } // namespace
 
-PreviewWindow::PreviewWindow(MainWindow &owner, PublishCommands &commands)
+PreviewWindow::PreviewWindow(QMainWindow &owner, PublishCommands &commands)
     : QWidget(&owner, Qt::Window)
     , m_commands(commands)
 {

@@ -16,18 +16,18 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QMainWindow;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace kestrin::ui {
 
-class MainWindow;
 class PublishCommands;
 
 class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
-    PreviewWindow(MainWindow &owner, PublishCommands &commands);
+    PreviewWindow(QMainWindow &owner, PublishCommands &commands);
     ~PreviewWindow() override;
 
     ReadmeFormat format() const;

@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "publishcommands.h"
 
-#include "mainwindow.h"
 #include "previewwindow.h"
 #include "qtservices.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMenu>
 
 namespace kestrin::ui {
 
-PublishCommands::PublishCommands(MainWindow &window, MessageBoxService &messages)
+PublishCommands::PublishCommands(QMainWindow &window, ReadmeDocument &document, MessageBoxService &messages)
     : QObject(&window)
     , m_window(window)
+    , m_document(document)
     , m_messages(messages)
     , m_ownFiles(std::make_unique<AtomicTextFileService>())
 {
@@ -54,18 +55,18 @@ void PublishCommands::setServices(SaveDialogService &dialog, ByteFileService &by
 
 ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format)
 {
-    ReadmeExporter exporter(m_window.document(), m_messages, *m_files);
+    ReadmeExporter exporter(m_document, m_messages, *m_files);
     return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)]);
 }
 
 QString PublishCommands::text(ReadmeFormat format) const
 {
-    return renderReadme(m_window.document().currentModel(), format);
+    return renderReadme(m_document.currentModel(), format);
 }
 
 int PublishCommands::codePage() const
 {
-    return m_window.document().codePage();
+    return m_document.codePage();
 }
 
 PreviewWindow *PublishCommands::previewWindow() const

@@ -14,17 +14,18 @@
 #include <array>
 #include <memory>
 
+class QMainWindow;
 class QMenu;
 
 namespace kestrin::ui {
 
-class MainWindow;
 class PreviewWindow;
 
 class PublishCommands : public QObject {
     Q_OBJECT
 public:
-    PublishCommands(MainWindow &window, MessageBoxService &messages);
+    // The commands of the window that shows the document's form.
+    PublishCommands(QMainWindow &window, ReadmeDocument &document, MessageBoxService &messages);
     ~PublishCommands() override;
 
     // Adds "Preview ReadMe...", the "Export" submenu and "Copy as BBCode" to
@@ -52,7 +53,8 @@ public slots:
     void copyBBCode();
 
 private:
-    MainWindow &m_window;
+    QMainWindow &m_window;
+    ReadmeDocument &m_document;
     MessageBoxService &m_messages;
     std::array<std::unique_ptr<SaveDialogService>, 3> m_ownDialogs;
     std::unique_ptr<AtomicTextFileService> m_ownFiles;

@@ -5,8 +5,8 @@
 // handlers read and set the fields, switches and options through it, and it
 // reports clicks and edits back.
 
-#include "services.h"
 #include "controlaccess.h"
+#include "services.h"
 
 #include <QWidget>
 

@@ -77,7 +77,6 @@ QString helpText()
         .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")));
 }
 
-
 // --format, and the encoding options that only the plain text has.
 bool parseFormat(const QCommandLineParser &parser, const QCommandLineOption &format, const QCommandLineOption &encoding,
                  const QCommandLineOption &replace, CommandLine &line)
@@ -88,8 +87,8 @@ bool parseFormat(const QCommandLineParser &parser, const QCommandLineOption &for
     const std::optional<ReadmeFormat> chosen = formatByKey(parser.value(format));
     if (!chosen) {
         fail(line, QCoreApplication::translate("kestrin-readme",
-                                                      "unknown format %1; the formats are text, bbcode and markdown")
-                              .arg(quoted(parser.value(format))));
+                                               "unknown format %1; the formats are text, bbcode and markdown")
+                       .arg(quoted(parser.value(format))));
         return false;
     }
     options.format = *chosen;
@@ -97,10 +96,10 @@ bool parseFormat(const QCommandLineParser &parser, const QCommandLineOption &for
         return true;
     for (const QCommandLineOption *option : {&encoding, &replace}) {
         if (parser.isSet(*option)) {
-            fail(line, 
-                QCoreApplication::translate("kestrin-readme",
-                                            "option %1 applies to --format text only; %2 is always written in UTF-8")
-                    .arg(quoted(QStringLiteral("--") + option->names().constFirst()), formatKey(options.format)));
+            fail(line,
+                 QCoreApplication::translate("kestrin-readme",
+                                             "option %1 applies to --format text only; %2 is always written in UTF-8")
+                     .arg(quoted(QStringLiteral("--") + option->names().constFirst()), formatKey(options.format)));
             return false;
         }
     }
@@ -152,16 +151,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return fail(line, QCoreApplication::translate("kestrin-readme", "no article file given (see --help)"));
     }
     if (positional.size() > 1) {
-        return fail(line, 
-            QCoreApplication::translate("kestrin-readme", "one article file expected, but %1 were given (see --help)")
-                .arg(positional.size()));
+        return fail(line, QCoreApplication::translate("kestrin-readme",
+                                                      "one article file expected, but %1 were given (see --help)")
+                              .arg(positional.size()));
     }
     options.articlePath = positional.first();
     options.outputPath = parser.value(output);
     if (parser.isSet(output) && options.outputPath.isEmpty()) {
-        return fail(line, 
-            QCoreApplication::translate("kestrin-readme",
-                                        "option \"--output\" needs a file name (\"-\" for standard output)"));
+        return fail(line,
+                    QCoreApplication::translate("kestrin-readme",
+                                                "option \"--output\" needs a file name (\"-\" for standard output)"));
     }
     if (parser.isSet(encoding))
         options.encoding = parser.value(encoding);
@@ -189,7 +188,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     return line;
 }
-
 
 QString quoted(const QString &text)
 {

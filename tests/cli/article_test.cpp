@@ -3,11 +3,11 @@
 // places problems, the writer's layout, and the round trips file -> article
 // -> file and form -> article -> form.
 #include "article.h"
-#include "articlereader.h"
-#include "articlewriter.h"
-#include "articleform.h"
 #include "articlefields.h"
+#include "articleform.h"
+#include "articlereader.h"
 #include "articles.h"
+#include "articlewriter.h"
 #include "clitestsupport.h"
 #include "golden.h"
 

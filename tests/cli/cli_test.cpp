@@ -3,9 +3,9 @@
 // writes for the same form, and every way it refuses, each with its message,
 // its exit status, and no file written or changed.
 #include "article.h"
+#include "articlefields.h"
 #include "articlereader.h"
 #include "articlewriter.h"
-#include "articlefields.h"
 #include "clitestsupport.h"
 #include "golden.h"
 

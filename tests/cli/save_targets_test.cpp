@@ -4,11 +4,11 @@
 // said, what the target holds, and that it keeps its kind, inode where
 // rewritten in place, mode, owner, group and extended attributes.
 #include "article.h"
-#include "articlereader.h"
 #include "articleform.h"
+#include "articlereader.h"
 #include "atomicfileservice.h"
-#include "fileservice.h"
 #include "clitestsupport.h"
+#include "fileservice.h"
 #include "golden.h"
 #include "services.h"
 

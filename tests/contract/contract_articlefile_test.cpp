@@ -5,8 +5,8 @@
 
 #include "article.h"
 #include "articlereader.h"
-#include "articlewriter.h"
 #include "articles.h"
+#include "articlewriter.h"
 
 #include <QFile>
 

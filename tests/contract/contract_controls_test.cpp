@@ -34,8 +34,9 @@ TEST_P(Contract, SettingACheckBoxRunsItsHandlerOnlyWhenTheValueChanges)
     // Design values: ContentCheck ticked, SkypeCheck unticked (the load
     // handler has unticked everything but AddonsCheck1).
     const Step steps[] = {
-        {Control::SkypeAllowed, 0, false},      {Control::SkypeAllowed, 1, true},    {Control::SkypeAllowed, 1, false},
-        {Control::SkypeAllowed, 0, true},       {Control::AddonsOfficialOnly, 1, false}, {Control::AddonsUserDefined, 1, true},
+        {Control::SkypeAllowed, 0, false},       {Control::SkypeAllowed, 1, true},
+        {Control::SkypeAllowed, 1, false},       {Control::SkypeAllowed, 0, true},
+        {Control::AddonsOfficialOnly, 1, false}, {Control::AddonsUserDefined, 1, true},
         {Control::NotesAllowed, 0, false},
     };
     for (const Step &s : steps) {

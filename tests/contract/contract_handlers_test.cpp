@@ -7,8 +7,8 @@ using namespace kestrin;
 
 namespace {
 
-const Control kOptionalFields[] = {Control::Skype, Control::Icq,  Control::OtherContact,
-                                   Control::Features,  Control::Changelog, Control::Notes};
+const Control kOptionalFields[] = {Control::Skype,    Control::Icq,       Control::OtherContact,
+                                   Control::Features, Control::Changelog, Control::Notes};
 
 QString noneSection()
 {

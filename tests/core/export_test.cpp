@@ -5,8 +5,8 @@
 // plain text's lines; the saves; and that none of it changes what Create
 // writes.
 #include "article.h"
-#include "articlereader.h"
 #include "articleform.h"
+#include "articlereader.h"
 #include "golden.h"
 #include "memoryharness.h"
 #include "offlinedocument.h"

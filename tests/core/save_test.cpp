@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The atomic save on a real file system: what fails, what it reports, and
 // that an existing file survives every failure byte for byte.
+#include "atomicfileservice.h"
 #include "childprocess.h"
+#include "fileservice.h"
 #include "golden.h"
 #include "services.h"
-#include "atomicfileservice.h"
-#include "fileservice.h"
 
 #include <gtest/gtest.h>
 

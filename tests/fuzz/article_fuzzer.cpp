@@ -22,9 +22,9 @@
 #include "fuzzsupport.h"
 
 #include "article.h"
+#include "articleform.h"
 #include "articlereader.h"
 #include "articlewriter.h"
-#include "articleform.h"
 #include "codepage.h"
 #include "offlinedocument.h"
 #include "readmedocument.h"

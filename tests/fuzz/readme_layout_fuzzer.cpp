@@ -42,18 +42,17 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 constexpr std::array<Control, 17> kTextBoxes{
-    Control::Name, Control::Version,      Control::Authors,    Control::ReleaseDate,
-    Control::Web,    Control::Email,     Control::Skype,  Control::Icq,
-    Control::OtherContact,    Control::RequiredGame, Control::RequiredAddons,    Control::Installation,
-    Control::Description, Control::Features,      Control::Changelog, Control::Notes,
-    Control::Credits,
+    Control::Name,           Control::Version,      Control::Authors,     Control::ReleaseDate,  Control::Web,
+    Control::Email,          Control::Skype,        Control::Icq,         Control::OtherContact, Control::RequiredGame,
+    Control::RequiredAddons, Control::Installation, Control::Description, Control::Features,     Control::Changelog,
+    Control::Notes,          Control::Credits,
 };
 
 // The check boxes first (eight), then the option buttons.
 constexpr std::array<Control, 13> kClickable{
-    Control::SkypeAllowed,           Control::IcqAllowed,        Control::OtherContactAllowed,   Control::FeaturesAllowed,
-    Control::ChangelogAllowed,       Control::NotesAllowed, Control::AddonsOfficialOnly, Control::AddonsUserDefined,
-    Control::InstallSPMission,      Control::InstallMPMission, Control::InstallAddon,  Control::InstallMod,
+    Control::SkypeAllowed,          Control::IcqAllowed,       Control::OtherContactAllowed, Control::FeaturesAllowed,
+    Control::ChangelogAllowed,      Control::NotesAllowed,     Control::AddonsOfficialOnly,  Control::AddonsUserDefined,
+    Control::InstallSPMission,      Control::InstallMPMission, Control::InstallAddon,        Control::InstallMod,
     Control::InstallOwnDescription,
 };
 

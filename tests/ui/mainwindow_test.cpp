@@ -323,9 +323,8 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
     auto shown = [&](Control c, QPalette::ColorGroup group) {
         return window().control(c)->palette().color(group, QPalette::Base);
     };
-    const Control greyed[] = {Control::Skype,  Control::Icq,     Control::OtherContact,
-                              Control::RequiredAddons,    Control::Installation, Control::Features,
-                              Control::Changelog, Control::Notes};
+    const Control greyed[] = {Control::Skype,        Control::Icq,      Control::OtherContact, Control::RequiredAddons,
+                              Control::Installation, Control::Features, Control::Changelog,    Control::Notes};
     for (int i = 0; i < kControlCount; ++i) {
         const Control c = Control(i);
         if (!isTextBox(c))
@@ -340,8 +339,7 @@ TEST_F(MainWindowTest, FieldColoursAreTheSchemesColours)
     EXPECT_EQ(shown(Control::Skype, QPalette::Active), base);
 
     // A greyed field's text stays legible on its colour.
-    const QColor grey =
-        window().control(Control::Installation)->palette().color(QPalette::Disabled, QPalette::Text);
+    const QColor grey = window().control(Control::Installation)->palette().color(QPalette::Disabled, QPalette::Text);
     EXPECT_GE(std::abs(qGray(grey.rgb()) - qGray(light.rgb())), 60);
 
     // Another colour scheme: every field follows it.
