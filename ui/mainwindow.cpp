@@ -276,7 +276,8 @@ void MainWindow::buildMenus()
     addItem(file, "mnuNew", tr("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newReadme);
     buildArticleFileMenu(file);
     addSeparator(file, "space0");
-    m_publish = new PublishCommands(*this, *m_document, m_messages);
+    m_publish = new PublishCommands(
+        *this, [this]() -> ReadmeDocument & { return *m_document; }, m_messages);
     m_publish->addTo(file);
     addItem(file, "mnuMinimize", tr("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::minimizeWindow);
     addSeparator(file, "space1");

@@ -12,10 +12,10 @@
 
 namespace kestrin::ui {
 
-PublishCommands::PublishCommands(QMainWindow &window, ReadmeDocument &document, MessageBoxService &messages)
+PublishCommands::PublishCommands(QMainWindow &window, DocumentAccess document, MessageBoxService &messages)
     : QObject(&window)
     , m_window(window)
-    , m_document(document)
+    , m_document(std::move(document))
     , m_messages(messages)
     , m_ownFiles(std::make_unique<AtomicTextFileService>())
 {
@@ -55,18 +55,18 @@ void PublishCommands::setServices(SaveDialogService &dialog, ByteFileService &by
 
 ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format)
 {
-    ReadmeExporter exporter(m_document, m_messages, *m_files);
+    ReadmeExporter exporter(m_document(), m_messages, *m_files);
     return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)]);
 }
 
 QString PublishCommands::text(ReadmeFormat format) const
 {
-    return renderReadme(m_document.currentModel(), format);
+    return renderReadme(m_document().currentModel(), format);
 }
 
 int PublishCommands::codePage() const
 {
-    return m_document.codePage();
+    return m_document().codePage();
 }
 
 PreviewWindow *PublishCommands::previewWindow() const

@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QMainWindow;
@@ -24,8 +25,10 @@ class PreviewWindow;
 class PublishCommands : public QObject {
     Q_OBJECT
 public:
-    // The commands of the window that shows the document's form.
-    PublishCommands(QMainWindow &window, ReadmeDocument &document, MessageBoxService &messages);
+    // The commands of the window that shows the document's form; document
+    // gives the document once the window has made it.
+    using DocumentAccess = std::function<ReadmeDocument &()>;
+    PublishCommands(QMainWindow &window, DocumentAccess document, MessageBoxService &messages);
     ~PublishCommands() override;
 
     // Adds "Preview ReadMe...", the "Export" submenu and "Copy as BBCode" to
@@ -54,7 +57,7 @@ public slots:
 
 private:
     QMainWindow &m_window;
-    ReadmeDocument &m_document;
+    DocumentAccess m_document;
     MessageBoxService &m_messages;
     std::array<std::unique_ptr<SaveDialogService>, 3> m_ownDialogs;
     std::unique_ptr<AtomicTextFileService> m_ownFiles;
