@@ -69,16 +69,34 @@ bool ArticleFileController::isModified() const
 
 bool ArticleFileController::maySwitchArticle()
 {
-    if (!isModified())
-        return true;
-    const MessageAnswer answer =
-        m_messages.show({ArticleFileController::tr("Save changes to the article?"), kProgramTitle,
-                         MessageButtons::SaveDiscardCancel, MessageIcon::Warning, MessageAnswer::Save});
+    return !isModified() || askToSaveChanges();
+}
+
+bool ArticleFileController::askToSaveChanges()
+{
+    const QString prompt = m_currentFile.isEmpty() ? tr("Save changes to the article?")
+                                                   : tr("Save changes to %1?").arg(QFileInfo(m_currentFile).fileName());
+    const MessageAnswer answer = m_messages.show(
+        {prompt, kProgramTitle, MessageButtons::SaveDiscardCancel, MessageIcon::Warning, MessageAnswer::Save});
     switch (answer) {
     case MessageAnswer::Save: return save();
     case MessageAnswer::Discard: return true;
     default: return false;
     }
+}
+
+bool ArticleFileController::mayExit()
+{
+    if (fileHasUnsavedChanges())
+        return askToSaveChanges();
+    return m_messages.show({tr("Do you really want to quit ?\r\nAll unsaved data will be lost."), kProgramTitle,
+                            MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes})
+           == MessageAnswer::Yes;
+}
+
+bool ArticleFileController::mayClose()
+{
+    return !fileHasUnsavedChanges() || askToSaveChanges();
 }
 
 bool ArticleFileController::open()
@@ -93,6 +111,14 @@ bool ArticleFileController::open()
 
 bool ArticleFileController::openRecent(const QString &path)
 {
+    // A file that has gone is found out before anything is asked, and
+    // leaves the list with one message.
+    if (!QFileInfo::exists(path)) {
+        warn(tr("The article file %1 no longer exists; it has been taken off the list of recent articles.")
+                 .arg(QDir::toNativeSeparators(path)));
+        forgetRecent(absolutePath(path));
+        return false;
+    }
     return maySwitchArticle() && openFile(path, Origin::Recent);
 }
 
@@ -135,6 +161,7 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
         return false;
     }
     applyArticle(read.result.article, m_form);
+    m_document.forgetOwnDescription();
     setCurrentFile(absolute, currentArticle());
     return true;
 }
@@ -181,9 +208,15 @@ bool ArticleFileController::saveTo(const QString &path)
 
 void ArticleFileController::newArticle()
 {
-    m_document.newReadme();
-    if (m_document.lastNewAnswer() != MessageAnswer::Yes)
-        return;
+    if (fileHasUnsavedChanges()) {
+        if (!askToSaveChanges())
+            return;
+        m_document.resetToDefaults();
+    } else {
+        m_document.newReadme();
+        if (m_document.lastNewAnswer() != MessageAnswer::Yes)
+            return;
+    }
     m_currentFile.clear();
     m_saved = currentArticle();
     m_createDialog.setStartFolder(QString());

@@ -54,12 +54,27 @@ public:
     bool save();
     bool saveAs();
 
-    // File > New: the document's question and reset; Yes also forgets the file.
+    // File > New: the document's question and reset; Yes also forgets the
+    // file. While an article file is open and changed, "Save changes to
+    // NAME?" takes the place of the question: Save or Discard reset, Cancel
+    // or a failed save leave everything as it is.
     void newArticle();
 
-    // Asks "Save changes to the article?" when the form holds unsaved changes;
-    // true when the caller may go on (saved, discarded or nothing to save).
+    // File > Exit and the window's close box: true when the window may close.
+    // While an article file is open and changed both ask "Save changes to
+    // NAME?" (Save, Discard, Cancel; a failed or cancelled save keeps the
+    // window). Otherwise Exit asks its own question and the close box
+    // nothing.
+    bool mayExit();
+    bool mayClose();
+
+    // Asks "Save changes to NAME?" (to the article, while no file is open)
+    // when the form holds unsaved changes; true when the caller may go on
+    // (saved, discarded or nothing to save).
     bool maySwitchArticle();
+
+    // An article file is open and the form differs from it.
+    bool fileHasUnsavedChanges() const { return !m_currentFile.isEmpty() && isModified(); }
 
     QString currentFile() const { return m_currentFile; }
     // True while what Save would write differs from what the current file was
@@ -88,6 +103,8 @@ private:
     void rememberRecent(const QString &path);
     void forgetRecent(const QString &path);
     QString lastFolder() const;
+    // The question about unsaved changes; true when saved or discarded.
+    bool askToSaveChanges();
     void warn(const QString &prompt);
     void changed();
 

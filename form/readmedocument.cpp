@@ -76,6 +76,7 @@ void ReadmeDocument::paintOptionalFieldsThreeDLight()
 void ReadmeDocument::reset()
 {
     resetSwitchesAndKinds(templates::startupInstallationSection());
+    forgetOwnDescription();
 }
 
 void ReadmeDocument::applyToggle(Control check)
@@ -91,6 +92,16 @@ void ReadmeDocument::applyToggle(Control check)
 
 void ReadmeDocument::applyTemplateKind(InstallationKind kind)
 {
+    // Leaving Own description keeps what the user wrote there aside; the
+    // prompt, never written over, is not kept.
+    if (m_ownDescriptionShown) {
+        const QString text = m_form.text(Control::Installation);
+        if (text == templates::installationNotice(InstallationKind::OwnDescription))
+            m_ownDescription.reset();
+        else
+            m_ownDescription = text;
+        m_ownDescriptionShown = false;
+    }
     m_form.setEnabled(Control::Installation, false);
     m_form.setBackground(Control::Installation, SystemColor::ThreeDLight);
     m_form.setText(Control::Installation, templates::installationNotice(kind));
@@ -101,7 +112,15 @@ void ReadmeDocument::onOwnDescriptionSelected()
 {
     m_form.setEnabled(Control::Installation, true);
     m_form.setBackground(Control::Installation, SystemColor::WindowBackground);
-    m_form.setText(Control::Installation, templates::installationNotice(InstallationKind::OwnDescription));
+    m_form.setText(Control::Installation,
+                   m_ownDescription.value_or(templates::installationNotice(InstallationKind::OwnDescription)));
+    m_ownDescriptionShown = true;
+}
+
+void ReadmeDocument::forgetOwnDescription()
+{
+    m_ownDescription.reset();
+    m_ownDescriptionShown = m_form.isSelected(Control::InstallOwnDescription);
 }
 
 void ReadmeDocument::onAddonsOfficialOnlyClicked()
@@ -278,7 +297,11 @@ void ReadmeDocument::newReadme()
                                    kProgramTitle, MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::Yes});
     if (m_newAnswer != MessageAnswer::Yes)
         return;
+    resetToDefaults();
+}
 
+void ReadmeDocument::resetToDefaults()
+{
     const QString spSection = templates::installationSection(InstallationKind::SPMission);
     resetSwitchesAndKinds(spSection);
 
@@ -292,6 +315,7 @@ void ReadmeDocument::newReadme()
     m_form.setText(Control::Installation, spSection);
     for (Control c : {Control::Description, Control::Features, Control::Changelog, Control::Notes, Control::Credits})
         m_form.setText(c, QString());
+    forgetOwnDescription();
 }
 
 } // namespace kestrin

@@ -78,6 +78,11 @@ public:
 
     // New: asks, then puts every field, switch and default block back.
     void newReadme();
+    // New's resets without its question.
+    void resetToDefaults();
+    // Drops the Own description text kept aside while another installation
+    // kind is selected (the form now holds another article).
+    void forgetOwnDescription();
 
     const SectionBlocks &blocks() const { return m_blocks; }
     // The text the last Create assembled (empty before the first).
@@ -103,6 +108,11 @@ private:
     SectionBlocks m_blocks;
     std::optional<ReadmeModel> m_model; // the text the last Create assembled
     MessageAnswer m_newAnswer = MessageAnswer::No;
+    // What the user wrote under Own description, kept while another kind is
+    // selected (nothing while only the prompt was there), and whether the
+    // field shows that text now.
+    std::optional<QString> m_ownDescription;
+    bool m_ownDescriptionShown = false;
 };
 
 } // namespace kestrin

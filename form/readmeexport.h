@@ -26,8 +26,24 @@ public:
     {
     }
 
-    // Asks for a file name in dialog (with the format's filter), then saves.
-    Outcome exportAs(ReadmeFormat format, SaveDialogService &dialog);
+    // Who asks: File > Export, or the preview's Save As.
+    enum class Caller { Export, Preview };
+
+    // Asks for a file name in dialog (titled for what it does, with the
+    // format's own filter, proposing the article's name with the format's
+    // extension, in `folder` unless the dialog remembers one), then saves.
+    // A name chosen without an extension gets the format's.
+    Outcome exportAs(ReadmeFormat format, SaveDialogService &dialog, Caller caller = Caller::Export,
+                     const QString &folder = QString());
+
+    // "Export as BBCode", "Export as Markdown"; "Save Preview As" for the preview.
+    static QString dialogTitle(ReadmeFormat format, Caller caller);
+    // "txt", "bbcode.txt", "md": forum posts never share the ReadMe's *.txt.
+    static QString fileExtension(ReadmeFormat format);
+    // "description|pattern|..." as SaveDialogService::setFilter takes it.
+    static QString dialogFilter(ReadmeFormat format);
+    // The article's name made a file name, with the format's extension.
+    static QString proposedFileName(const QString &articleName, ReadmeFormat format);
 
     // The text as it would be saved now, for showing and copying.
     QString text(ReadmeFormat format) const { return renderReadme(m_document.currentModel(), format); }
@@ -37,8 +53,5 @@ private:
     MessageBoxService &m_messages;
     ByteFileService &m_byteFiles;
 };
-
-// "ReadMe file", "BBCode file", "Markdown file", as messages name them.
-QString formatFileName(ReadmeFormat format);
 
 } // namespace kestrin

@@ -47,6 +47,18 @@ public:
     // The folder the dialog shows when it opens, whatever folder the
     // remembered name is in; empty: the remembered name's folder.
     virtual void setStartFolder(const QString &folder) { static_cast<void>(folder); }
+
+    // What a dialog that saves one kind of file says and proposes: its title,
+    // the file name it offers, the extension (without the dot) it adds to a
+    // name typed without one, and the folder it opens in when it remembers
+    // none of its own. Empty parts leave the dialog as it is.
+    struct Proposal {
+        QString title;
+        QString fileName;
+        QString defaultSuffix;
+        QString folder;
+    };
+    virtual void propose(const Proposal &proposal) { static_cast<void>(proposal); }
 };
 
 // The dialogs that choose an article file to open or to save to.

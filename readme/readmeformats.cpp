@@ -199,25 +199,23 @@ void renderBBCode(const ReadmeModel &m, Sink &out)
             bbEscaped(out, e.value);
         out << crlf;
     };
-    auto heading = [&](QStringView label, QStringView value) {
-        out << u"[b]" << (value.isEmpty() ? withoutTrailingBlanks(label) : label);
-        bbEscaped(out, value);
-        out << u"[/b]" << crlf;
-    };
+    auto heading = [&](QStringView label) { out << u"[b]" << withoutTrailingBlanks(label) << u"[/b]" << crlf; };
     auto section = [&](const ReadmeSection &s, QStringView closing) {
         if (s.verbatim) {
             bbEscaped(out, s.body);
             out << closing;
             return;
         }
-        heading(s.heading, {});
+        heading(s.heading);
         bbEscaped(out, s.body);
         out << crlf << crlf;
     };
 
+    // The title reads "kind - name": the ReadMe's tabs around the dash mean
+    // nothing in a forum post.
     out << u"[size=150][b]";
     bbEscaped(out, m.article);
-    out << u"\t-\t";
+    out << u" - ";
     bbEscaped(out, m.name);
     out << u"[/b][/size]" << crlf;
     entry(m.version);
@@ -225,12 +223,15 @@ void renderBBCode(const ReadmeModel &m, Sink &out)
     out << crlf;
     entry(m.releaseDate);
     out << crlf;
-    heading(m.contactsHeading, {});
+    heading(m.contactsHeading);
     for (qsizetype i = 0; i < m.contacts.size(); ++i)
         entry(m.contacts[i], i == ReadmeModel::kWebContact);
-    out << crlf << crlf;
-    heading(m.requiredGame.label, m.requiredGame.value);
     out << crlf;
+    // One blank line between sections, and the game version as its
+    // section's body: the heading holds only the heading.
+    heading(m.requiredGame.label);
+    bbEscaped(out, m.requiredGame.value);
+    out << crlf << crlf;
     for (const ReadmeSection &s : m.sections)
         section(s, {});
     section(m.disclaimer, u"\r\n\r\n");
@@ -482,7 +483,8 @@ private:
 void renderMarkdown(const ReadmeModel &m, Sink &out)
 {
     MarkdownWriter md(out);
-    const QStringView title = out.keep(m.article.toString() + QStringLiteral("\t-\t") + m.name.toString());
+    // "kind - name": a tab would show as "&#9;" or vanish.
+    const QStringView title = out.keep(m.article.toString() + QStringLiteral(" - ") + m.name.toString());
     md.heading(1, {}, title);
     auto entry = [&](const ReadmeEntry &e, bool web = false) {
         if (web && !e.verbatim && isLinkable(e.value))
@@ -499,7 +501,10 @@ void renderMarkdown(const ReadmeModel &m, Sink &out)
     for (qsizetype i = 0; i < m.contacts.size(); ++i)
         entry(m.contacts[i], i == ReadmeModel::kWebContact);
     md.blank();
-    md.heading(2, m.requiredGame.label, m.requiredGame.value);
+    // The heading holds only the heading; the game version is its body.
+    md.heading(2, m.requiredGame.label, {});
+    md.lines({}, m.requiredGame.value);
+    md.blank();
     auto section = [&](const ReadmeSection &s) {
         if (s.verbatim) {
             md.lines({}, s.body);
@@ -548,11 +553,6 @@ std::optional<ReadmeFormat> formatByKey(QStringView key)
             return format;
     }
     return std::nullopt;
-}
-
-QString formatFilter(ReadmeFormat format)
-{
-    return format == ReadmeFormat::Markdown ? QStringLiteral("*.md|*.md") : QStringLiteral("*.txt|*.txt");
 }
 
 QString renderReadme(const ReadmeModel &model, ReadmeFormat format)

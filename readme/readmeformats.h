@@ -26,9 +26,6 @@ inline constexpr ReadmeFormat kReadmeFormats[] = {ReadmeFormat::PlainText, Readm
 QString formatKey(ReadmeFormat format);
 std::optional<ReadmeFormat> formatByKey(QStringView key);
 
-// The save dialog's filter of a format: "*.txt|*.txt" or "*.md|*.md".
-QString formatFilter(ReadmeFormat format);
-
 // The whole file as text, the final line end included: the plain text with
 // CR LF, BBCode with CR LF, Markdown with LF.
 QString renderReadme(const ReadmeModel &model, ReadmeFormat format);

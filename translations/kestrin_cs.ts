@@ -62,6 +62,20 @@
         <source>article</source>
         <translation>projekt</translation>
     </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Uložit změny v %1?</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit ?<byte value="xd"/>
+All unsaved data will be lost.</source>
+        <translation>Opravdu chcete skončit?<byte value="xd"/>
+Všechna neuložená data budou ztracena.</translation>
+    </message>
+    <message>
+        <source>The article file %1 no longer exists; it has been taken off the list of recent articles.</source>
+        <translation>Soubor projektu %1 už neexistuje; byl odstraněn ze seznamu nedávných projektů.</translation>
+    </message>
 </context>
 <context>
     <name>ArticleReader</name>
@@ -680,26 +694,52 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
 <context>
     <name>kestrin::ReadmeExporter</name>
     <message>
-        <source>BBCode file</source>
-        <translation>Soubor BBCode</translation>
+        <source>Save Preview As</source>
+        <translation>Uložit náhled jako</translation>
     </message>
     <message>
-        <source>Markdown file</source>
-        <translation>Soubor Markdown</translation>
+        <source>Export as BBCode</source>
+        <translation>Exportovat jako BBCode</translation>
     </message>
     <message>
-        <source>The %1 could not be saved to %2:<byte value="xd"/>
-%3</source>
-        <translation>%1 nelze uložit do %2:<byte value="xd"/>
-%3</translation>
+        <source>Export as Markdown</source>
+        <translation>Exportovat jako Markdown</translation>
     </message>
     <message>
-        <source>%1 created successfully ...</source>
-        <translation>%1 byl úspěšně vytvořen ...</translation>
+        <source>Save ReadMe As</source>
+        <translation>Uložit ReadMe jako</translation>
     </message>
     <message>
-        <source>ReadMe file</source>
-        <translation>Soubor ReadMe</translation>
+        <source>All files</source>
+        <translation>Všechny soubory</translation>
+    </message>
+    <message>
+        <source>BBCode forum posts</source>
+        <translation>Příspěvky do fóra v BBCode</translation>
+    </message>
+    <message>
+        <source>Markdown files</source>
+        <translation>Soubory Markdown</translation>
+    </message>
+    <message>
+        <source>The BBCode file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Soubor BBCode nelze uložit do %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The Markdown file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Soubor Markdown nelze uložit do %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>BBCode file created successfully ...</source>
+        <translation>Soubor BBCode byl úspěšně vytvořen ...</translation>
+    </message>
+    <message>
+        <source>Markdown file created successfully ...</source>
+        <translation>Soubor Markdown byl úspěšně vytvořen ...</translation>
     </message>
 </context>
 <context>
@@ -955,12 +995,6 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
     <message>
         <source>off</source>
         <translation>vypnuto</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit ?<byte value="xd"/>
-All unsaved data will be lost.</source>
-        <translation>Opravdu chcete skončit?<byte value="xd"/>
-Všechna neuložená data budou ztracena.</translation>
     </message>
     <message>
         <source>Open Article...</source>

@@ -62,6 +62,20 @@
         <source>article</source>
         <translation>projekt</translation>
     </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit ?<byte value="xd"/>
+All unsaved data will be lost.</source>
+        <translation>Wirklich beenden?<byte value="xd"/>
+Alle ungespeicherten Daten gehen verloren.</translation>
+    </message>
+    <message>
+        <source>The article file %1 no longer exists; it has been taken off the list of recent articles.</source>
+        <translation>Die Projektdatei %1 existiert nicht mehr; sie wurde aus der Liste der zuletzt geöffneten Projekte entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>ArticleReader</name>
@@ -680,26 +694,52 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
 <context>
     <name>kestrin::ReadmeExporter</name>
     <message>
-        <source>BBCode file</source>
-        <translation>BBCode-Datei</translation>
+        <source>Save Preview As</source>
+        <translation>Vorschau speichern unter</translation>
     </message>
     <message>
-        <source>Markdown file</source>
-        <translation>Markdown-Datei</translation>
+        <source>Export as BBCode</source>
+        <translation>Als BBCode exportieren</translation>
     </message>
     <message>
-        <source>The %1 could not be saved to %2:<byte value="xd"/>
-%3</source>
-        <translation>%1 konnte nicht in %2 gespeichert werden:<byte value="xd"/>
-%3</translation>
+        <source>Export as Markdown</source>
+        <translation>Als Markdown exportieren</translation>
     </message>
     <message>
-        <source>%1 created successfully ...</source>
-        <translation>%1 erfolgreich erstellt ...</translation>
+        <source>Save ReadMe As</source>
+        <translation>ReadMe speichern unter</translation>
     </message>
     <message>
-        <source>ReadMe file</source>
-        <translation>ReadMe-Datei</translation>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>BBCode forum posts</source>
+        <translation>BBCode-Forenbeiträge</translation>
+    </message>
+    <message>
+        <source>Markdown files</source>
+        <translation>Markdown-Dateien</translation>
+    </message>
+    <message>
+        <source>The BBCode file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Die BBCode-Datei konnte nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The Markdown file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Die Markdown-Datei konnte nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>BBCode file created successfully ...</source>
+        <translation>BBCode-Datei erfolgreich erstellt ...</translation>
+    </message>
+    <message>
+        <source>Markdown file created successfully ...</source>
+        <translation>Markdown-Datei erfolgreich erstellt ...</translation>
     </message>
 </context>
 <context>
@@ -955,12 +995,6 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
     <message>
         <source>off</source>
         <translation>aus</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit ?<byte value="xd"/>
-All unsaved data will be lost.</source>
-        <translation>Wirklich beenden?<byte value="xd"/>
-Alle ungespeicherten Daten gehen verloren.</translation>
     </message>
     <message>
         <source>Open Article...</source>

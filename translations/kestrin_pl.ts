@@ -62,6 +62,20 @@
         <source>article</source>
         <translation>projekt</translation>
     </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Zapisać zmiany w %1?</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit ?<byte value="xd"/>
+All unsaved data will be lost.</source>
+        <translation>Czy na pewno zakończyć?<byte value="xd"/>
+Wszystkie niezapisane dane zostaną utracone.</translation>
+    </message>
+    <message>
+        <source>The article file %1 no longer exists; it has been taken off the list of recent articles.</source>
+        <translation>Plik projektu %1 już nie istnieje; został usunięty z listy ostatnich projektów.</translation>
+    </message>
 </context>
 <context>
     <name>ArticleReader</name>
@@ -680,26 +694,52 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
 <context>
     <name>kestrin::ReadmeExporter</name>
     <message>
-        <source>BBCode file</source>
-        <translation>Plik BBCode</translation>
+        <source>Save Preview As</source>
+        <translation>Zapisz podgląd jako</translation>
     </message>
     <message>
-        <source>Markdown file</source>
-        <translation>Plik Markdown</translation>
+        <source>Export as BBCode</source>
+        <translation>Eksportuj jako BBCode</translation>
     </message>
     <message>
-        <source>The %1 could not be saved to %2:<byte value="xd"/>
-%3</source>
-        <translation>%1 nie można zapisać do %2:<byte value="xd"/>
-%3</translation>
+        <source>Export as Markdown</source>
+        <translation>Eksportuj jako Markdown</translation>
     </message>
     <message>
-        <source>%1 created successfully ...</source>
-        <translation>%1 został utworzony ...</translation>
+        <source>Save ReadMe As</source>
+        <translation>Zapisz ReadMe jako</translation>
     </message>
     <message>
-        <source>ReadMe file</source>
-        <translation>Plik ReadMe</translation>
+        <source>All files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+    <message>
+        <source>BBCode forum posts</source>
+        <translation>Posty na forum w BBCode</translation>
+    </message>
+    <message>
+        <source>Markdown files</source>
+        <translation>Pliki Markdown</translation>
+    </message>
+    <message>
+        <source>The BBCode file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Nie można zapisać pliku BBCode w %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The Markdown file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Nie można zapisać pliku Markdown w %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>BBCode file created successfully ...</source>
+        <translation>Plik BBCode został utworzony ...</translation>
+    </message>
+    <message>
+        <source>Markdown file created successfully ...</source>
+        <translation>Plik Markdown został utworzony ...</translation>
     </message>
 </context>
 <context>
@@ -955,12 +995,6 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
     <message>
         <source>off</source>
         <translation>wyłączony</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit ?<byte value="xd"/>
-All unsaved data will be lost.</source>
-        <translation>Czy na pewno zakończyć?<byte value="xd"/>
-Wszystkie niezapisane dane zostaną utracone.</translation>
     </message>
     <message>
         <source>Open Article...</source>

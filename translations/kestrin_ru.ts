@@ -62,6 +62,20 @@
         <source>article</source>
         <translation>проект</translation>
     </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit ?<byte value="xd"/>
+All unsaved data will be lost.</source>
+        <translation>Действительно выйти?<byte value="xd"/>
+Все несохранённые данные будут потеряны.</translation>
+    </message>
+    <message>
+        <source>The article file %1 no longer exists; it has been taken off the list of recent articles.</source>
+        <translation>Файла проекта %1 больше нет; он убран из списка недавних проектов.</translation>
+    </message>
 </context>
 <context>
     <name>ArticleReader</name>
@@ -680,26 +694,52 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
 <context>
     <name>kestrin::ReadmeExporter</name>
     <message>
-        <source>BBCode file</source>
-        <translation>Файл BBCode</translation>
+        <source>Save Preview As</source>
+        <translation>Сохранить просмотр как</translation>
     </message>
     <message>
-        <source>Markdown file</source>
-        <translation>Файл Markdown</translation>
+        <source>Export as BBCode</source>
+        <translation>Экспорт в BBCode</translation>
     </message>
     <message>
-        <source>The %1 could not be saved to %2:<byte value="xd"/>
-%3</source>
-        <translation>Не удалось сохранить «%1» в %2:<byte value="xd"/>
-%3</translation>
+        <source>Export as Markdown</source>
+        <translation>Экспорт в Markdown</translation>
     </message>
     <message>
-        <source>%1 created successfully ...</source>
-        <translation>«%1» успешно создан ...</translation>
+        <source>Save ReadMe As</source>
+        <translation>Сохранить ReadMe как</translation>
     </message>
     <message>
-        <source>ReadMe file</source>
-        <translation>Файл ReadMe</translation>
+        <source>All files</source>
+        <translation>Все файлы</translation>
+    </message>
+    <message>
+        <source>BBCode forum posts</source>
+        <translation>Сообщения для форума в BBCode</translation>
+    </message>
+    <message>
+        <source>Markdown files</source>
+        <translation>Файлы Markdown</translation>
+    </message>
+    <message>
+        <source>The BBCode file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Не удалось сохранить файл BBCode в %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The Markdown file could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Не удалось сохранить файл Markdown в %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>BBCode file created successfully ...</source>
+        <translation>Файл BBCode успешно создан ...</translation>
+    </message>
+    <message>
+        <source>Markdown file created successfully ...</source>
+        <translation>Файл Markdown успешно создан ...</translation>
     </message>
 </context>
 <context>
@@ -955,12 +995,6 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
     <message>
         <source>off</source>
         <translation>выкл.</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit ?<byte value="xd"/>
-All unsaved data will be lost.</source>
-        <translation>Действительно выйти?<byte value="xd"/>
-Все несохранённые данные будут потеряны.</translation>
     </message>
     <message>
         <source>Open Article...</source>

@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -278,6 +279,11 @@ void MainWindow::buildMenus()
     addSeparator(file, "space0");
     m_publish = new PublishCommands(
         *this, [this]() -> ReadmeDocument & { return *m_document; }, m_messages);
+    // The exports open at first beside the open article file.
+    m_publish->setDefaultFolder([this] {
+        const QString article = m_articles ? m_articles->currentFile() : QString();
+        return article.isEmpty() ? QString() : QFileInfo(article).absolutePath();
+    });
     m_publish->addTo(file);
     addItem(file, "mnuMinimize", tr("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::minimizeWindow);
     addSeparator(file, "space1");
@@ -513,11 +519,13 @@ void MainWindow::createReadme()
 
 void MainWindow::exitProgram()
 {
-    const MessageAnswer answer =
-        m_messages.show({tr("Do you really want to quit ?\r\nAll unsaved data will be lost."), kProgramTitle,
-                         MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
-    if (answer == MessageAnswer::Yes)
-        close();
+    // Exit's question, or the one about the open article file's changes;
+    // the close that follows asks nothing more.
+    if (!m_articles->mayExit())
+        return;
+    m_exitConfirmed = true;
+    close();
+    m_exitConfirmed = false;
 }
 
 void MainWindow::minimizeWindow()
@@ -563,9 +571,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_about->activateWindow();
         return;
     }
-    // Form_Unload: closing never asks and is never cancelled; the
-    // notification-area icon goes with the window, and so does an open
-    // About window.
+    // The close box asks only while an article file is open and changed:
+    // Cancel, or a save that fails or is cancelled, keeps the window.
+    if (!m_exitConfirmed && !m_articles->mayClose()) {
+        event->ignore();
+        return;
+    }
+    // Otherwise closing is never cancelled; the notification-area icon goes
+    // with the window, and so does an open About window.
     m_tray->removeIcon();
     if (m_about)
         m_about->close();

@@ -114,6 +114,8 @@ private:
     QTimer *m_modifiedCheck = nullptr;
     TrayMinimizer *m_tray = nullptr;
     QPointer<AboutWindow> m_about;
+    // Exit has asked its question: the close it starts asks nothing more.
+    bool m_exitConfirmed = false;
     PublishCommands *m_publish = nullptr;
 };
 

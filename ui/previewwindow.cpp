@@ -371,7 +371,7 @@ void PreviewWindow::copy()
 
 void PreviewWindow::saveAs()
 {
-    m_commands.exportAs(format());
+    m_commands.exportAs(format(), ReadmeExporter::Caller::Preview);
 }
 
 } // namespace kestrin::ui

@@ -19,8 +19,11 @@ PublishCommands::PublishCommands(QMainWindow &window, DocumentAccess document, M
     , m_messages(messages)
     , m_ownFiles(std::make_unique<AtomicTextFileService>())
 {
-    for (auto &dialog : m_ownDialogs)
-        dialog = std::make_unique<QtSaveDialogService>(&window);
+    for (ReadmeFormat format : kReadmeFormats) {
+        auto dialog = std::make_unique<QtSaveDialogService>(&window);
+        dialog->rememberFolderAs(QStringLiteral("Export/%1Folder").arg(formatKey(format)));
+        m_ownDialogs[size_t(format)] = std::move(dialog);
+    }
     m_files = m_ownFiles.get();
 }
 
@@ -53,10 +56,11 @@ void PublishCommands::setServices(SaveDialogService &dialog, ByteFileService &by
     m_files = &byteFiles;
 }
 
-ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format)
+ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format, ReadmeExporter::Caller caller)
 {
     ReadmeExporter exporter(m_document(), m_messages, *m_files);
-    return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)]);
+    const QString folder = m_defaultFolder ? m_defaultFolder() : QString();
+    return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)], caller, folder);
 }
 
 QString PublishCommands::text(ReadmeFormat format) const

@@ -39,9 +39,13 @@ public:
     // has a dialog of its own (each remembers its last name) and files are
     // replaced atomically.
     void setServices(SaveDialogService &dialog, ByteFileService &byteFiles);
+    // The folder an export dialog opens in while it remembers none of its
+    // own (the open article file's); empty: the dialog's choice.
+    void setDefaultFolder(std::function<QString()> folder) { m_defaultFolder = std::move(folder); }
 
     // Saves in a format after asking for the name; the preview's Save As.
-    ReadmeExporter::Outcome exportAs(ReadmeFormat format);
+    ReadmeExporter::Outcome exportAs(ReadmeFormat format,
+                                     ReadmeExporter::Caller caller = ReadmeExporter::Caller::Export);
     // The text of a format as it would be saved now.
     QString text(ReadmeFormat format) const;
     // The ReadMe's code page, for what the preview marks.
@@ -64,6 +68,7 @@ private:
     SaveDialogService *m_dialog = nullptr; // set: one dialog for every format
     ByteFileService *m_files = nullptr;
     QPointer<PreviewWindow> m_preview;
+    std::function<QString()> m_defaultFolder;
 };
 
 } // namespace kestrin::ui

@@ -95,14 +95,27 @@ void QtSaveDialogService::setFilter(const QString &filter)
 
 bool QtSaveDialogService::showSave()
 {
-    QFileDialog dialog(m_parent, kProgramTitle);
+    QFileDialog dialog(m_parent, m_proposal.title.isEmpty() ? kProgramTitle : m_proposal.title);
     dialog.setObjectName(QStringLiteral("Dialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QString());
+    // Added, before the dialog asks about replacing a file, to a name typed
+    // without an extension.
+    dialog.setDefaultSuffix(m_proposal.defaultSuffix);
     if (!m_nameFilters.isEmpty())
         dialog.setNameFilters(m_nameFilters);
-    if (!m_startFolder.isEmpty()) {
+    if (!m_proposal.fileName.isEmpty()) {
+        // The folder of the last file chosen here (this run, else an earlier
+        // one), else the proposal's.
+        QString folder = m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).absolutePath();
+        if (folder.isEmpty() && !m_folderKey.isEmpty())
+            folder = QSettings(kSettingsOrganization, kProgramTitle).value(m_folderKey).toString();
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = m_proposal.folder;
+        if (!folder.isEmpty())
+            dialog.setDirectory(folder);
+        dialog.selectFile(folder.isEmpty() ? m_proposal.fileName : QDir(folder).filePath(m_proposal.fileName));
+    } else if (!m_startFolder.isEmpty()) {
         dialog.setDirectory(m_startFolder);
         if (!m_fileName.isEmpty())
             dialog.selectFile(QDir(m_startFolder).filePath(QFileInfo(m_fileName).fileName()));
@@ -115,6 +128,8 @@ bool QtSaveDialogService::showSave()
     if (chosen.isEmpty() || chosen.first().isEmpty())
         return false;
     m_fileName = chosen.first();
+    if (!m_folderKey.isEmpty())
+        QSettings(kSettingsOrganization, kProgramTitle).setValue(m_folderKey, QFileInfo(m_fileName).absolutePath());
     return true;
 }
 

@@ -43,6 +43,12 @@ public:
     QString fileName() const override { return m_fileName; }
     // The dialog opens in this folder, with the remembered name's file name.
     void setStartFolder(const QString &folder) override { m_startFolder = folder; }
+    // Title, proposed name and added extension; the proposal's folder is
+    // used while the dialog remembers no folder of its own.
+    void propose(const Proposal &proposal) override { m_proposal = proposal; }
+    // Keeps the folder of each chosen file in the user's settings under this
+    // key, for the next run.
+    void rememberFolderAs(const QString &settingsKey) { m_folderKey = settingsKey; }
 
     QStringList nameFilters() const { return m_nameFilters; }
 
@@ -55,6 +61,8 @@ private:
     QStringList m_nameFilters;
     QString m_fileName;
     QString m_startFolder;
+    Proposal m_proposal;
+    QString m_folderKey;
 };
 
 // The open and save dialogs of article files: Qt file dialogs for

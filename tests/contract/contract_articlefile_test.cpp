@@ -140,7 +140,7 @@ TEST_P(Contract, ArticleFileUnsavedChangesAskSaveDiscardOrCancel)
         EXPECT_EQ(openFile(*harness, second), c.opened);
         ASSERT_EQ(harness->messages.shown().size(), 1);
         const MessageRequest &question = harness->messages.shown().first();
-        EXPECT_EQ(question.prompt, QStringLiteral("Save changes to the article?"));
+        EXPECT_EQ(question.prompt, QStringLiteral("Save changes to first.json?"));
         EXPECT_EQ(question.buttons, MessageButtons::SaveDiscardCancel);
         EXPECT_EQ(question.title, kProgramTitle);
         EXPECT_EQ(harness->articleFiles().currentFile(), c.opened ? second : first);

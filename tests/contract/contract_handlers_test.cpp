@@ -111,14 +111,19 @@ TEST_P(Contract, InstallationOptionsSetTheFieldAndStoreTheirSection)
          QStringLiteral("Installation instructions for SP missions will be loaded automatically ..."),
          golden::spInstallation("ArmA 2")},
     };
+    bool written = false;
     for (const Case &c : cases) {
         SCOPED_TRACE(controlName(c.option));
-        // Through Own description with a typed text, which the kind replaces.
+        // Through Own description with a typed text, which the kind's notice
+        // replaces in the field; coming back shows the text again (the
+        // prompt only while nothing was written).
         harness->userClick(Control::InstallOwnDescription);
         EXPECT_TRUE(form().isEnabled(Control::Installation));
         EXPECT_EQ(form().background(Control::Installation), SystemColor::WindowBackground);
         EXPECT_EQ(form().text(Control::Installation),
-                  QStringLiteral("Write here your own installation description ..."));
+                  written ? QStringLiteral("my own text")
+                          : QStringLiteral("Write here your own installation description ..."));
+        written = true;
         harness->userType(Control::Installation, QStringLiteral("my own text"));
         harness->userClick(c.option);
         EXPECT_FALSE(form().isEnabled(Control::Installation));

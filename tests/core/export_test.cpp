@@ -111,12 +111,25 @@ QString extension(ReadmeFormat format)
 }
 
 // The plain text's lines as a reader sees them, without the underlines.
+// The plain text's lines as the exports show them: the title reads "kind -
+// name", one blank line less before the game version, which stands below
+// its heading.
 QStringList plainLines(const ReadmeModel &model, bool keepEmpty)
 {
     QStringList out;
     QString text = plainText(model);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    text.replace(text.indexOf(QStringLiteral("\t-\t")), 3, QStringLiteral(" - "));
+    const QString game = model.requiredGame.label;
+    bool gameSeen = false;
     for (QString line : text.split(u'\n')) {
+        if (!gameSeen && line.startsWith(game)) {
+            gameSeen = true;
+            if (keepEmpty && out.size() >= 2 && out.last().isEmpty() && out[out.size() - 2].isEmpty())
+                out.removeLast();
+            out << game.trimmed();
+            line.remove(0, game.size());
+        }
         while (line.endsWith(u' ') || line.endsWith(u'\t'))
             line.chop(1);
         if (line == QLatin1String("=================") || (line.isEmpty() && !keepEmpty))
@@ -316,15 +329,26 @@ TEST(Export, SavesAskReportAndReplaceAtomically)
     ReadmeExporter exporter(h.document(), h.messages, h.files);
     const ReadmeModel model = h.document().currentModel();
 
-    // BBCode and Markdown: UTF-8, with the format's filter and message.
-    for (ReadmeFormat format : {ReadmeFormat::BBCode, ReadmeFormat::Markdown}) {
+    // BBCode and Markdown: UTF-8, with the format's own filter, its
+    // extension added to a name chosen without one, and whole sentences.
+    const struct {
+        ReadmeFormat format;
+        const char *filter;
+        const char *written;
+        const char *message;
+    } exports[] = {
+        {ReadmeFormat::BBCode, "BBCode forum posts|*.bbcode.txt|All files|*", "bbcode.bbcode.txt",
+         "BBCode file created successfully ..."},
+        {ReadmeFormat::Markdown, "Markdown files|*.md|All files|*", "markdown.md",
+         "Markdown file created successfully ..."},
+    };
+    for (const auto &e : exports) {
         h.messages.clear();
-        const QString path = dir.filePath(formatKey(format));
-        h.dialog.chooseNext(path);
-        EXPECT_EQ(exporter.exportAs(format, h.dialog), ReadmeExporter::Outcome::Saved);
-        EXPECT_EQ(h.dialog.filter(), format == ReadmeFormat::Markdown ? "*.md|*.md" : "*.txt|*.txt");
-        EXPECT_EQ(readFileBytes(path), renderReadmeUtf8(model, format));
-        EXPECT_EQ(h.messages.prompts(), QStringList{formatFileName(format) + " created successfully ..."});
+        h.dialog.chooseNext(dir.filePath(formatKey(e.format)));
+        EXPECT_EQ(exporter.exportAs(e.format, h.dialog), ReadmeExporter::Outcome::Saved);
+        EXPECT_EQ(h.dialog.filter(), QString::fromUtf8(e.filter));
+        EXPECT_EQ(readFileBytes(dir.filePath(QString::fromUtf8(e.written))), renderReadmeUtf8(model, e.format));
+        EXPECT_EQ(h.messages.prompts(), QStringList{QString::fromUtf8(e.message)});
     }
 
     // Plain text: the code page question exactly as Create asks it; "No"
