@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader learns of the main window: the names, descriptions
 // and label relations its controls give through QAccessible.
+#include "previewwindow.h"
+#include "publishcommands.h"
 #include "widgetharness.h"
 #include "windowlayout.h"
 
@@ -136,4 +138,33 @@ TEST_F(Accessibility, TabPagesAndStatusPanelsHaveNames)
     // The indicators still say whether their key is on.
     EXPECT_TRUE(accessible(widget("NumLockPanel"), QAccessible::Description) == QLatin1String("on")
                 || accessible(widget("NumLockPanel"), QAccessible::Description) == QLatin1String("off"));
+}
+
+TEST_F(Accessibility, ThePreviewIsAWindowWithNamedParts)
+{
+    harness.window().publishCommands()->showPreview();
+    PreviewWindow *preview = harness.window().publishCommands()->previewWindow();
+    ASSERT_NE(preview, nullptr);
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(preview);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("ReadMe Preview - Kestrin Editor"));
+    const struct {
+        const char *name;
+        const char *spoken;
+    } parts[] = {{"PreviewText", "ReadMe preview"}, {"UnmappableList", "Characters the code page cannot hold"}};
+    for (const auto &p : parts) {
+        SCOPED_TRACE(p.name);
+        EXPECT_EQ(accessible(preview->findChild<QWidget *>(QLatin1String(p.name)), QAccessible::Name),
+                  QString::fromUtf8(p.spoken));
+    }
+    // The format choice speaks its choice as its name on Linux and is
+    // labelled by its label.
+    QAccessibleInterface *format = QAccessible::queryAccessibleInterface(preview->findChild<QWidget *>("FormatCombo"));
+    ASSERT_NE(format, nullptr);
+    QStringList labels;
+    for (const auto &[other, relation] : format->relations(QAccessible::Label))
+        labels << other->text(QAccessible::Name);
+    EXPECT_EQ(labels, QStringList{QStringLiteral("Format:")});
+    preview->close();
 }
