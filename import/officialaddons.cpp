@@ -31,8 +31,9 @@ void OfficialAddons::add(const QString &className, GameProduct product)
 QString OfficialAddons::describe() const
 {
     if (m_origin == Origin::Installation)
-        return ImportText::tr("Official addons: %n classes from the game installation in %1", nullptr, int(size()))
-            .arg(m_installations.join(QLatin1String("; ")));
+        return ImportText::tr("Official addons: those of the game installation in %1 (%2 classes)")
+            .arg(m_installations.join(QLatin1String("; ")))
+            .arg(size());
     return ImportText::tr("Official addons: the list shipped with Kestrin Editor (%1); no game installation was found")
         .arg(m_listDate);
 }

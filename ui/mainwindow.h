@@ -16,7 +16,9 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCloseEvent;
@@ -30,6 +32,7 @@ class QTimer;
 namespace kestrin::ui {
 
 class AboutWindow;
+class ImportDialog;
 class PublishCommands;
 class TrayMinimizer;
 
@@ -55,12 +58,24 @@ public:
     // Opens the file named on the command line, over the start state.
     void openArticleAtStart(const QString &path);
 
+    // The import of a mission, addon or Mod (a folder or a PBO; a file in a
+    // folder stands for the folder).
+    void importFrom(const QString &path);
+    static bool isImportable(const QString &path);
+    // For tests: what chooses the source instead of the file dialog, what
+    // reviews the proposals instead of the dialog's exec() (true: apply),
+    // and the game folder whose addons are official (as --game).
+    using ImportChooser = std::function<std::optional<QString>()>;
+    using ImportReviewer = std::function<bool(ImportDialog &)>;
+    void setImportHooks(ImportChooser choose, ImportReviewer review, const QString &gameFolder);
+
 public slots:
     void newReadme();
     void openArticle();
     void saveArticle();
     void saveArticleAs();
     void clearRecentArticles();
+    void importFromMissionOrAddon();
     void createReadme();
     void exitProgram();
     void minimizeWindow();
@@ -116,6 +131,9 @@ private:
     QPointer<AboutWindow> m_about;
     // Exit has asked its question: the close it starts asks nothing more.
     bool m_exitConfirmed = false;
+    ImportChooser m_importChooser;
+    ImportReviewer m_importReviewer;
+    QString m_importGameFolder;
     PublishCommands *m_publish = nullptr;
 };
 

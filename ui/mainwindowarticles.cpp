@@ -55,6 +55,9 @@ void MainWindow::buildArticleFileMenu(QMenu *file)
     m_recentMenu->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
     // Filled when it opens: starting the program reads no settings.
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+
+    addItem("mnuImport", tr("Import from Mission or Addon..."), QKeySequence(Qt::CTRL | Qt::Key_I),
+            &MainWindow::importFromMissionOrAddon);
 }
 
 void MainWindow::startArticleFiles(ArticleDialogService &dialogs, ByteFileService &files, RecentArticlesStore &recent,
@@ -168,8 +171,11 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     // Opened after the drop has ended, so that the dragging program is not
-    // kept waiting by a question.
-    QTimer::singleShot(0, this, [this, path] { m_articles->openDropped(path); });
+    // kept waiting by a question. A folder or a PBO is imported.
+    if (isImportable(path))
+        QTimer::singleShot(0, this, [this, path] { importFrom(path); });
+    else
+        QTimer::singleShot(0, this, [this, path] { m_articles->openDropped(path); });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

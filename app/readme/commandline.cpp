@@ -74,7 +74,20 @@ QString helpText()
                                  "\n"
                                  "Exit status: 0 when the ReadMe was written; 1 when it was not (characters\n"
                                  "the code page cannot hold, or the write failed); 2 for bad input or usage.\n")
-        .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")));
+               .arg(codePageName(systemAnsiCodePage()), wrapped(keys, 76, QStringLiteral("  ")))
+           + QLatin1Char('\n')
+           + QCoreApplication::translate(
+               "kestrin-readme", "Import from a mission, addon or Mod (ARTICLE.json may then be left out):\n"
+                                 "  --import PATH        take the name, author(s), web address, required game\n"
+                                 "                       version and required addons found in PATH (a mission\n"
+                                 "                       folder or .pbo, an addon folder or .pbo, a Mod folder)\n"
+                                 "                       on top of the article; what could not be read is told\n"
+                                 "                       on standard error; exit status 2 when nothing could be\n"
+                                 "                       read\n"
+                                 "  --import-only        write the merged article (JSON) instead of the ReadMe\n"
+                                 "  --game PATH          the game installation whose addons count as official\n"
+                                 "                       (default: the one set in the window, else the one found\n"
+                                 "                       on this computer, else the list shipped with the editor)\n");
 }
 
 // --format, and the encoding options that only the plain text has.
@@ -122,7 +135,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption replace(QStringList{QStringLiteral("replace")});
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("version")});
-    parser.addOptions({output, set, unset, encoding, replace, help, version, format});
+    const QCommandLineOption import(QStringLiteral("import"), QString(), QStringLiteral("PATH"));
+    const QCommandLineOption importOnly(QStringList{QStringLiteral("import-only")});
+    const QCommandLineOption game(QStringLiteral("game"), QString(), QStringLiteral("PATH"));
+    parser.addOptions({output, set, unset, encoding, replace, help, version, format, import, importOnly, game});
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -147,7 +163,18 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
 
     const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty()) {
+    options.importPath = parser.value(import);
+    options.importOnly = parser.isSet(importOnly);
+    options.gamePath = parser.value(game);
+    if ((parser.isSet(import) && options.importPath.isEmpty()) || (parser.isSet(game) && options.gamePath.isEmpty()))
+        return fail(line,
+                    QCoreApplication::translate("kestrin-readme", "options \"--import\" and \"--game\" need a path"));
+    if (options.importPath.isEmpty() && (options.importOnly || !options.gamePath.isEmpty()))
+        return fail(line, QCoreApplication::translate("kestrin-readme",
+                                                      "options \"--import-only\" and \"--game\" need \"--import\""));
+    if (positional.isEmpty() && !options.importPath.isEmpty()) {
+        // The proposals on the empty article.
+    } else if (positional.isEmpty()) {
         return fail(line, QCoreApplication::translate("kestrin-readme", "no article file given (see --help)"));
     }
     if (positional.size() > 1) {
@@ -155,7 +182,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                                       "one article file expected, but %1 were given (see --help)")
                               .arg(positional.size()));
     }
-    options.articlePath = positional.first();
+    options.articlePath = positional.value(0);
     options.outputPath = parser.value(output);
     if (parser.isSet(output) && options.outputPath.isEmpty()) {
         return fail(line,

@@ -29,6 +29,11 @@ struct CommandLineOptions {
     ReadmeFormat format = ReadmeFormat::PlainText;
     QList<ArticleOverride> overrides;
     QStringList overrideOptions; // "--set" or "--unset", one per override
+    // --import: the mission, addon or Mod whose proposals are taken on top
+    // of the article (the article file may then be left out).
+    QString importPath;
+    bool importOnly = false; // print the merged article as JSON instead
+    QString gamePath;        // --game: the installation whose addons are official
 };
 
 struct CommandLine {

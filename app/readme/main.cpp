@@ -9,11 +9,15 @@
 
 #include "article.h"
 #include "articleform.h"
+#include "articleproposals.h"
 #include "articlereader.h"
+#include "articlewriter.h"
 #include "atomicfileservice.h"
 #include "codepage.h"
 #include "commandline.h"
 #include "fileservice.h"
+#include "importer.h"
+#include "officialsource.h"
 #include "offlinedocument.h"
 #include "readmeformats.h"
 #include "services.h"
@@ -216,6 +220,42 @@ int writeExport(const Options &options, const Article &article)
     return kExitWritten;
 }
 
+// Takes the proposals of --import on top of the article; the notes, and
+// which list said what is official, go to standard error. False when
+// nothing could be read.
+bool takeImport(const Options &options, Article &article)
+{
+    const import::OfficialAddons official = import::resolveOfficialAddons(options.gamePath);
+    const import::ImportResult result = import::importArticle(options.importPath, official);
+    for (const import::ImportNote &note : result.notes)
+        complain(QCoreApplication::translate("kestrin-readme", "%1: note: %2").arg(options.importPath, note.display()));
+    if (!result.readSomething()) {
+        complainAsProgram(QCoreApplication::translate("kestrin-readme", "nothing could be read from %1")
+                              .arg(quoted(options.importPath)));
+        return false;
+    }
+    complain(QCoreApplication::translate("kestrin-readme", "%1: %2").arg(options.importPath, result.official));
+    article = import::applyProposals(article, result, import::allFields(result));
+    return true;
+}
+
+// --import-only: the merged article as an article file.
+int writeArticle(const Options &options, const Article &article)
+{
+    const QByteArray json = writeArticleJson(article);
+    if (isStandardStream(options.outputPath))
+        return writeBytesToStandardOutput(json);
+    AtomicTextFileService files;
+    files.setWaitForPipeReader(true);
+    const SaveResult saved = files.writeBytes(options.outputPath, json);
+    if (!saved.ok) {
+        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
+                              .arg(quoted(options.outputPath), saved.error));
+        return kExitNotWritten;
+    }
+    return kExitWritten;
+}
+
 int run(const QStringList &arguments)
 {
     const CommandLine line = parseCommandLine(arguments);
@@ -238,7 +278,7 @@ int run(const QStringList &arguments)
                               .arg(quoted(options.encoding)));
         return kExitBadInput;
     }
-    if (outputIsArticle(options)) {
+    if (!options.articlePath.isEmpty() && outputIsArticle(options)) {
         if (isStandardStream(options.outputPath))
             complainAsProgram(
                 QCoreApplication::translate("kestrin-readme",
@@ -251,19 +291,27 @@ int run(const QStringList &arguments)
         return kExitBadInput;
     }
 
-    const std::optional<ArticleReadResult> source = readSource(options);
-    if (!source)
-        return kExitBadInput;
-    const ArticleReadResult &read = *source;
-    if (!read.ok()) {
-        reportProblems(options, read.problems, read.unlistedProblems);
-        return kExitBadInput;
+    Article article;
+    if (!options.articlePath.isEmpty()) {
+        const std::optional<ArticleReadResult> source = readSource(options);
+        if (!source)
+            return kExitBadInput;
+        const ArticleReadResult &read = *source;
+        if (!read.ok()) {
+            reportProblems(options, read.problems, read.unlistedProblems);
+            return kExitBadInput;
+        }
+        article = read.article;
     }
+    if (!options.importPath.isEmpty() && !takeImport(options, article))
+        return kExitBadInput;
+    if (options.importOnly)
+        return writeArticle(options, article);
 
     if (options.format != ReadmeFormat::PlainText)
-        return writeExport(options, read.article);
+        return writeExport(options, article);
 
-    const QString text = assembleReadme(read.article);
+    const QString text = assembleReadme(article);
     if (!checkEncodable(*encoding, text))
         return kExitNotWritten;
 
