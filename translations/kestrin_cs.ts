@@ -316,6 +316,232 @@ Všechna neuložená data budou ztracena.</translation>
     </message>
 </context>
 <context>
+    <name>ImportText</name>
+    <message>
+        <source>Article</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Author(s)</source>
+        <translation>Autor(ři)</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Required game version</source>
+        <translation>Požadovaná verze hry</translation>
+    </message>
+    <message>
+        <source>Required addons</source>
+        <translation>Požadované addony</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>je to složka, ne soubor</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>není to obyčejný soubor (roura, zařízení nebo soket)</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>nešlo přečíst: %1</translation>
+    </message>
+    <message>
+        <source>it lies outside the chosen folder</source>
+        <translation>leží mimo zvolenou složku</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>takový soubor neexistuje</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB and is not read</source>
+        <translation>soubor je větší než %1 MB a nečte se</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s checksum does not match its content; it may be damaged</source>
+        <translation>kontrolní součet PBO neodpovídá obsahu; může být poškozené</translation>
+    </message>
+    <message>
+        <source>there is no such file or folder</source>
+        <translation>takový soubor ani složka neexistuje</translation>
+    </message>
+    <message>
+        <source>is neither a PBO nor a folder</source>
+        <translation>není PBO ani složka</translation>
+    </message>
+    <message>
+        <source>holds no mission.sqm, config.cpp, config.bin, mod.cpp or PBO</source>
+        <translation>neobsahuje mission.sqm, config.cpp, config.bin, mod.cpp ani PBO</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a PBO and an entry in it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <comment>a file and a line in it</comment>
+        <translation>%1, řádek %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where, then what</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the compressed entry claims more data than it could hold</source>
+        <translation>komprimovaná položka udává víc dat, než může obsahovat</translation>
+    </message>
+    <message>
+        <source>the compressed entry ends before its data</source>
+        <translation>komprimovaná položka končí dřív než její data</translation>
+    </message>
+    <message>
+        <source>the compressed entry is damaged</source>
+        <translation>komprimovaná položka je poškozená</translation>
+    </message>
+    <message>
+        <source>Official addons: those of the game installation in %1 (%2 classes)</source>
+        <translation>Oficiální addony: z instalace hry v %1 (tříd: %2)</translation>
+    </message>
+    <message>
+        <source>Official addons: the list shipped with Kestrin Editor (%1); no game installation was found</source>
+        <translation>Oficiální addony: seznam přiložený ke Kestrin Editoru (%1); instalace hry nebyla nalezena</translation>
+    </message>
+    <message>
+        <source>the file is too short to be a PBO</source>
+        <translation>soubor je na PBO příliš krátký</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s header is damaged or has no end</source>
+        <translation>hlavička PBO je poškozená nebo nemá konec</translation>
+    </message>
+    <message>
+        <source>the entry %1 has an unknown packing method and is skipped</source>
+        <translation>položka %1 má neznámý způsob balení a přeskakuje se</translation>
+    </message>
+    <message>
+        <source>the entry %1 reaches past the end of the file</source>
+        <translation>položka %1 sahá za konec souboru</translation>
+    </message>
+    <message>
+        <source>the entry is encrypted</source>
+        <translation>položka je zašifrovaná</translation>
+    </message>
+    <message>
+        <source>the entry reaches past the end of the file</source>
+        <translation>položka sahá za konec souboru</translation>
+    </message>
+    <message>
+        <source>the entry is larger than %1 MB and is not read</source>
+        <translation>položka je větší než %1 MB a nečte se</translation>
+    </message>
+    <message>
+        <source>the entry could not be read</source>
+        <translation>položku nešlo přečíst</translation>
+    </message>
+    <message>
+        <source>the compressed entry&apos;s checksum does not match; it may be damaged</source>
+        <translation>kontrolní součet komprimované položky nesouhlasí; může být poškozená</translation>
+    </message>
+    <message>
+        <source>the binarized file is damaged at byte %1; the rest of this class is skipped</source>
+        <translation>binarizovaný soubor je poškozený na bajtu %1; zbytek této třídy se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the binarized file has too many entries; the rest is skipped</source>
+        <translation>binarizovaný soubor má příliš mnoho položek; zbytek se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the binarized file nests classes too deeply; the inner ones are skipped</source>
+        <translation>binarizovaný soubor vnořuje třídy příliš hluboko; vnitřní se přeskakují</translation>
+    </message>
+    <message>
+        <source>the binarized file has an entry of unknown type %1; the rest of this class is skipped</source>
+        <translation>binarizovaný soubor má položku neznámého typu %1; zbytek této třídy se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the file is not a binarized config of a known version</source>
+        <translation>soubor není binarizovaná konfigurace známé verze</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read</source>
+        <translation>vložený soubor %1 se nečte</translation>
+    </message>
+    <message>
+        <source>the included file %1 is nested too deeply and is not read</source>
+        <translation>vložený soubor %1 je vnořený příliš hluboko a nečte se</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read: %2</source>
+        <translation>vložený soubor %1 se nečte: %2</translation>
+    </message>
+    <message>
+        <source>the file %1 includes itself; it is read once</source>
+        <translation>soubor %1 vkládá sám sebe; čte se jednou</translation>
+    </message>
+    <message>
+        <source>the included files are too large together; %1 and later ones are not read</source>
+        <translation>vložené soubory jsou dohromady příliš velké; %1 a další se nečtou</translation>
+    </message>
+    <message>
+        <source>an #if condition cannot be worked out here; its block is skipped</source>
+        <translation>podmínku #if zde nelze vyhodnotit; její blok se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the macros expand to too much text; the rest is not expanded</source>
+        <translation>makra se rozvinou do příliš dlouhého textu; zbytek se nerozvíjí</translation>
+    </message>
+    <message>
+        <source>a text has no closing quote</source>
+        <translation>textu chybí koncová uvozovka</translation>
+    </message>
+    <message>
+        <source>an #ifdef block has no #endif</source>
+        <translation>blok #ifdef nemá #endif</translation>
+    </message>
+    <message>
+        <source>the file ends too early</source>
+        <translation>soubor končí příliš brzy</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;; the statement is skipped</source>
+        <translation>nečekané „%1“; příkaz se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the macro %1 cannot be expanded here; the statement is skipped</source>
+        <translation>makro %1 zde nelze rozvinout; příkaz se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the arrays are nested too deeply; this one is skipped</source>
+        <translation>pole jsou vnořená příliš hluboko; toto se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the class name %1 is a macro that cannot be expanded here</source>
+        <translation>název třídy %1 je makro, které zde nelze rozvinout</translation>
+    </message>
+    <message>
+        <source>the classes are nested too deeply; this one is skipped</source>
+        <translation>třídy jsou vnořené příliš hluboko; tato se přeskakuje</translation>
+    </message>
+    <message>
+        <source>the class %1 has no closing brace</source>
+        <translation>třídě %1 chybí koncová závorka</translation>
+    </message>
+</context>
+<context>
     <name>QtArticleDialogService</name>
     <message>
         <source>Article files (*.json)</source>
@@ -690,6 +916,52 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
         <source>a character cannot be encoded</source>
         <translation>znak nelze zakódovat</translation>
     </message>
+    <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Import z mise, addonu nebo modu (ARTICLE.json pak lze vynechat):
+  --import CESTA       převezme název, autora(y), webovou adresu, požadovanou
+                       verzi hry a požadované addony z CESTY (složka nebo .pbo
+                       mise, složka nebo .pbo addonu, složka modu); co nešlo
+                       přečíst, se vypíše na standardní chybový
+                       výstup; návratový kód 2, když nešlo přečíst
+                       nic
+  --import-only        vypíše sloučený projekt (JSON) místo ReadMe
+  --game CESTA         instalace hry, jejíž addony se počítají za oficiální
+                       (jinak ta zvolená v okně, jinak ta nalezená v tomto
+                       počítači, jinak seznam přiložený k editoru)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>volby „--import“ a „--game“ potřebují cestu</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>volby „--import-only“ a „--game“ potřebují „--import“</translation>
+    </message>
+    <message>
+        <source>%1: note: %2</source>
+        <translation>%1: poznámka: %2</translation>
+    </message>
+    <message>
+        <source>nothing could be read from %1</source>
+        <translation>z %1 nešlo přečíst nic</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ReadmeExporter</name>
@@ -939,6 +1211,61 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
     </message>
 </context>
 <context>
+    <name>kestrin::ui::ImportDialog</name>
+    <message>
+        <source>Import from Mission or Addon</source>
+        <translation>Import z mise nebo addonu</translation>
+    </message>
+    <message>
+        <source>Found in %1. Tick what the form should take:</source>
+        <translation>Nalezeno v %1. Zaškrtněte, co má formulář převzít:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>The form holds now</source>
+        <translation>Formulář teď obsahuje</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Nalezeno</translation>
+    </message>
+    <message>
+        <source>Where it was found</source>
+        <translation>Kde se našlo</translation>
+    </message>
+    <message>
+        <source>Proposed fields</source>
+        <translation>Navržená pole</translation>
+    </message>
+    <message>
+        <source>User defined: the list below</source>
+        <translation>Vlastní: seznam níže</translation>
+    </message>
+    <message>
+        <source>&amp;Required addons (one a line; official addons left out):</source>
+        <translation>&amp;Požadované addony (jeden na řádek; oficiální vynechány):</translation>
+    </message>
+    <message>
+        <source>Left out as official: %1</source>
+        <translation>Vynecháno jako oficiální: %1</translation>
+    </message>
+    <message>
+        <source>Everything could be read.</source>
+        <translation>Vše šlo přečíst.</translation>
+    </message>
+    <message>
+        <source>What could not be read:</source>
+        <translation>Co nešlo přečíst:</translation>
+    </message>
+    <message>
+        <source>What could not be read</source>
+        <translation>Co nešlo přečíst</translation>
+    </message>
+</context>
+<context>
     <name>kestrin::ui::MainWindow</name>
     <message>
         <source>File</source>
@@ -1019,6 +1346,34 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
     <message>
         <source>%1[*] - Kestrin Editor</source>
         <translation>%1[*] - Kestrin Editor</translation>
+    </message>
+    <message>
+        <source>Import from Mission or Addon...</source>
+        <translation>Importovat z mise nebo addonu...</translation>
+    </message>
+    <message>
+        <source>Choose a Mission, Addon or Mod</source>
+        <translation>Zvolte misi, addon nebo mod</translation>
+    </message>
+    <message>
+        <source>Missions, addons and Mods (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;All files (*)</source>
+        <translation>Mise, addony a mody (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Čte se %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Looking for the game&apos;s official addons...</source>
+        <translation>Hledají se oficiální addony hry...</translation>
+    </message>
+    <message>
+        <source>Nothing could be read from %1.</source>
+        <translation>Z %1 nešlo přečíst nic.</translation>
     </message>
 </context>
 <context>

@@ -316,6 +316,232 @@ Alle ungespeicherten Daten gehen verloren.</translation>
     </message>
 </context>
 <context>
+    <name>ImportText</name>
+    <message>
+        <source>Article</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Author(s)</source>
+        <translation>Autor(en)</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Required game version</source>
+        <translation>Benötigte Spielversion</translation>
+    </message>
+    <message>
+        <source>Required addons</source>
+        <translation>Benötigte Addons</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>es ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it lies outside the chosen folder</source>
+        <translation>es liegt außerhalb des gewählten Ordners</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB and is not read</source>
+        <translation>die Datei ist größer als %1 MB und wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s checksum does not match its content; it may be damaged</source>
+        <translation>die Prüfsumme der PBO passt nicht zu ihrem Inhalt; sie ist vielleicht beschädigt</translation>
+    </message>
+    <message>
+        <source>there is no such file or folder</source>
+        <translation>diese Datei oder diesen Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>is neither a PBO nor a folder</source>
+        <translation>ist weder eine PBO noch ein Ordner</translation>
+    </message>
+    <message>
+        <source>holds no mission.sqm, config.cpp, config.bin, mod.cpp or PBO</source>
+        <translation>enthält keine mission.sqm, config.cpp, config.bin, mod.cpp oder PBO</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a PBO and an entry in it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <comment>a file and a line in it</comment>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where, then what</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the compressed entry claims more data than it could hold</source>
+        <translation>der komprimierte Eintrag gibt mehr Daten an, als er enthalten kann</translation>
+    </message>
+    <message>
+        <source>the compressed entry ends before its data</source>
+        <translation>der komprimierte Eintrag endet vor seinen Daten</translation>
+    </message>
+    <message>
+        <source>the compressed entry is damaged</source>
+        <translation>der komprimierte Eintrag ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Official addons: those of the game installation in %1 (%2 classes)</source>
+        <translation>Offizielle Addons: die der Spielinstallation in %1 (%2 Klassen)</translation>
+    </message>
+    <message>
+        <source>Official addons: the list shipped with Kestrin Editor (%1); no game installation was found</source>
+        <translation>Offizielle Addons: die Liste, die Kestrin Editor beiliegt (%1); es wurde keine Spielinstallation gefunden</translation>
+    </message>
+    <message>
+        <source>the file is too short to be a PBO</source>
+        <translation>die Datei ist zu kurz für eine PBO</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s header is damaged or has no end</source>
+        <translation>der Kopf der PBO ist beschädigt oder hat kein Ende</translation>
+    </message>
+    <message>
+        <source>the entry %1 has an unknown packing method and is skipped</source>
+        <translation>der Eintrag %1 hat eine unbekannte Packmethode und wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the entry %1 reaches past the end of the file</source>
+        <translation>der Eintrag %1 reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>the entry is encrypted</source>
+        <translation>der Eintrag ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>the entry reaches past the end of the file</source>
+        <translation>der Eintrag reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>the entry is larger than %1 MB and is not read</source>
+        <translation>der Eintrag ist größer als %1 MB und wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the entry could not be read</source>
+        <translation>der Eintrag konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the compressed entry&apos;s checksum does not match; it may be damaged</source>
+        <translation>die Prüfsumme des komprimierten Eintrags passt nicht; er ist vielleicht beschädigt</translation>
+    </message>
+    <message>
+        <source>the binarized file is damaged at byte %1; the rest of this class is skipped</source>
+        <translation>die binarisierte Datei ist bei Byte %1 beschädigt; der Rest dieser Klasse wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the binarized file has too many entries; the rest is skipped</source>
+        <translation>die binarisierte Datei hat zu viele Einträge; der Rest wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the binarized file nests classes too deeply; the inner ones are skipped</source>
+        <translation>die binarisierte Datei verschachtelt Klassen zu tief; die inneren werden übersprungen</translation>
+    </message>
+    <message>
+        <source>the binarized file has an entry of unknown type %1; the rest of this class is skipped</source>
+        <translation>die binarisierte Datei hat einen Eintrag unbekannten Typs %1; der Rest dieser Klasse wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the file is not a binarized config of a known version</source>
+        <translation>die Datei ist keine binarisierte Konfiguration einer bekannten Version</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read</source>
+        <translation>die eingebundene Datei %1 wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the included file %1 is nested too deeply and is not read</source>
+        <translation>die eingebundene Datei %1 ist zu tief verschachtelt und wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read: %2</source>
+        <translation>die eingebundene Datei %1 wird nicht gelesen: %2</translation>
+    </message>
+    <message>
+        <source>the file %1 includes itself; it is read once</source>
+        <translation>die Datei %1 bindet sich selbst ein; sie wird einmal gelesen</translation>
+    </message>
+    <message>
+        <source>the included files are too large together; %1 and later ones are not read</source>
+        <translation>die eingebundenen Dateien sind zusammen zu groß; %1 und spätere werden nicht gelesen</translation>
+    </message>
+    <message>
+        <source>an #if condition cannot be worked out here; its block is skipped</source>
+        <translation>eine #if-Bedingung kann hier nicht ausgewertet werden; ihr Block wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the macros expand to too much text; the rest is not expanded</source>
+        <translation>die Makros ergeben zu viel Text; der Rest wird nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>a text has no closing quote</source>
+        <translation>einem Text fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>an #ifdef block has no #endif</source>
+        <translation>ein #ifdef-Block hat kein #endif</translation>
+    </message>
+    <message>
+        <source>the file ends too early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;; the statement is skipped</source>
+        <translation>unerwartetes „%1“; die Anweisung wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the macro %1 cannot be expanded here; the statement is skipped</source>
+        <translation>das Makro %1 kann hier nicht ersetzt werden; die Anweisung wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the arrays are nested too deeply; this one is skipped</source>
+        <translation>die Arrays sind zu tief verschachtelt; dieses wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the class name %1 is a macro that cannot be expanded here</source>
+        <translation>der Klassenname %1 ist ein Makro, das hier nicht ersetzt werden kann</translation>
+    </message>
+    <message>
+        <source>the classes are nested too deeply; this one is skipped</source>
+        <translation>die Klassen sind zu tief verschachtelt; diese wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the class %1 has no closing brace</source>
+        <translation>der Klasse %1 fehlt die schließende Klammer</translation>
+    </message>
+</context>
+<context>
     <name>QtArticleDialogService</name>
     <message>
         <source>Article files (*.json)</source>
@@ -690,6 +916,52 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
         <source>a character cannot be encoded</source>
         <translation>ein Zeichen kann nicht kodiert werden</translation>
     </message>
+    <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Import aus einer Mission, einem Addon oder Mod (ARTICLE.json darf dann fehlen):
+  --import PFAD        Name, Autor(en), Webadresse, benötigte Spielversion und
+                       benötigte Addons aus PFAD übernehmen (ein Missionsordner
+                       oder eine .pbo, ein Addon-Ordner oder eine .pbo, ein
+                       Mod-Ordner); was nicht gelesen werden konnte, steht in
+                       der Standardfehlerausgabe; Rückgabewert 2, wenn nichts
+                       gelesen werden konnte
+  --import-only        das zusammengeführte Projekt (JSON) statt der ReadMe
+  --game PFAD          die Spielinstallation, deren Addons als offiziell gelten
+                       (sonst die im Fenster gewählte, sonst die auf diesem
+                       Rechner gefundene, sonst die mitgelieferte Liste)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>die Optionen „--import“ und „--game“ brauchen einen Pfad</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>die Optionen „--import-only“ und „--game“ brauchen „--import“</translation>
+    </message>
+    <message>
+        <source>%1: note: %2</source>
+        <translation>%1: Hinweis: %2</translation>
+    </message>
+    <message>
+        <source>nothing could be read from %1</source>
+        <translation>aus %1 konnte nichts gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ReadmeExporter</name>
@@ -939,6 +1211,61 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
     </message>
 </context>
 <context>
+    <name>kestrin::ui::ImportDialog</name>
+    <message>
+        <source>Import from Mission or Addon</source>
+        <translation>Aus Mission oder Addon importieren</translation>
+    </message>
+    <message>
+        <source>Found in %1. Tick what the form should take:</source>
+        <translation>Gefunden in %1. Haken Sie an, was das Formular übernehmen soll:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>The form holds now</source>
+        <translation>Das Formular enthält jetzt</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
+    </message>
+    <message>
+        <source>Where it was found</source>
+        <translation>Wo es gefunden wurde</translation>
+    </message>
+    <message>
+        <source>Proposed fields</source>
+        <translation>Vorgeschlagene Felder</translation>
+    </message>
+    <message>
+        <source>User defined: the list below</source>
+        <translation>Eigene Liste: die Liste unten</translation>
+    </message>
+    <message>
+        <source>&amp;Required addons (one a line; official addons left out):</source>
+        <translation>&amp;Benötigte Addons (eines je Zeile; offizielle weggelassen):</translation>
+    </message>
+    <message>
+        <source>Left out as official: %1</source>
+        <translation>Als offiziell weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>Everything could be read.</source>
+        <translation>Alles konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>What could not be read:</source>
+        <translation>Was nicht gelesen werden konnte:</translation>
+    </message>
+    <message>
+        <source>What could not be read</source>
+        <translation>Was nicht gelesen werden konnte</translation>
+    </message>
+</context>
+<context>
     <name>kestrin::ui::MainWindow</name>
     <message>
         <source>File</source>
@@ -1019,6 +1346,34 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
     <message>
         <source>%1[*] - Kestrin Editor</source>
         <translation>%1[*] - Kestrin Editor</translation>
+    </message>
+    <message>
+        <source>Import from Mission or Addon...</source>
+        <translation>Aus Mission oder Addon importieren...</translation>
+    </message>
+    <message>
+        <source>Choose a Mission, Addon or Mod</source>
+        <translation>Mission, Addon oder Mod wählen</translation>
+    </message>
+    <message>
+        <source>Missions, addons and Mods (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;All files (*)</source>
+        <translation>Missionen, Addons und Mods (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Looking for the game&apos;s official addons...</source>
+        <translation>Die offiziellen Addons des Spiels werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Nothing could be read from %1.</source>
+        <translation>Aus %1 konnte nichts gelesen werden.</translation>
     </message>
 </context>
 <context>

@@ -316,6 +316,232 @@ Wszystkie niezapisane dane zostaną utracone.</translation>
     </message>
 </context>
 <context>
+    <name>ImportText</name>
+    <message>
+        <source>Article</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Author(s)</source>
+        <translation>Autor(zy)</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>WWW</translation>
+    </message>
+    <message>
+        <source>Required game version</source>
+        <translation>Wymagana wersja gry</translation>
+    </message>
+    <message>
+        <source>Required addons</source>
+        <translation>Wymagane addony</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>to folder, a nie plik</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>to nie jest zwykły plik (potok, urządzenie lub gniazdo)</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>nie dało się odczytać: %1</translation>
+    </message>
+    <message>
+        <source>it lies outside the chosen folder</source>
+        <translation>leży poza wybranym folderem</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>nie ma takiego pliku</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB and is not read</source>
+        <translation>plik jest większy niż %1 MB i nie jest czytany</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s checksum does not match its content; it may be damaged</source>
+        <translation>suma kontrolna PBO nie zgadza się z zawartością; plik może być uszkodzony</translation>
+    </message>
+    <message>
+        <source>there is no such file or folder</source>
+        <translation>nie ma takiego pliku ani folderu</translation>
+    </message>
+    <message>
+        <source>is neither a PBO nor a folder</source>
+        <translation>nie jest ani PBO, ani folderem</translation>
+    </message>
+    <message>
+        <source>holds no mission.sqm, config.cpp, config.bin, mod.cpp or PBO</source>
+        <translation>nie zawiera mission.sqm, config.cpp, config.bin, mod.cpp ani PBO</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a PBO and an entry in it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <comment>a file and a line in it</comment>
+        <translation>%1, wiersz %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where, then what</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the compressed entry claims more data than it could hold</source>
+        <translation>skompresowany wpis deklaruje więcej danych, niż może zawierać</translation>
+    </message>
+    <message>
+        <source>the compressed entry ends before its data</source>
+        <translation>skompresowany wpis kończy się przed swoimi danymi</translation>
+    </message>
+    <message>
+        <source>the compressed entry is damaged</source>
+        <translation>skompresowany wpis jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>Official addons: those of the game installation in %1 (%2 classes)</source>
+        <translation>Oficjalne addony: z instalacji gry w %1 (klas: %2)</translation>
+    </message>
+    <message>
+        <source>Official addons: the list shipped with Kestrin Editor (%1); no game installation was found</source>
+        <translation>Oficjalne addony: lista dołączona do Kestrin Editor (%1); nie znaleziono instalacji gry</translation>
+    </message>
+    <message>
+        <source>the file is too short to be a PBO</source>
+        <translation>plik jest za krótki na PBO</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s header is damaged or has no end</source>
+        <translation>nagłówek PBO jest uszkodzony lub nie ma końca</translation>
+    </message>
+    <message>
+        <source>the entry %1 has an unknown packing method and is skipped</source>
+        <translation>wpis %1 ma nieznaną metodę pakowania i jest pomijany</translation>
+    </message>
+    <message>
+        <source>the entry %1 reaches past the end of the file</source>
+        <translation>wpis %1 sięga poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>the entry is encrypted</source>
+        <translation>wpis jest zaszyfrowany</translation>
+    </message>
+    <message>
+        <source>the entry reaches past the end of the file</source>
+        <translation>wpis sięga poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>the entry is larger than %1 MB and is not read</source>
+        <translation>wpis jest większy niż %1 MB i nie jest czytany</translation>
+    </message>
+    <message>
+        <source>the entry could not be read</source>
+        <translation>wpisu nie dało się odczytać</translation>
+    </message>
+    <message>
+        <source>the compressed entry&apos;s checksum does not match; it may be damaged</source>
+        <translation>suma kontrolna skompresowanego wpisu się nie zgadza; może być uszkodzony</translation>
+    </message>
+    <message>
+        <source>the binarized file is damaged at byte %1; the rest of this class is skipped</source>
+        <translation>zbinaryzowany plik jest uszkodzony na bajcie %1; reszta tej klasy jest pomijana</translation>
+    </message>
+    <message>
+        <source>the binarized file has too many entries; the rest is skipped</source>
+        <translation>zbinaryzowany plik ma za dużo wpisów; reszta jest pomijana</translation>
+    </message>
+    <message>
+        <source>the binarized file nests classes too deeply; the inner ones are skipped</source>
+        <translation>zbinaryzowany plik zagnieżdża klasy zbyt głęboko; wewnętrzne są pomijane</translation>
+    </message>
+    <message>
+        <source>the binarized file has an entry of unknown type %1; the rest of this class is skipped</source>
+        <translation>zbinaryzowany plik ma wpis nieznanego typu %1; reszta tej klasy jest pomijana</translation>
+    </message>
+    <message>
+        <source>the file is not a binarized config of a known version</source>
+        <translation>plik nie jest zbinaryzowaną konfiguracją znanej wersji</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read</source>
+        <translation>dołączany plik %1 nie jest czytany</translation>
+    </message>
+    <message>
+        <source>the included file %1 is nested too deeply and is not read</source>
+        <translation>dołączany plik %1 jest zagnieżdżony zbyt głęboko i nie jest czytany</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read: %2</source>
+        <translation>dołączany plik %1 nie jest czytany: %2</translation>
+    </message>
+    <message>
+        <source>the file %1 includes itself; it is read once</source>
+        <translation>plik %1 dołącza sam siebie; jest czytany raz</translation>
+    </message>
+    <message>
+        <source>the included files are too large together; %1 and later ones are not read</source>
+        <translation>dołączane pliki są razem za duże; %1 i kolejne nie są czytane</translation>
+    </message>
+    <message>
+        <source>an #if condition cannot be worked out here; its block is skipped</source>
+        <translation>warunku #if nie da się tu obliczyć; jego blok jest pomijany</translation>
+    </message>
+    <message>
+        <source>the macros expand to too much text; the rest is not expanded</source>
+        <translation>makra rozwijają się w zbyt długi tekst; reszta nie jest rozwijana</translation>
+    </message>
+    <message>
+        <source>a text has no closing quote</source>
+        <translation>tekstowi brakuje zamykającego cudzysłowu</translation>
+    </message>
+    <message>
+        <source>an #ifdef block has no #endif</source>
+        <translation>blok #ifdef nie ma #endif</translation>
+    </message>
+    <message>
+        <source>the file ends too early</source>
+        <translation>plik kończy się za wcześnie</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;; the statement is skipped</source>
+        <translation>nieoczekiwane „%1”; instrukcja jest pomijana</translation>
+    </message>
+    <message>
+        <source>the macro %1 cannot be expanded here; the statement is skipped</source>
+        <translation>makra %1 nie da się tu rozwinąć; instrukcja jest pomijana</translation>
+    </message>
+    <message>
+        <source>the arrays are nested too deeply; this one is skipped</source>
+        <translation>tablice są zagnieżdżone zbyt głęboko; ta jest pomijana</translation>
+    </message>
+    <message>
+        <source>the class name %1 is a macro that cannot be expanded here</source>
+        <translation>nazwa klasy %1 to makro, którego nie da się tu rozwinąć</translation>
+    </message>
+    <message>
+        <source>the classes are nested too deeply; this one is skipped</source>
+        <translation>klasy są zagnieżdżone zbyt głęboko; ta jest pomijana</translation>
+    </message>
+    <message>
+        <source>the class %1 has no closing brace</source>
+        <translation>klasie %1 brakuje zamykającego nawiasu</translation>
+    </message>
+</context>
+<context>
     <name>QtArticleDialogService</name>
     <message>
         <source>Article files (*.json)</source>
@@ -690,6 +916,52 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
         <source>a character cannot be encoded</source>
         <translation>znaku nie można zakodować</translation>
     </message>
+    <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Import z misji, addonu lub moda (ARTICLE.json można wtedy pominąć):
+  --import ŚCIEŻKA     weź nazwę, autora(ów), adres WWW, wymaganą wersję gry
+                       i wymagane addony z ŚCIEŻKI (folder lub .pbo misji,
+                       folder lub .pbo addonu, folder moda); to, czego nie
+                       dało się odczytać, trafia na standardowe
+                       wyjście błędów; kod wyjścia 2, gdy nie dało
+                       się odczytać niczego
+  --import-only        wypisz połączony projekt (JSON) zamiast ReadMe
+  --game ŚCIEŻKA       instalacja gry, której addony liczą się jako oficjalne
+                       (domyślnie wybrana w oknie, potem znaleziona na tym
+                       komputerze, potem lista dołączona do edytora)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>opcje „--import” i „--game” wymagają ścieżki</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>opcje „--import-only” i „--game” wymagają „--import”</translation>
+    </message>
+    <message>
+        <source>%1: note: %2</source>
+        <translation>%1: uwaga: %2</translation>
+    </message>
+    <message>
+        <source>nothing could be read from %1</source>
+        <translation>z %1 nie dało się niczego odczytać</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ReadmeExporter</name>
@@ -939,6 +1211,61 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
     </message>
 </context>
 <context>
+    <name>kestrin::ui::ImportDialog</name>
+    <message>
+        <source>Import from Mission or Addon</source>
+        <translation>Import z misji lub addonu</translation>
+    </message>
+    <message>
+        <source>Found in %1. Tick what the form should take:</source>
+        <translation>Znaleziono w %1. Zaznacz, co formularz ma przejąć:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>The form holds now</source>
+        <translation>Formularz zawiera teraz</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Znaleziono</translation>
+    </message>
+    <message>
+        <source>Where it was found</source>
+        <translation>Gdzie znaleziono</translation>
+    </message>
+    <message>
+        <source>Proposed fields</source>
+        <translation>Proponowane pola</translation>
+    </message>
+    <message>
+        <source>User defined: the list below</source>
+        <translation>Własna lista: lista poniżej</translation>
+    </message>
+    <message>
+        <source>&amp;Required addons (one a line; official addons left out):</source>
+        <translation>&amp;Wymagane addony (jeden w wierszu; oficjalne pominięte):</translation>
+    </message>
+    <message>
+        <source>Left out as official: %1</source>
+        <translation>Pominięte jako oficjalne: %1</translation>
+    </message>
+    <message>
+        <source>Everything could be read.</source>
+        <translation>Wszystko dało się odczytać.</translation>
+    </message>
+    <message>
+        <source>What could not be read:</source>
+        <translation>Czego nie dało się odczytać:</translation>
+    </message>
+    <message>
+        <source>What could not be read</source>
+        <translation>Czego nie dało się odczytać</translation>
+    </message>
+</context>
+<context>
     <name>kestrin::ui::MainWindow</name>
     <message>
         <source>File</source>
@@ -1019,6 +1346,34 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
     <message>
         <source>%1[*] - Kestrin Editor</source>
         <translation>%1[*] - Kestrin Editor</translation>
+    </message>
+    <message>
+        <source>Import from Mission or Addon...</source>
+        <translation>Importuj z misji lub addonu...</translation>
+    </message>
+    <message>
+        <source>Choose a Mission, Addon or Mod</source>
+        <translation>Wybierz misję, addon lub moda</translation>
+    </message>
+    <message>
+        <source>Missions, addons and Mods (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;All files (*)</source>
+        <translation>Misje, addony i mody (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Czytanie %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Looking for the game&apos;s official addons...</source>
+        <translation>Szukanie oficjalnych addonów gry...</translation>
+    </message>
+    <message>
+        <source>Nothing could be read from %1.</source>
+        <translation>Z %1 nie dało się niczego odczytać.</translation>
     </message>
 </context>
 <context>

@@ -316,6 +316,232 @@ All unsaved data will be lost.</source>
     </message>
 </context>
 <context>
+    <name>ImportText</name>
+    <message>
+        <source>Article</source>
+        <translation>Проект</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Author(s)</source>
+        <translation>Автор(ы)</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Веб</translation>
+    </message>
+    <message>
+        <source>Required game version</source>
+        <translation>Требуемая версия игры</translation>
+    </message>
+    <message>
+        <source>Required addons</source>
+        <translation>Требуемые аддоны</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>это не обычный файл (канал, устройство или сокет)</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>не удалось прочитать: %1</translation>
+    </message>
+    <message>
+        <source>it lies outside the chosen folder</source>
+        <translation>он лежит вне выбранной папки</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>такого файла нет</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB and is not read</source>
+        <translation>файл больше %1 МБ и не читается</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s checksum does not match its content; it may be damaged</source>
+        <translation>контрольная сумма PBO не совпадает с содержимым; файл может быть повреждён</translation>
+    </message>
+    <message>
+        <source>there is no such file or folder</source>
+        <translation>такого файла или папки нет</translation>
+    </message>
+    <message>
+        <source>is neither a PBO nor a folder</source>
+        <translation>не является ни PBO, ни папкой</translation>
+    </message>
+    <message>
+        <source>holds no mission.sqm, config.cpp, config.bin, mod.cpp or PBO</source>
+        <translation>не содержит mission.sqm, config.cpp, config.bin, mod.cpp или PBO</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a PBO and an entry in it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <comment>a file and a line in it</comment>
+        <translation>%1, строка %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where, then what</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the compressed entry claims more data than it could hold</source>
+        <translation>сжатая запись заявляет больше данных, чем может содержать</translation>
+    </message>
+    <message>
+        <source>the compressed entry ends before its data</source>
+        <translation>сжатая запись заканчивается раньше своих данных</translation>
+    </message>
+    <message>
+        <source>the compressed entry is damaged</source>
+        <translation>сжатая запись повреждена</translation>
+    </message>
+    <message>
+        <source>Official addons: those of the game installation in %1 (%2 classes)</source>
+        <translation>Официальные аддоны: из установки игры в %1 (классов: %2)</translation>
+    </message>
+    <message>
+        <source>Official addons: the list shipped with Kestrin Editor (%1); no game installation was found</source>
+        <translation>Официальные аддоны: список, прилагаемый к Kestrin Editor (%1); установка игры не найдена</translation>
+    </message>
+    <message>
+        <source>the file is too short to be a PBO</source>
+        <translation>файл слишком короткий для PBO</translation>
+    </message>
+    <message>
+        <source>the PBO&apos;s header is damaged or has no end</source>
+        <translation>заголовок PBO повреждён или не имеет конца</translation>
+    </message>
+    <message>
+        <source>the entry %1 has an unknown packing method and is skipped</source>
+        <translation>запись %1 имеет неизвестный способ упаковки и пропускается</translation>
+    </message>
+    <message>
+        <source>the entry %1 reaches past the end of the file</source>
+        <translation>запись %1 выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>the entry is encrypted</source>
+        <translation>запись зашифрована</translation>
+    </message>
+    <message>
+        <source>the entry reaches past the end of the file</source>
+        <translation>запись выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>the entry is larger than %1 MB and is not read</source>
+        <translation>запись больше %1 МБ и не читается</translation>
+    </message>
+    <message>
+        <source>the entry could not be read</source>
+        <translation>запись не удалось прочитать</translation>
+    </message>
+    <message>
+        <source>the compressed entry&apos;s checksum does not match; it may be damaged</source>
+        <translation>контрольная сумма сжатой записи не совпадает; запись может быть повреждена</translation>
+    </message>
+    <message>
+        <source>the binarized file is damaged at byte %1; the rest of this class is skipped</source>
+        <translation>бинаризованный файл повреждён на байте %1; остаток этого класса пропускается</translation>
+    </message>
+    <message>
+        <source>the binarized file has too many entries; the rest is skipped</source>
+        <translation>в бинаризованном файле слишком много записей; остальное пропускается</translation>
+    </message>
+    <message>
+        <source>the binarized file nests classes too deeply; the inner ones are skipped</source>
+        <translation>в бинаризованном файле классы вложены слишком глубоко; внутренние пропускаются</translation>
+    </message>
+    <message>
+        <source>the binarized file has an entry of unknown type %1; the rest of this class is skipped</source>
+        <translation>в бинаризованном файле есть запись неизвестного типа %1; остаток этого класса пропускается</translation>
+    </message>
+    <message>
+        <source>the file is not a binarized config of a known version</source>
+        <translation>файл не является бинаризованной конфигурацией известной версии</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read</source>
+        <translation>включаемый файл %1 не читается</translation>
+    </message>
+    <message>
+        <source>the included file %1 is nested too deeply and is not read</source>
+        <translation>включаемый файл %1 вложен слишком глубоко и не читается</translation>
+    </message>
+    <message>
+        <source>the included file %1 is not read: %2</source>
+        <translation>включаемый файл %1 не читается: %2</translation>
+    </message>
+    <message>
+        <source>the file %1 includes itself; it is read once</source>
+        <translation>файл %1 включает сам себя; он читается один раз</translation>
+    </message>
+    <message>
+        <source>the included files are too large together; %1 and later ones are not read</source>
+        <translation>включаемые файлы вместе слишком велики; %1 и последующие не читаются</translation>
+    </message>
+    <message>
+        <source>an #if condition cannot be worked out here; its block is skipped</source>
+        <translation>условие #if здесь нельзя вычислить; его блок пропускается</translation>
+    </message>
+    <message>
+        <source>the macros expand to too much text; the rest is not expanded</source>
+        <translation>макросы раскрываются в слишком длинный текст; остальное не раскрывается</translation>
+    </message>
+    <message>
+        <source>a text has no closing quote</source>
+        <translation>у текста нет закрывающей кавычки</translation>
+    </message>
+    <message>
+        <source>an #ifdef block has no #endif</source>
+        <translation>у блока #ifdef нет #endif</translation>
+    </message>
+    <message>
+        <source>the file ends too early</source>
+        <translation>файл заканчивается слишком рано</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;; the statement is skipped</source>
+        <translation>неожиданное «%1»; инструкция пропускается</translation>
+    </message>
+    <message>
+        <source>the macro %1 cannot be expanded here; the statement is skipped</source>
+        <translation>макрос %1 здесь нельзя раскрыть; инструкция пропускается</translation>
+    </message>
+    <message>
+        <source>the arrays are nested too deeply; this one is skipped</source>
+        <translation>массивы вложены слишком глубоко; этот пропускается</translation>
+    </message>
+    <message>
+        <source>the class name %1 is a macro that cannot be expanded here</source>
+        <translation>имя класса %1 — макрос, который здесь нельзя раскрыть</translation>
+    </message>
+    <message>
+        <source>the classes are nested too deeply; this one is skipped</source>
+        <translation>классы вложены слишком глубоко; этот пропускается</translation>
+    </message>
+    <message>
+        <source>the class %1 has no closing brace</source>
+        <translation>у класса %1 нет закрывающей скобки</translation>
+    </message>
+</context>
+<context>
     <name>QtArticleDialogService</name>
     <message>
         <source>Article files (*.json)</source>
@@ -690,6 +916,52 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
         <source>a character cannot be encoded</source>
         <translation>символ не удаётся закодировать</translation>
     </message>
+    <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Импорт из миссии, аддона или мода (ARTICLE.json тогда можно не указывать):
+  --import ПУТЬ        взять название, автора(ов), веб-адрес, требуемую версию
+                       игры и требуемые аддоны из ПУТИ (папка или .pbo миссии,
+                       папка или .pbo аддона, папка мода); то, что не удалось
+                       прочитать, выводится в стандартный поток
+                       ошибок; код выхода 2, если ничего не удалось
+                       прочитать
+  --import-only        вывести объединённый проект (JSON) вместо ReadMe
+  --game ПУТЬ          установка игры, аддоны которой считаются официальными
+                       (иначе выбранная в окне, иначе найденная на этом
+                       компьютере, иначе список, прилагаемый к редактору)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>параметрам «--import» и «--game» нужен путь</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>параметрам «--import-only» и «--game» нужен «--import»</translation>
+    </message>
+    <message>
+        <source>%1: note: %2</source>
+        <translation>%1: примечание: %2</translation>
+    </message>
+    <message>
+        <source>nothing could be read from %1</source>
+        <translation>из %1 ничего не удалось прочитать</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ReadmeExporter</name>
@@ -939,6 +1211,61 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
     </message>
 </context>
 <context>
+    <name>kestrin::ui::ImportDialog</name>
+    <message>
+        <source>Import from Mission or Addon</source>
+        <translation>Импорт из миссии или аддона</translation>
+    </message>
+    <message>
+        <source>Found in %1. Tick what the form should take:</source>
+        <translation>Найдено в %1. Отметьте, что должна взять форма:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>The form holds now</source>
+        <translation>Сейчас в форме</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Найдено</translation>
+    </message>
+    <message>
+        <source>Where it was found</source>
+        <translation>Где найдено</translation>
+    </message>
+    <message>
+        <source>Proposed fields</source>
+        <translation>Предложенные поля</translation>
+    </message>
+    <message>
+        <source>User defined: the list below</source>
+        <translation>Свой список: список ниже</translation>
+    </message>
+    <message>
+        <source>&amp;Required addons (one a line; official addons left out):</source>
+        <translation>&amp;Требуемые аддоны (по одному в строке; официальные опущены):</translation>
+    </message>
+    <message>
+        <source>Left out as official: %1</source>
+        <translation>Опущены как официальные: %1</translation>
+    </message>
+    <message>
+        <source>Everything could be read.</source>
+        <translation>Всё удалось прочитать.</translation>
+    </message>
+    <message>
+        <source>What could not be read:</source>
+        <translation>Что не удалось прочитать:</translation>
+    </message>
+    <message>
+        <source>What could not be read</source>
+        <translation>Что не удалось прочитать</translation>
+    </message>
+</context>
+<context>
     <name>kestrin::ui::MainWindow</name>
     <message>
         <source>File</source>
@@ -1019,6 +1346,34 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
     <message>
         <source>%1[*] - Kestrin Editor</source>
         <translation>%1[*] - Kestrin Editor</translation>
+    </message>
+    <message>
+        <source>Import from Mission or Addon...</source>
+        <translation>Импорт из миссии или аддона...</translation>
+    </message>
+    <message>
+        <source>Choose a Mission, Addon or Mod</source>
+        <translation>Выберите миссию, аддон или мод</translation>
+    </message>
+    <message>
+        <source>Missions, addons and Mods (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;All files (*)</source>
+        <translation>Миссии, аддоны и моды (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Чтение %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Looking for the game&apos;s official addons...</source>
+        <translation>Поиск официальных аддонов игры...</translation>
+    </message>
+    <message>
+        <source>Nothing could be read from %1.</source>
+        <translation>Из %1 ничего не удалось прочитать.</translation>
     </message>
 </context>
 <context>

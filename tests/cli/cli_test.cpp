@@ -373,8 +373,9 @@ TEST_F(Cli, HelpAndVersion)
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.err.isEmpty());
         EXPECT_TRUE(help.out.startsWith("Usage: kestrin-readme [OPTION]... ARTICLE.json\n"));
-        for (const char *listed : {"--output FILE", "--set KEY=VALUE", "--unset KEY", "--format FORMAT",
-                                   "--encoding ENCODING", "--replace", "--help", "--version"})
+        for (const char *listed :
+             {"--output FILE", "--set KEY=VALUE", "--unset KEY", "--format FORMAT", "--encoding ENCODING", "--replace",
+              "--help", "--version", "--import PATH", "--import-only", "--game PATH"})
             EXPECT_TRUE(help.out.contains(listed)) << listed;
         for (const QString &key : articleKeys()) {
             if (!key.contains(QLatin1Char('$')) && key != QLatin1String("formatVersion")

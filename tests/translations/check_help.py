@@ -19,6 +19,7 @@ MENU = [
     ("kestrin::ui::MainWindow", "File"), ("kestrin::ui::MainWindow", "New"),
     ("kestrin::ui::MainWindow", "Open Article..."), ("kestrin::ui::MainWindow", "Save Article"),
     ("kestrin::ui::MainWindow", "Save Article As..."), ("kestrin::ui::MainWindow", "Recent Articles"),
+    ("kestrin::ui::MainWindow", "Import from Mission or Addon..."),
     ("kestrin::ui::MainWindow", "Minimize"), ("kestrin::ui::MainWindow", "Exit"),
     ("kestrin::ui::MainWindow", "Create"), ("kestrin::ui::MainWindow", "Help"),
     ("kestrin::ui::MainWindow", "Help Contents"), ("kestrin::ui::MainWindow", "About"),
