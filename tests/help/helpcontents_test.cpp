@@ -109,11 +109,11 @@ TEST(HelpContents, ListsEveryTopicInReadingOrder)
     QStringList topLevel;
     for (const ContentsEntry &e : contents)
         topLevel << e.name;
-    EXPECT_EQ(topLevel,
-              (QStringList{"Kestrin Editor Help", "Getting started", "The main window", "The \"Allow\" switches",
-                           "Creating the ReadMe", "Keeping the article in a file", "Starting again with New",
-                           "Minimize to the notification area", "Exit and closing the window", "Help and About",
-                           "Keyboard shortcuts", "The kestrin-readme command"}));
+    EXPECT_EQ(topLevel, (QStringList{"Kestrin Editor Help", "Getting started", "The main window",
+                                     "The \"Allow\" switches", "Creating the ReadMe", "Keeping the article in a file",
+                                     "Importing from a mission or addon", "Starting again with New",
+                                     "Minimize to the notification area", "Exit and closing the window",
+                                     "Help and About", "Keyboard shortcuts", "The kestrin-readme command"}));
     ASSERT_EQ(contents.at(2).children.size(), 5);
     EXPECT_EQ(contents.at(2).children.at(0).name, QStringLiteral("Basic data"));
     EXPECT_EQ(contents.at(2).children.at(4).name, QStringLiteral("Credits"));

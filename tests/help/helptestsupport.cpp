@@ -58,6 +58,7 @@ QStringList helpTopicsInOrder()
         QStringLiteral("/topics/saving.html"),
         QStringLiteral("/topics/preview-and-export.html"),
         QStringLiteral("/topics/article-file.html"),
+        QStringLiteral("/topics/import.html"),
         QStringLiteral("/topics/new.html"),
         QStringLiteral("/topics/minimize.html"),
         QStringLiteral("/topics/exit.html"),

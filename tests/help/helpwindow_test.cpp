@@ -214,6 +214,7 @@ TEST_F(HelpWindowTest, ContentsListTheTopicsInOrderAndOpenThem)
                                                   "Saving, code pages and save errors",
                                                   "Preview, forum post and Markdown",
                                                   "Keeping the article in a file",
+                                                  "Importing from a mission or addon",
                                                   "Starting again with New",
                                                   "Minimize to the notification area",
                                                   "Exit and closing the window",
@@ -221,7 +222,7 @@ TEST_F(HelpWindowTest, ContentsListTheTopicsInOrderAndOpenThem)
                                                   "Keyboard shortcuts",
                                                   "The kestrin-readme command"}));
     EXPECT_TRUE(window.contentsTree()->isVisibleTo(&window));
-    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 12);
+    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 13);
     EXPECT_TRUE(contentsItem(window, QStringLiteral("The main window"))->isExpanded());
 
     // Choosing each topic opens its page, in the order of the list.
@@ -352,7 +353,7 @@ TEST(HelpWindow, RecoversWhenAGoodFileIsOpenedAfterABadOne)
     EXPECT_EQ(window.browser()->source(), page("/index.html"));
     EXPECT_TRUE(shownText(window).contains(QStringLiteral("Kestrin Editor makes ReadMe files")));
     EXPECT_FALSE(window.backAction()->isEnabled());
-    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 12);
+    EXPECT_EQ(window.contentsTree()->topLevelItemCount(), 13);
     EXPECT_TRUE(window.errorText().isEmpty());
 }
 

@@ -223,6 +223,7 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderWithShortcuts)
                          {"mnuSave", "Save Article", QKeySequence(Qt::CTRL | Qt::Key_S)},
                          {"mnuSaveAs", "Save Article As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                          {"mnuRecent", "Recent Articles", {}},
+                         {"mnuImport", "Import from Mission or Addon...", QKeySequence(Qt::CTRL | Qt::Key_I)},
                          {"space0", "", {}},
                          {"mnuPreview", "Preview ReadMe...", QKeySequence(Qt::Key_F5)},
                          {"mnuExport", "Export", {}},
