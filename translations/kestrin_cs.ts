@@ -1264,6 +1264,18 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
         <source>What could not be read</source>
         <translation>Co nešlo přečíst</translation>
     </message>
+    <message>
+        <source>&amp;Game Folder...</source>
+        <translation>&amp;Složka hry...</translation>
+    </message>
+    <message>
+        <source>Choose the Game Folder</source>
+        <translation>Zvolte složku hry</translation>
+    </message>
+    <message>
+        <source>From the next import on, the addons of the game in %1 count as official.</source>
+        <translation>Od příštího importu se addony hry v %1 počítají za oficiální.</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>

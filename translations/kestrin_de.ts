@@ -1264,6 +1264,18 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
         <source>What could not be read</source>
         <translation>Was nicht gelesen werden konnte</translation>
     </message>
+    <message>
+        <source>&amp;Game Folder...</source>
+        <translation>&amp;Spielordner...</translation>
+    </message>
+    <message>
+        <source>Choose the Game Folder</source>
+        <translation>Spielordner wählen</translation>
+    </message>
+    <message>
+        <source>From the next import on, the addons of the game in %1 count as official.</source>
+        <translation>Ab dem nächsten Import gelten die Addons des Spiels in %1 als offiziell.</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>

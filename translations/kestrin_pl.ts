@@ -1264,6 +1264,18 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
         <source>What could not be read</source>
         <translation>Czego nie dało się odczytać</translation>
     </message>
+    <message>
+        <source>&amp;Game Folder...</source>
+        <translation>&amp;Folder gry...</translation>
+    </message>
+    <message>
+        <source>Choose the Game Folder</source>
+        <translation>Wybierz folder gry</translation>
+    </message>
+    <message>
+        <source>From the next import on, the addons of the game in %1 count as official.</source>
+        <translation>Od następnego importu addony gry w %1 liczą się jako oficjalne.</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>

@@ -1264,6 +1264,18 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
         <source>What could not be read</source>
         <translation>Что не удалось прочитать</translation>
     </message>
+    <message>
+        <source>&amp;Game Folder...</source>
+        <translation>&amp;Папка игры...</translation>
+    </message>
+    <message>
+        <source>Choose the Game Folder</source>
+        <translation>Выберите папку игры</translation>
+    </message>
+    <message>
+        <source>From the next import on, the addons of the game in %1 count as official.</source>
+        <translation>Начиная со следующего импорта аддоны игры в %1 считаются официальными.</translation>
+    </message>
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>

@@ -2,8 +2,11 @@
 #include "importdialog.h"
 
 #include "articleproposals.h"
+#include "officialsource.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -110,6 +113,19 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
     apply->setObjectName(QStringLiteral("ImportApply"));
     apply->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("ImportCancel"));
+    // The game folder, set once, decides what is official from the next
+    // import on.
+    QPushButton *gameFolder = buttons->addButton(tr("&Game Folder..."), QDialogButtonBox::ResetRole);
+    gameFolder->setObjectName(QStringLiteral("ImportGameFolder"));
+    connect(gameFolder, &QPushButton::clicked, this, [this, officialSource] {
+        const QString folder =
+            QFileDialog::getExistingDirectory(this, tr("Choose the Game Folder"), import::savedGameFolder());
+        if (folder.isEmpty())
+            return;
+        import::saveGameFolder(folder);
+        officialSource->setText(tr("From the next import on, the addons of the game in %1 count as official.")
+                                    .arg(QDir::toNativeSeparators(folder)));
+    });
     connect(apply, &QPushButton::clicked, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

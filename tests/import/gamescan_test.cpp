@@ -6,9 +6,11 @@
 #include "gamefiles.h"
 #include "gamelocator.h"
 #include "gamescan.h"
+#include "officialsource.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -120,4 +122,24 @@ TEST(GameLocator, SteamLibrariesAndRegistryFolders)
               QStringList(
                   {canonical + QLatin1String("/BI/ArmA 2"), canonical + QLatin1String("/steam/steamapps/common/Arma 2"),
                    canonical + QLatin1String("/Games/SteamLibrary/steamapps/common/Arma 2 Operation Arrowhead")}));
+}
+
+TEST(GameScan, GivenFolderThenSavedFolderThenTheSearch)
+{
+    QTemporaryDir dir;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray home = qgetenv("HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+    qputenv("HOME", QFile::encodeName(dir.path()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
+    saveGameFolder(QString());
+    EXPECT_TRUE(gameFoldersToScan(QString()).isEmpty()); // no Steam in this home
+    saveGameFolder(QStringLiteral("/games/arma2"));
+    EXPECT_EQ(savedGameFolder(), QStringLiteral("/games/arma2"));
+    EXPECT_EQ(gameFoldersToScan(QString()), QStringList({"/games/arma2"}));
+    EXPECT_EQ(gameFoldersToScan(QStringLiteral("/given")), QStringList({"/given"}));
+    saveGameFolder(QString());
+    EXPECT_TRUE(savedGameFolder().isEmpty());
+    qputenv("XDG_CONFIG_HOME", saved);
+    qputenv("HOME", home);
 }
