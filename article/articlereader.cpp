@@ -8,6 +8,7 @@
 #include "articlereader.h"
 #include "articlefields.h"
 #include "articlesource.h"
+#include "filereading.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -965,38 +966,42 @@ QString quoteForMessage(QStringView text)
 ArticleFileRead readArticleFile(const QString &path, const QList<ArticleOverride> &overrides)
 {
     ArticleFileRead read;
-    QFile file;
     const bool standardInput = path == QLatin1String("-");
-    const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
-                                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        read.error = file.errorString();
-        return read;
-    }
     const QString tooLarge = ArticleReader::tr("%1 is larger than %2 MiB, the most an article file may hold")
                                  .arg(standardInput ? ArticleReader::tr("the input") : ArticleReader::tr("the file"))
                                  .arg(kArticleFileSizeLimit / (1024 * 1024));
-    // A regular file says its size; a pipe or a device is read up to one
-    // byte beyond the limit.
-    if (!file.isSequential() && file.size() > kArticleFileSizeLimit) {
-        read.error = tooLarge;
-        return read;
-    }
     QByteArray bytes;
-    std::array<char, 1 << 16> chunk;
-    while (bytes.size() <= kArticleFileSizeLimit) {
-        const qint64 got = file.read(chunk.data(), qint64(chunk.size()));
-        if (got < 0) {
+    if (standardInput) {
+        QFile file;
+        if (!file.open(stdin, QIODevice::ReadOnly)) {
             read.error = file.errorString();
             return read;
         }
-        if (got == 0)
-            break;
-        bytes.append(chunk.data(), qsizetype(got));
-    }
-    if (bytes.size() > kArticleFileSizeLimit) {
-        read.error = tooLarge;
-        return read;
+        // Read up to one byte beyond the limit.
+        std::array<char, 1 << 16> chunk;
+        while (bytes.size() <= kArticleFileSizeLimit) {
+            const qint64 got = file.read(chunk.data(), qint64(chunk.size()));
+            if (got < 0) {
+                read.error = file.errorString();
+                return read;
+            }
+            if (got == 0)
+                break;
+            bytes.append(chunk.data(), qsizetype(got));
+        }
+        if (bytes.size() > kArticleFileSizeLimit) {
+            read.error = tooLarge;
+            return read;
+        }
+    } else {
+        // A regular file says its size; a pipe or a device is read up to one
+        // byte beyond the limit, never waiting beyond a request to stop.
+        WholeFile whole = readWholeFile(path, kArticleFileSizeLimit);
+        if (whole.status != WholeFile::Status::Read) {
+            read.error = whole.status == WholeFile::Status::TooLarge ? tooLarge : whole.error;
+            return read;
+        }
+        bytes = std::move(whole.bytes);
     }
     read.readable = true;
     read.result = readArticle(bytes, overrides);

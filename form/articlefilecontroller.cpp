@@ -137,14 +137,20 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
     const QString absolute = absolutePath(path);
     // The whole file is read and checked before the form is touched: a file
     // with problems leaves every field as it was.
+    // Read off the window's thread where it has one: a pipe, a slow disk or
+    // a large file never stops it from answering, and the user may give up.
     ArticleFileRead read;
-    if (QFileInfo(absolute).isDir())
-        read.error = ArticleFileController::tr("It is a folder, not a file.");
-    else
-        read = readArticleFile(absolute);
+    const bool finished = m_work->run(FileWorkRunner::Kind::Reading, [&read, &absolute] {
+        if (QFileInfo(absolute).isDir())
+            read.error = ArticleFileController::tr("It is a folder, not a file.");
+        else
+            read = readArticleFile(absolute);
+    });
+    if (!finished)
+        return false;
     if (!read.readable) {
         warn(ArticleFileController::tr("The article file %1 could not be opened:\r\n%2")
-                 .arg(QDir::toNativeSeparators(absolute), read.error));
+                 .arg(escapeControlCharacters(QDir::toNativeSeparators(absolute)), read.error));
         if (origin == Origin::Recent)
             forgetRecent(absolute);
         return false;
@@ -152,7 +158,7 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
     const QList<ArticleProblem> &problems = read.result.problems;
     if (!problems.isEmpty()) {
         QStringList lines{ArticleFileController::tr("The article file %1 was not opened; it has these problems:")
-                              .arg(QDir::toNativeSeparators(absolute))};
+                              .arg(escapeControlCharacters(QDir::toNativeSeparators(absolute)))};
         for (qsizetype i = 0; i < std::min(problems.size(), kShownProblems); ++i)
             lines << describeProblem(problems[i]);
         if (problems.size() > kShownProblems)
@@ -197,9 +203,11 @@ bool ArticleFileController::saveTo(const QString &path)
     // back the same form.
     const Article article = currentArticle();
     const SaveResult result = m_files.writeBytes(path, writeArticleJson(article));
+    if (result.cancelled)
+        return false;
     if (!result.ok) {
         warn(ArticleFileController::tr("The article could not be saved to %1:\r\n%2")
-                 .arg(QDir::toNativeSeparators(path), result.error));
+                 .arg(escapeControlCharacters(QDir::toNativeSeparators(path)), result.error));
         return false;
     }
     setCurrentFile(absolutePath(path), article);

@@ -92,6 +92,9 @@ public:
     // installation while the form still has the start state's one.
     Article currentArticle() const;
 
+    // Where reading an article file runs (by default: at once, here).
+    void setFileWork(FileWorkRunner &work) { m_work = &work; }
+
     // Runs whenever the current file or the recent list changes.
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
@@ -116,6 +119,8 @@ private:
     RecentArticlesStore &m_recentStore;
     SaveDialogService &m_createDialog;
     std::function<void()> m_changed;
+    FileWorkRunner m_directWork;
+    FileWorkRunner *m_work = &m_directWork;
 
     QString m_currentFile;
     Article m_saved; // what Save would have written when last read or saved

@@ -280,6 +280,8 @@ ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, c
             return CreateOutcome::Cancelled;
         result = m_files.writePieces(path, pieces, encoder);
     }
+    if (result.cancelled)
+        return CreateOutcome::Cancelled;
     if (!result.ok) {
         m_messages.show({ReadmeDocument::tr("The ReadMe file could not be saved to %1:\r\n%2").arg(path, result.error),
                          kProgramTitle, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});

@@ -73,6 +73,8 @@ ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialog
         renderReadmeUtf8(model, format, write);
     });
     const bool bbcode = format == ReadmeFormat::BBCode;
+    if (result.cancelled)
+        return Outcome::Cancelled;
     if (!result.ok) {
         const QString prompt = bbcode ? tr("The BBCode file could not be saved to %1:\r\n%2")
                                       : tr("The Markdown file could not be saved to %1:\r\n%2");

@@ -20,6 +20,25 @@ struct SaveResult {
     bool ok = false;
     QString error;           // why it was not saved, when not ok
     bool unmappable = false; // the encoder met a character it cannot hold
+    bool cancelled = false;  // the user gave the save up; the target is as it was
+};
+
+// Runs file work that may take long (a slow disk, a pipe waiting for its
+// reader, a large article). The window runs it off its own thread and keeps
+// answering, shows its progress after a short delay and lets the user
+// cancel it: the work's thread is then asked to stop
+// (QThread::isInterruptionRequested), which the save and the article reader
+// look at. Here it runs at once. False when the user cancelled it.
+class FileWorkRunner {
+public:
+    enum class Kind { Reading, Writing };
+    virtual ~FileWorkRunner() = default;
+    virtual bool run(Kind kind, const std::function<void()> &work)
+    {
+        static_cast<void>(kind);
+        work();
+        return true;
+    }
 };
 
 // Writes one text, followed by CR LF, as a whole file. When the encoder

@@ -316,6 +316,21 @@ Všechna neuložená data budou ztracena.</translation>
     </message>
 </context>
 <context>
+    <name>FileWork</name>
+    <message>
+        <source>Reading the file...</source>
+        <translation>Čtení souboru...</translation>
+    </message>
+    <message>
+        <source>Writing the file...</source>
+        <translation>Zápis souboru...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>ImportText</name>
     <message>
         <source>Article</source>

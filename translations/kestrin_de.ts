@@ -316,6 +316,21 @@ Alle ungespeicherten Daten gehen verloren.</translation>
     </message>
 </context>
 <context>
+    <name>FileWork</name>
+    <message>
+        <source>Reading the file...</source>
+        <translation>Die Datei wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Writing the file...</source>
+        <translation>Die Datei wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ImportText</name>
     <message>
         <source>Article</source>

@@ -316,6 +316,21 @@ Wszystkie niezapisane dane zostaną utracone.</translation>
     </message>
 </context>
 <context>
+    <name>FileWork</name>
+    <message>
+        <source>Reading the file...</source>
+        <translation>Odczyt pliku...</translation>
+    </message>
+    <message>
+        <source>Writing the file...</source>
+        <translation>Zapis pliku...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>ImportText</name>
     <message>
         <source>Article</source>

@@ -316,6 +316,21 @@ All unsaved data will be lost.</source>
     </message>
 </context>
 <context>
+    <name>FileWork</name>
+    <message>
+        <source>Reading the file...</source>
+        <translation>Чтение файла...</translation>
+    </message>
+    <message>
+        <source>Writing the file...</source>
+        <translation>Запись файла...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+</context>
+<context>
     <name>ImportText</name>
     <message>
         <source>Article</source>

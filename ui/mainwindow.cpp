@@ -237,9 +237,14 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     centreOnScreen(this);
 
     m_form.connectControls();
-    m_document = std::make_unique<ReadmeDocument>(m_form, messages, dialog, files);
+    // Every file the window reads or writes goes through its file work.
+    m_fileWork = std::make_unique<FileWork>(this);
+    m_backgroundFiles = std::make_unique<BackgroundFiles>(*m_fileWork, &files, &articleFiles);
+    m_document = std::make_unique<ReadmeDocument>(m_form, messages, dialog, *m_backgroundFiles);
     m_document->reset();
-    startArticleFiles(articleDialogs, articleFiles, recent, dialog);
+    startArticleFiles(articleDialogs, *m_backgroundFiles, recent, dialog);
+    m_articles->setFileWork(*m_fileWork);
+    m_publish->setFileWork(*m_fileWork);
     m_tray = new TrayMinimizer(this);
 
     m_mainTab->setCurrentIndex(int(TabPage::BasicData));

@@ -7,6 +7,7 @@
 
 #include "articlefilecontroller.h"
 #include "atomicfileservice.h"
+#include "filework.h"
 #include "keyindicators.h"
 #include "readmedocument.h"
 #include "services.h"
@@ -54,6 +55,8 @@ public:
     const WidgetForm &form() const { return m_form; }
     QTabWidget *mainTab() const { return m_mainTab; }
     QWidget *control(Control control) const { return m_form.control(control); }
+    // Where the window's file reads and saves run.
+    FileWork &fileWork() { return *m_fileWork; }
 
     // Opens the file named on the command line, over the start state.
     void openArticleAtStart(const QString &path);
@@ -121,6 +124,8 @@ private:
     QLabel *m_capsPanel = nullptr;
     QLabel *m_insertPanel = nullptr;
     KeyIndicators *m_indicators = nullptr;
+    std::unique_ptr<FileWork> m_fileWork;
+    std::unique_ptr<BackgroundFiles> m_backgroundFiles;
     std::unique_ptr<ReadmeDocument> m_document;
     std::unique_ptr<ArticleFileController> m_articles;
     QMenu *m_recentMenu = nullptr;

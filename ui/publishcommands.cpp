@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "publishcommands.h"
 
+#include "filework.h"
 #include "previewwindow.h"
 #include "qtservices.h"
 
@@ -58,7 +59,8 @@ void PublishCommands::setServices(SaveDialogService &dialog, ByteFileService &by
 
 ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format, ReadmeExporter::Caller caller)
 {
-    ReadmeExporter exporter(m_document(), m_messages, *m_files);
+    BackgroundFiles files(*m_work, nullptr, m_files);
+    ReadmeExporter exporter(m_document(), m_messages, files);
     const QString folder = m_defaultFolder ? m_defaultFolder() : QString();
     return exporter.exportAs(format, m_dialog ? *m_dialog : *m_ownDialogs[size_t(format)], caller, folder);
 }

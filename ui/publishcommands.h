@@ -42,6 +42,8 @@ public:
     // The folder an export dialog opens in while it remembers none of its
     // own (the open article file's); empty: the dialog's choice.
     void setDefaultFolder(std::function<QString()> folder) { m_defaultFolder = std::move(folder); }
+    // Where the saves run (by default: at once).
+    void setFileWork(FileWorkRunner &work) { m_work = &work; }
 
     // Saves in a format after asking for the name; the preview's Save As.
     ReadmeExporter::Outcome exportAs(ReadmeFormat format,
@@ -67,6 +69,8 @@ private:
     std::unique_ptr<AtomicTextFileService> m_ownFiles;
     SaveDialogService *m_dialog = nullptr; // set: one dialog for every format
     ByteFileService *m_files = nullptr;
+    FileWorkRunner m_directWork;
+    FileWorkRunner *m_work = &m_directWork;
     QPointer<PreviewWindow> m_preview;
     std::function<QString()> m_defaultFolder;
 };

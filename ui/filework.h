@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The window's file work off its thread: every article file read and every
+// save (Create, Save Article, the exports, the preview's Save As) runs on a
+// thread of its own while the window keeps drawing. After a short delay a
+// progress dialog shows, whose Cancel asks the work to stop; a save given up
+// leaves the old file as it was.
+
+#include "services.h"
+
+#include <QCoreApplication>
+
+class QWidget;
+
+namespace kestrin::ui {
+
+class FileWork : public FileWorkRunner {
+    Q_DECLARE_TR_FUNCTIONS(FileWork)
+public:
+    // The progress dialog shows this long after the work began.
+    static constexpr int kProgressDelayMs = 400;
+
+    explicit FileWork(QWidget *window);
+
+    // Runs the work on a thread of its own and returns when it has ended;
+    // meanwhile the window draws, takes no input, and after the delay shows
+    // the progress dialog (object name "FileProgress"). False when the user
+    // cancelled: the work was asked to stop and has stopped.
+    bool run(Kind kind, const std::function<void()> &work) override;
+
+    bool isRunning() const { return m_running; }
+
+private:
+    QWidget *m_window;
+    bool m_running = false;
+};
+
+// Text and byte files written through the window's file work.
+class BackgroundFiles : public TextFileService, public ByteFileService {
+public:
+    BackgroundFiles(FileWorkRunner &work, TextFileService *text, ByteFileService *bytes);
+
+    SaveResult writePieces(const QString &path, const QList<QStringView> &pieces, const TextEncoder &encoder) override;
+    SaveResult writeBytes(const QString &path, QByteArrayView bytes) override;
+    SaveResult writeStream(const QString &path, const ByteProducer &produce) override;
+
+private:
+    SaveResult runWriting(const std::function<SaveResult()> &write);
+
+    FileWorkRunner &m_work;
+    TextFileService *m_text;
+    ByteFileService *m_bytes;
+};
+
+} // namespace kestrin::ui
