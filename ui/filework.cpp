@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "filework.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
@@ -10,6 +12,40 @@
 #include <memory>
 
 namespace kestrin::ui {
+
+namespace {
+
+// Takes the user's keys and clicks away from every window while it lives,
+// as a modal dialog would.
+class InputBlocker : public QObject {
+public:
+    InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputBlocker(const InputBlocker &) = delete;
+    InputBlocker &operator=(const InputBlocker &) = delete;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::Drop: return true;
+        default: return QObject::eventFilter(watched, event);
+        }
+    }
+};
+
+} // namespace
 
 FileWork::FileWork(QWidget *window)
     : m_window(window)
@@ -28,10 +64,15 @@ bool FileWork::run(Kind kind, const std::function<void()> &work)
     thread->start();
     delay.start(kProgressDelayMs);
 
-    // First the window only draws: what the user types meanwhile waits for
-    // the work's end (or for the progress dialog, which then takes it).
+    // First the window only draws and takes no input, as under a modal
+    // dialog; then the progress dialog is that modal dialog.
     bool cancelled = false;
-    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1 && thread->isRunning()) {
+    int firstPhase = 0;
+    {
+        const InputBlocker blocked;
+        firstPhase = loop.exec();
+    }
+    if (firstPhase == 1 && thread->isRunning()) {
         QProgressDialog progress(kind == Kind::Reading ? tr("Reading the file...") : tr("Writing the file..."),
                                  tr("Cancel"), 0, 0, m_window);
         progress.setObjectName(QStringLiteral("FileProgress"));

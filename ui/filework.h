@@ -7,6 +7,7 @@
 // progress dialog shows, whose Cancel asks the work to stop; a save given up
 // leaves the old file as it was.
 
+#include "fileservice.h"
 #include "services.h"
 
 #include <QCoreApplication>

@@ -255,8 +255,15 @@ TEST_F(PreviewTest, CopySaveAsExportsAndCopyAsBBCode)
     action("mnuExportBBCode")->trigger();
     EXPECT_EQ(readFileBytes(dir.filePath(QStringLiteral("post.txt"))), renderReadmeUtf8(model, ReadmeFormat::BBCode));
     QGuiApplication::clipboard()->clear();
-    window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    // Until the application takes the main window for the active one (the
+    // saves ran beside the window, and the platform's activation of the
+    // preview may still be on its way).
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            window().activateWindow();
+            return QApplication::activeWindow() == &window();
+        },
+        5000));
     QWidget *focus = QApplication::focusWidget();
     QTest::keyClick(focus ? focus : &window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), renderReadme(model, ReadmeFormat::BBCode));

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: MIT
+// The window's file work on a real file system: an article that is a pipe
+// nobody writes to, saves and exports onto a pipe whose reader never reads,
+// one of the program's own descriptors as a target. The window must keep
+// answering (its thread spends no second of processor time on a step and
+// handles a queued call meanwhile), show its progress, and Cancel must end
+// the work with the old file as it was.
+#include "fileservice.h"
+#include "filework.h"
+#include "golden.h"
+#include "publishcommands.h"
+#include "widgetharness.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <mutex>
+#include <pthread.h>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace kestrin;
+using namespace kestrin::ui;
+
+namespace {
+
+// Processor time of the calling thread, in seconds.
+double threadCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+constexpr double kCpuLimitSeconds = 1.0;
+#else
+constexpr double kCpuLimitSeconds = 10.0; // unoptimised or instrumented code
+#endif
+
+// Ends the run when one step has not returned after half a minute: the
+// window's thread is blocked (in a pipe, say).
+class StepGuard {
+public:
+    explicit StepGuard(std::string step)
+        : m_thread([this, step = std::move(step)] {
+            std::unique_lock lock(m_mutex);
+            if (!m_wake.wait_for(lock, std::chrono::seconds(30), [this] { return m_done; })) {
+                std::fprintf(stderr, "HANG: the window stopped answering during \"%s\"\n", step.c_str());
+                std::_Exit(1);
+            }
+        })
+    {
+    }
+    ~StepGuard()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
+// While it lives: presses the progress dialog's Cancel as soon as it shows
+// (or never), and counts the queued calls the window handled meanwhile.
+class WindowWatch {
+public:
+    WindowWatch(QWidget &window, bool cancel)
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this, &window, cancel] {
+            ++ticks;
+            auto *progress = window.findChild<QProgressDialog *>(QStringLiteral("FileProgress"));
+            if (!progress || !progress->isVisible())
+                return;
+            progressShown = true;
+            if (cancel && !m_cancelled) {
+                m_cancelled = true;
+                QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+            }
+        });
+        m_timer.start();
+    }
+    int ticks = 0;
+    bool progressShown = false;
+
+private:
+    QTimer m_timer;
+    bool m_cancelled = false;
+};
+
+class FileWorkWindow : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        harness = std::make_unique<WidgetHarness>();
+        harness->window().publishCommands()->setServices(harness->dialog, harness->files);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    }
+    void TearDown() override
+    {
+        for (int fd : readers)
+            ::close(fd);
+    }
+    MainWindow &window() { return harness->window(); }
+    QAction *action(const char *name) { return window().findChild<QAction *>(QLatin1String(name)); }
+    QString fifo(const char *name)
+    {
+        const QString path = dir.filePath(QLatin1String(name));
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        return path;
+    }
+    // A reader that holds the pipe open and never reads; the form holds
+    // more than a pipe takes, so that the writing stops.
+    void holdOpen(const QString &path)
+    {
+        harness->form().setText(Control::Description, QString(1 << 20, u'd'));
+        readers << ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<WidgetHarness> harness;
+    QList<int> readers;
+};
+
+} // namespace
+
+TEST_F(FileWorkWindow, APipeOrADescriptorNeverStopsTheWindowAndCancelEndsTheWork)
+{
+    const struct {
+        const char *name;
+        std::function<void(FileWorkWindow &)> command;
+        bool cancel;
+        const char *warning; // part of the warning shown; null: none
+    } rows[] = {
+        {"open a pipe nobody writes to",
+         [](FileWorkWindow &t) {
+             t.harness->articleDialog.chooseNext(t.fifo("article.json"));
+             t.action("mnuOpen")->trigger();
+         },
+         true, nullptr},
+        {"save the article to a pipe whose reader never reads",
+         [](FileWorkWindow &t) {
+             const QString path = t.fifo("saved.json");
+             t.holdOpen(path);
+             t.harness->articleDialog.chooseNext(path);
+             t.action("mnuSaveAs")->trigger();
+         },
+         true, nullptr},
+        {"create onto a pipe whose reader never reads",
+         [](FileWorkWindow &t) {
+             const QString path = t.fifo("readme.txt");
+             t.holdOpen(path);
+             t.harness->dialog.chooseNext(path);
+             t.action("mnuCreate")->trigger();
+         },
+         true, nullptr},
+        {"export onto a pipe whose reader never reads",
+         [](FileWorkWindow &t) {
+             const QString path = t.fifo("readme.md");
+             t.holdOpen(path);
+             t.harness->dialog.chooseNext(path);
+             t.action("mnuExportMarkdown")->trigger();
+         },
+         true, nullptr},
+        {"create onto one of the program's own descriptors",
+         [](FileWorkWindow &t) {
+             int channel[2];
+             ASSERT_EQ(::pipe2(channel, O_CLOEXEC | O_NONBLOCK), 0);
+             t.readers << channel[0] << channel[1];
+             t.harness->dialog.chooseNext(QStringLiteral("/proc/self/fd/%1").arg(channel[1]));
+             t.action("mnuCreate")->trigger();
+             char byte = 0;
+             EXPECT_EQ(::read(channel[0], &byte, 1), -1); // nothing went into it
+         },
+         false, "one of the program's own open files"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        harness->messages.clear();
+        const QString title = window().windowTitle();
+        WindowWatch watch(window(), row.cancel);
+        const StepGuard guard(row.name);
+        const double cpu = threadCpuSeconds();
+        row.command(*this);
+        EXPECT_LT(threadCpuSeconds() - cpu, kCpuLimitSeconds) << "the window's thread was busy";
+        if (row.cancel) {
+            EXPECT_TRUE(watch.progressShown);
+            EXPECT_GT(watch.ticks, 0) << "the window did not answer";
+        }
+        const QList<MessageRequest> &shown = harness->messages.shown();
+        if (row.warning) {
+            ASSERT_EQ(shown.size(), 1);
+            EXPECT_TRUE(shown.first().prompt.contains(QLatin1String(row.warning)))
+                << shown.first().prompt.toStdString();
+        } else {
+            EXPECT_TRUE(shown.isEmpty()) << shown.first().prompt.toStdString();
+        }
+        EXPECT_EQ(window().windowTitle(), title);
+    }
+}
+
+TEST_F(FileWorkWindow, CancelLeavesTheOldFileAsItWas)
+{
+    const QString path = dir.filePath(QStringLiteral("readme.txt"));
+    ASSERT_TRUE(writeFileBytes(path, "the old ReadMe\r\n"));
+    // A save that writes until it is told to stop.
+    BackgroundFiles files(window().fileWork(), nullptr, &harness->files);
+    WindowWatch watch(window(), true);
+    const StepGuard guard("a save cancelled");
+    const SaveResult result = files.writeStream(path, [](const ByteFileService::ByteWriter &write) {
+        const QByteArray piece(4096, 'x');
+        while (write(piece))
+            QThread::msleep(1);
+    });
+    EXPECT_TRUE(watch.progressShown);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(readFileBytes(path), "the old ReadMe\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("readme.txt")});
+}
