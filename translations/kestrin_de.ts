@@ -327,7 +327,7 @@ Alle ungespeicherten Daten gehen verloren.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

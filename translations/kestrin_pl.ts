@@ -327,7 +327,7 @@ Wszystkie niezapisane dane zostaną utracone.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Anuluj</translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
