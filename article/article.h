@@ -34,9 +34,9 @@ struct Article {
     QString requiredGame;
     // Not set: "None - official only"; set: "User defined" with this list.
     std::optional<QString> requiredAddons;
-    // Not set: the installation as a newly opened window has it (SP mission,
-    // with the section the load handler stores). A template kind is chosen
-    // on the form so that its option handler stores the template.
+    // Not set: the installation a newly opened window has, SP mission with
+    // the start state's section (it spells the game "Arma 2", where the SP
+    // mission template writes "ArmA 2"); hasStartInstallation() says so.
     std::optional<InstallationKind> installation;
     // The own description; only used with InstallationKind::OwnDescription.
     QString installationText;
@@ -45,6 +45,10 @@ struct Article {
     std::optional<QString> changelog;
     std::optional<QString> notes;
     QString credits;
+
+    // The installation is the start state's, not a template's: the one place
+    // that knows it.
+    bool hasStartInstallation() const { return !installation.has_value(); }
 
     bool operator==(const Article &) const = default;
 };

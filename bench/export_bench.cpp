@@ -103,7 +103,7 @@ int runOne(qsizetype total, ReadmeFormat format, int repeats)
 
         // The same export's bytes without the file: model, render, encode.
         t.restart();
-        const ReadmeModel model = document.currentModel();
+        const ReadmeModel model = document.model();
         const QByteArray bytes = format == ReadmeFormat::PlainText
                                      ? TextEncoder::codePage(1252).encode(plainText(model))
                                      : renderReadmeUtf8(model, format);

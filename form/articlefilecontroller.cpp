@@ -46,15 +46,7 @@ ArticleFileController::ArticleFileController(ControlAccess &form, ReadmeDocument
 
 Article ArticleFileController::currentArticle() const
 {
-    Article article = articleFromForm(m_form);
-    // SP mission with the section the load handler stored (it spells "Arma
-    // 2") is the installation a newly opened window has: the file leaves it
-    // out, so that opening it stores that same section again rather than
-    // the option's template.
-    if (article.installation == InstallationKind::SPMission
-        && m_document.blocks().installationBlock == templates::startupInstallationSection())
-        article.installation.reset();
-    return article;
+    return m_document.article();
 }
 
 void ArticleFileController::markStartState()

@@ -146,6 +146,17 @@ void ReadmeDocument::onAddonsUserDefinedClicked()
     m_form.setEnabled(Control::RequiredAddons, m_form.value(Control::AddonsUserDefined) == 1);
 }
 
+Article ReadmeDocument::article() const
+{
+    Article article = articleFromForm(m_form);
+    // SP mission with the section the load handler stored is the start
+    // state's installation, not the option's template.
+    if (article.installation == InstallationKind::SPMission
+        && m_blocks.installationBlock == templates::startupInstallationSection())
+        article.installation.reset();
+    return article;
+}
+
 QString ReadmeDocument::assemble()
 {
     rebuildText();

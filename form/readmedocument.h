@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "articleform.h"
 #include "controlaccess.h"
 #include "fileservice.h"
 #include "plaintextrenderer.h"
@@ -62,6 +63,12 @@ public:
     // Create: brings the blocks up to date, assembles the text, asks for a
     // file name and saves.
     CreateOutcome create();
+
+    // The article the form holds, with whether its installation is still
+    // the start state's.
+    Article article() const;
+    // The ReadMe of that article, as the preview and the exports show it.
+    ReadmeModel model() const { return readmeModel(article()); }
 
     // Create's steps up to the assembled text, without saving; returns it.
     QString assemble();

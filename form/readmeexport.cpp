@@ -55,7 +55,7 @@ ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialog
                                                  const QString &folder)
 {
     // Taken before the dialog opens, as Create assembles before it asks.
-    const ReadmeModel model = m_document.currentModel();
+    const ReadmeModel model = m_document.model();
     dialog.setFilter(dialogFilter(format));
     dialog.propose(
         {dialogTitle(format, caller), proposedFileName(model.name.toString(), format), fileExtension(format), folder});

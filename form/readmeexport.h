@@ -46,7 +46,7 @@ public:
     static QString proposedFileName(const QString &articleName, ReadmeFormat format);
 
     // The text as it would be saved now, for showing and copying.
-    QString text(ReadmeFormat format) const { return renderReadme(m_document.currentModel(), format); }
+    QString text(ReadmeFormat format) const { return renderReadme(m_document.model(), format); }
 
 private:
     ReadmeDocument &m_document;

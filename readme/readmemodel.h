@@ -6,6 +6,8 @@
 // heading and a body. The plain-text layout, BBCode and Markdown are
 // renderers of it.
 
+#include "article.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -130,5 +132,9 @@ struct RebuiltBlocks {
 // The model of the ReadMe that the layout joins from these field texts and
 // blocks, the rebuilt ones standing in for their blocks.
 ReadmeModel readmeModel(const LayoutFields &fields, const SectionBlocks &blocks, const RebuiltBlocks &rebuilt = {});
+
+// The ReadMe of an article: what Create writes for a form that holds it.
+// The texts are shared with the article, not copied.
+ReadmeModel readmeModel(const Article &article);
 
 } // namespace kestrin

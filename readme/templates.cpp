@@ -7,12 +7,16 @@ namespace kestrin::templates {
 
 namespace {
 
-QString lines(std::initializer_list<QStringView> body)
+// The lines joined by CR LF, without a line break after the last.
+QString joined(std::initializer_list<QStringView> body)
 {
     QString out;
+    bool first = true;
     for (QStringView line : body) {
+        if (!first)
+            out += kCrLf;
         out += line;
-        out += kCrLf;
+        first = false;
     }
     return out;
 }
@@ -22,18 +26,12 @@ QString forumLine()
     return QStringLiteral("You may also try to find a solution on official forums - ") + kForumAddress.toString();
 }
 
-QString framed(std::initializer_list<QStringView> body)
-{
-    // Every line is followed by CR LF, and one more CR LF closes the section.
-    return lines({u"Installation: ", kUnderline}) + lines(body) + kCrLf.toString();
-}
-
-QString missionSection(QStringView game, bool multiplayer)
+QString missionBody(QStringView game, bool multiplayer)
 {
     const QString path = QStringLiteral("Typically - C:\\Program Files\\Bohemia Interactive\\") + game.toString()
                          + (multiplayer ? QStringLiteral("\\MPMissions.") : QStringLiteral("\\Missions."));
     const QString forum = forumLine();
-    return framed({multiplayer ? u"Move the mission *.pbo file(s) into the directory for the multi player missions."
+    return joined({multiplayer ? u"Move the mission *.pbo file(s) into the directory for the multi player missions."
                                : u"Move the mission *.pbo file(s) into the directory for the single player missions.",
                    path,
                    multiplayer ? u"Then you will find this mission(s) in the MP missions list in the game menu."
@@ -54,17 +52,17 @@ QString section(QStringView heading, QStringView body)
 
 QString noneAddonsSection()
 {
-    return section(u"Required addons: ", u"None - official only");
+    return section(kAddonsHeading, kNoneAddons);
 }
 
-QString installationSection(InstallationKind kind)
+QString installationBody(InstallationKind kind)
 {
     const QString forum = forumLine();
     switch (kind) {
-    case InstallationKind::SPMission: return missionSection(u"ArmA 2", false);
-    case InstallationKind::MPMission: return missionSection(u"ArmA 2", true);
+    case InstallationKind::SPMission: return missionBody(u"ArmA 2", false);
+    case InstallationKind::MPMission: return missionBody(u"ArmA 2", true);
     case InstallationKind::Addon:
-        return framed(
+        return joined(
             {u"For the first, create your own addons folder in the game directory.",
              u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyAddons.",
              u"Then move all the addon *.pbo file(s) into this directory.",
@@ -73,7 +71,7 @@ QString installationSection(InstallationKind kind)
              u"Now when you launch a game you will find the addon(s) in the editor.",
              u"In case of any problems try to contact author(s).", forum});
     case InstallationKind::Mod:
-        return framed(
+        return joined(
             {u"For the first, create your own folder for this Mod in the game directory.",
              u"For example: C:\\Program Files\\Bohemia Interactive\\ArmA 2\\@MyMod.",
              u"Then move all the Mod *.pbo file(s) into this directory keeping the original Mod folder structure.",
@@ -86,9 +84,21 @@ QString installationSection(InstallationKind kind)
     return {};
 }
 
+QString installationSection(InstallationKind kind)
+{
+    if (kind == InstallationKind::OwnDescription)
+        return {};
+    return section(kInstallationHeading, installationBody(kind));
+}
+
+QString startupInstallationBody()
+{
+    return missionBody(u"Arma 2", false);
+}
+
 QString startupInstallationSection()
 {
-    return missionSection(u"Arma 2", false);
+    return section(kInstallationHeading, startupInstallationBody());
 }
 
 QString installationNotice(InstallationKind kind)
@@ -107,15 +117,21 @@ QString installationNotice(InstallationKind kind)
     return {};
 }
 
+QString disclaimerBody()
+{
+    return joined(
+        {u"Any unauthorized modification of the released files is not allowed without any written permission by the author(s).",
+         u"You are using those files at your own risk.",
+         u"Author(s) of those files are not liable for any damage or loss of data caused by using of those files.",
+         u"Usage of those files is also prohibited for any commercial purposes."});
+}
+
 QString disclaimer()
 {
-    QString text = lines(
-        {u"Disclaimer:", kUnderline,
-         u"Any unauthorized modification of the released files is not allowed without any written permission by the author(s).",
-         u"You are using those files at your own risk.",
-         u"Author(s) of those files are not liable for any damage or loss of data caused by using of those files."});
-    text += u"Usage of those files is also prohibited for any commercial purposes.";
-    return text;
+    QString text;
+    for (QStringView piece : {kDisclaimerHeading, kCrLf, kUnderline, kCrLf})
+        text += piece;
+    return text + disclaimerBody();
 }
 
 } // namespace kestrin::templates

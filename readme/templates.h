@@ -15,23 +15,33 @@ inline constexpr QStringView kUnderline = u"=================";
 inline constexpr QStringView kForumAddress = u"http://forums.bistudio.com/index.php";
 inline constexpr QStringView kFooter = u"--- ReadMe file created in Kestrin Editor by Vantry ---";
 
+inline constexpr QStringView kAddonsHeading = u"Required addons: ";
+inline constexpr QStringView kInstallationHeading = u"Installation: ";
+inline constexpr QStringView kDisclaimerHeading = u"Disclaimer:";
+inline constexpr QStringView kNoneAddons = u"None - official only";
+
 // A section: heading, CR LF, underline, CR LF, body, CR LF, CR LF.
 QString section(QStringView heading, QStringView body);
 
 // The required-addons section for "None - official only".
 QString noneAddonsSection();
 
-// The fixed installation section of a template kind (not OwnDescription).
+// The fixed installation text of a template kind (not OwnDescription), and
+// the whole section made of it.
+QString installationBody(InstallationKind kind);
 QString installationSection(InstallationKind kind);
 
 // The SP-mission section as the window stores it when it is first loaded:
 // it spells the game "Arma 2" where the template writes "ArmA 2".
+QString startupInstallationBody();
 QString startupInstallationSection();
 
 // What InstallationText shows for a kind (the prompt under OwnDescription).
 QString installationNotice(InstallationKind kind);
 
-// The six lines of the disclaimer, joined by CR LF, no line break at the end.
+// The disclaimer's four lines, joined by CR LF; and the whole caption:
+// heading, underline and those lines, no line break at the end.
+QString disclaimerBody();
 QString disclaimer();
 
 } // namespace templates

@@ -67,7 +67,7 @@ ReadmeExporter::Outcome PublishCommands::exportAs(ReadmeFormat format, ReadmeExp
 
 QString PublishCommands::text(ReadmeFormat format) const
 {
-    return renderReadme(m_document().currentModel(), format);
+    return renderReadme(m_document().model(), format);
 }
 
 int PublishCommands::codePage() const

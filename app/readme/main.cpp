@@ -8,7 +8,6 @@
 // unless everything before the write succeeded.
 
 #include "article.h"
-#include "articleform.h"
 #include "articleproposals.h"
 #include "articlereader.h"
 #include "articlewriter.h"
@@ -18,9 +17,8 @@
 #include "fileservice.h"
 #include "importer.h"
 #include "officialsource.h"
-#include "offlinedocument.h"
+#include "plaintextrenderer.h"
 #include "readmeformats.h"
-#include "services.h"
 #include "translator.h"
 
 #include <kestrin/version.h>
@@ -199,9 +197,7 @@ int writeStandardOutput(const Encoding &encoding, const QString &text)
 // BBCode or Markdown: UTF-8 bytes, written as they are.
 int writeExport(const Options &options, const Article &article)
 {
-    OfflineDocument offline;
-    applyArticle(article, offline.form);
-    const ReadmeModel model = offline.document.currentModel();
+    const ReadmeModel model = readmeModel(article);
     if (isStandardStream(options.outputPath)) {
         return writeBytesToStandardOutput(renderReadmeUtf8(model, options.format));
     }
@@ -311,7 +307,7 @@ int run(const QStringList &arguments)
     if (options.format != ReadmeFormat::PlainText)
         return writeExport(options, article);
 
-    const QString text = assembleReadme(article);
+    const QString text = plainText(readmeModel(article));
     if (!checkEncodable(*encoding, text))
         return kExitNotWritten;
 

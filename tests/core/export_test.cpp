@@ -9,7 +9,6 @@
 #include "articlereader.h"
 #include "golden.h"
 #include "memoryharness.h"
-#include "offlinedocument.h"
 #include "readmeexport.h"
 
 #include <gtest/gtest.h>
@@ -100,9 +99,7 @@ const GoldenCase kCases[] = {
 
 ReadmeModel modelOf(const Article &article)
 {
-    OfflineDocument offline;
-    applyArticle(article, offline.form);
-    return offline.document.currentModel();
+    return readmeModel(article);
 }
 
 QString extension(ReadmeFormat format)

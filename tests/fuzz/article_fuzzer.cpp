@@ -27,6 +27,7 @@
 #include "articlewriter.h"
 #include "codepage.h"
 #include "offlinedocument.h"
+#include "plaintextrenderer.h"
 #include "readmedocument.h"
 #include "templates.h"
 
@@ -116,6 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     KESTRIN_FUZZ_CHECK(articleFromForm(form) == asOnTheForm(article));
     const QString text = document.assemble();
     KESTRIN_FUZZ_CHECK(text == assembleReadme(article));
+    KESTRIN_FUZZ_CHECK(text == plainText(readmeModel(article)));
     KESTRIN_FUZZ_CHECK(text.endsWith(templates::kFooter));
     applyArticle(again.article, form);
     KESTRIN_FUZZ_CHECK(articleFromForm(form) == asOnTheForm(article));

@@ -14,13 +14,18 @@
 //     code page encodes decodes to a canonically equivalent text; encoding
 //     in chunks cut where chunkEnd says gives the same bytes as at once;
 //     well-formed text survives UTF-8 unchanged;
-//   - a saved file is the text in the chosen encoding followed by CR LF.
+//   - a saved file is the text in the chosen encoding followed by CR LF;
+//   - the ReadMe made straight from the form's article (readmeModel of an
+//     Article) is, in every format and in the code pages tried, byte for
+//     byte what the form's handlers assemble and what its preview shows.
 
 #include "fuzzsupport.h"
 
 #include "codepage.h"
 #include "memoryform.h"
+#include "plaintextrenderer.h"
 #include "readmedocument.h"
+#include "readmeformats.h"
 #include "templates.h"
 
 #include <QByteArray>
@@ -247,6 +252,7 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
 {
     using namespace templates;
     KESTRIN_FUZZ_CHECK(text == document.readmeText());
+    KESTRIN_FUZZ_CHECK(text == plainText(readmeModel(document.article())));
     KESTRIN_FUZZ_CHECK(text.endsWith(kFooter));
     KESTRIN_FUZZ_CHECK(text.startsWith(form.text(Control::ArticleKind) + QStringLiteral("\t-\t")
                                        + form.text(Control::Name) + kCrLf + kUnderline.toString() + kCrLf));
@@ -290,6 +296,25 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
     checkEncoder(TextEncoder::codePage(document.codePage()), text, chunk);
     checkEncoder(TextEncoder::codePage(1250 + data.ConsumeIntegralInRange(0, 8)), text, chunk);
     checkEncoder(TextEncoder::utf8(data.ConsumeBool()), text, chunk);
+}
+
+// The article's own model against the form's: the same text in every
+// format, and the same bytes in the code pages tried.
+void checkArticlePath(const ReadmeDocument &document, FuzzedDataProvider &data)
+{
+    const ReadmeModel fromForm = document.currentModel();
+    const ReadmeModel fromArticle = readmeModel(document.article());
+    for (ReadmeFormat format : kReadmeFormats)
+        KESTRIN_FUZZ_CHECK(renderReadme(fromForm, format) == renderReadme(fromArticle, format));
+    const QString text = plainText(fromArticle);
+    const QString assembled = plainText(fromForm);
+    KESTRIN_FUZZ_CHECK(assembled == text);
+    for (int cp : {document.codePage(), 1250 + data.ConsumeIntegralInRange(0, 8)}) {
+        const TextEncoder encoder = TextEncoder::codePage(cp, true);
+        KESTRIN_FUZZ_CHECK(encoder.encode(assembled) == encoder.encode(text));
+    }
+    const TextEncoder utf8 = TextEncoder::utf8(data.ConsumeBool());
+    KESTRIN_FUZZ_CHECK(utf8.encode(assembled) == utf8.encode(text));
 }
 
 void checkCreate(ReadmeDocument &document, FuzzMessages &messages, MemoryFiles &files)
@@ -390,6 +415,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             break;
         }
         checkSwitches(form);
+        checkArticlePath(document, data);
     }
     checkText(document.assemble(), form, document, data);
     return 0;
