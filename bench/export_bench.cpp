@@ -87,7 +87,9 @@ int runOne(qsizetype total, ReadmeFormat format, int repeats)
     qint64 peakAbove = 0;
     qint64 fileBytes = 0;
     for (int r = 0; r < repeats; ++r) {
-        QFile::remove(target);
+        // The exporter adds the format's extension to a name without one.
+        const QString written = target + QLatin1Char('.') + ReadmeExporter::fileExtension(format);
+        QFile::remove(written);
         const qint64 before = statusKb("VmRSS:");
         resetPeak();
         QElapsedTimer t;
@@ -99,7 +101,7 @@ int runOne(qsizetype total, ReadmeFormat format, int repeats)
         exportMs.push_back(double(t.nsecsElapsed()) / 1e6);
         peakAbove = std::max(peakAbove, statusKb("VmHWM:") - before);
 
-        fileBytes = QFile(target).size();
+        fileBytes = QFile(written).size();
 
         // The same export's bytes without the file: model, render, encode.
         t.restart();
