@@ -129,7 +129,12 @@ QByteArray Lexer::directiveLine(Frame &frame)
     const QByteArray &d = frame.data;
     while (frame.pos < d.size()) {
         const char c = d[frame.pos];
-        if (c == '\\' && frame.pos + 1 < d.size() && (d[frame.pos + 1] == '\n' || d[frame.pos + 1] == '\r')) {
+        // Only a real line break (LF or CR LF) is joined; a lone CR is no line of its own.
+        const bool joinsLine =
+            c == '\\' && frame.pos + 1 < d.size()
+            && (d[frame.pos + 1] == '\n'
+                || (d[frame.pos + 1] == '\r' && frame.pos + 2 < d.size() && d[frame.pos + 2] == '\n'));
+        if (joinsLine) {
             frame.pos += 1;
             if (d[frame.pos] == '\r' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '\n')
                 ++frame.pos;

@@ -302,3 +302,26 @@ TEST(TextConfig, ClassesNotWantedAreSkippedWithoutLosingTheRest)
         EXPECT_EQ(after->where.line, int(text.left(text.indexOf("after")).count('\n')) + 1);
     }
 }
+
+TEST(TextConfig, ContinuedDirectiveLinesCountOnlyRealLineBreaks)
+{
+    // A backslash joins the next line only before LF or CR LF; a lone CR is
+    // no line break, so the value after it stays on the line it is on.
+    const struct {
+        const char *name;
+        QByteArray text;
+        int line;
+    } cases[] = {
+        {"backslash LF", "#define A 1 \\\n 2\nafter = 1;", 3},
+        {"backslash CR LF", "#define A 1 \\\r\n 2\r\nafter = 1;", 3},
+        {"backslash lone CR", "#define A 1 \\\r 2\nafter = 1;", 2},
+        {"backslash lone CRs in an include", "#include \"\r\\\r\r\"\nafter = 1;", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ConfigParse p = parse(c.text);
+        const ConfigEntry *after = p.root.findValue(u"after");
+        ASSERT_NE(after, nullptr) << noteTexts(p.notes).join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(after->where.line, c.line);
+    }
+}
