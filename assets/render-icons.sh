@@ -1,6 +1,6 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Renders the application icon's PNGs from kestrin-editor.svg.
+# Renders the application icon's PNGs (and the Windows .ico) from kestrin-editor.svg.
 #
 #   kestrin-editor.png                      128 x 128, 24-bit RGB (PNG colour type 2,
 #                                           no alpha): the corners take the tile colour
@@ -37,5 +37,11 @@ for n in 16 22 24 32 48 64 256; do
     convert "$tmp/$n.png" -strip -define png:color-type=6 -define png:bit-depth=8 \
         "PNG32:$here/hicolor/${n}x${n}/kestrin-editor.png"
 done
+
+# The Windows icon: the theme sizes in one .ico (the 256 px one stored as PNG).
+convert "$here/hicolor/16x16/kestrin-editor.png" "$here/hicolor/24x24/kestrin-editor.png" \
+    "$here/hicolor/32x32/kestrin-editor.png" "$here/hicolor/48x48/kestrin-editor.png" \
+    "$here/hicolor/64x64/kestrin-editor.png" "$here/hicolor/256x256/kestrin-editor.png" \
+    "$here/kestrin-editor.ico"
 
 echo "rendered $(basename "$svg") into $here"

@@ -9,7 +9,7 @@
 # A listed file that SOURCE_DIR does not hold is taken from FALLBACK_DIR
 # when one is given (a translation takes the English help's pictures).
 #
-# -DCHMCMD= -DLISTER= -DSOURCE_DIR= [-DFALLBACK_DIR=] -DSTAGE_DIR= -DFILES=a|b|c -DPROJECT= -DOUTPUT=
+# -DCHMCMD= -DLISTER= [-DLISTER_EMULATOR=] -DSOURCE_DIR= [-DFALLBACK_DIR=] -DSTAGE_DIR= -DFILES=a|b|c -DPROJECT= -DOUTPUT=
 
 string(REPLACE "|" ";" files "${FILES}")
 file(REMOVE_RECURSE ${STAGE_DIR})
@@ -57,13 +57,14 @@ endif()
 # The archive's files against the list. The project file is not packed;
 # chmcmd adds a note of its own, "/_#_README_#_".
 execute_process(
-    COMMAND ${LISTER} ${compiled}
+    COMMAND ${LISTER_EMULATOR} ${LISTER} ${compiled}
     RESULT_VARIABLE result
     OUTPUT_VARIABLE listed
     ERROR_VARIABLE err)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "The compiled help cannot be listed (exit status ${result}): ${err}")
 endif()
+string(REPLACE "\r" "" listed "${listed}")
 string(REGEX REPLACE "\n$" "" listed "${listed}")
 string(REPLACE "\n" ";" listed "${listed}")
 set(expected "/_#_readme_#_")

@@ -6,8 +6,10 @@
 # its build options and the toolchain, with a stamp file written last, so
 # a later run reuses a complete build and rebuilds after any change.
 #
-# Prints the three install prefixes as shell assignments on its last lines
-# (KESTRIN_QT_PREFIX=..., KESTRIN_CHMLIB_PREFIX=..., KESTRIN_GTEST_PREFIX=...).
+#   scripts/windows-deps.sh [rapidjson|chmlib|gtest|qt]...   (default: all)
+#
+# Prints the install prefixes as shell assignments on its last lines
+# (KESTRIN_QT_PREFIX=..., and the same for chmlib, GoogleTest, RapidJSON).
 #
 #   KESTRIN_WINDOWS_CACHE  the cache folder (default ~/.cache/kestrin-windows)
 #   KESTRIN_JOBS           parallel build jobs (default 2)
@@ -101,17 +103,21 @@ build_qt() {
 }
 
 # --- chmlib ------------------------------------------------------------
+# Patched so that chm_open takes a UTF-8 name and shares the file for reading.
 chmlib_cflags=(-O2 -Dffs=__builtin_ffs)
-chmlib_prefix=$cache/chmlib-0.40a-$(options_hash "${chmlib_cflags[@]}")
+chmlib_patch=$here/packaging/windows/chmlib-wide-names.patch
+chmlib_prefix=$cache/chmlib-0.40a-$(options_hash "${chmlib_cflags[@]}" "$(cat "$chmlib_patch")")
 
 build_chmlib() {
     [ -f "$chmlib_prefix/.complete" ] && { log "chmlib: cached in $chmlib_prefix"; return 0; }
     fetch_source chmlib "2:$chmlib_debian_version" chmlib-0.40a
     rm -rf "$chmlib_prefix"
     mkdir -p "$chmlib_prefix/lib" "$chmlib_prefix/include"
-    local src=$cache/src/chmlib-0.40a/src obj
+    local obj
     obj=$(mktemp -d)
-    local f
+    cp "$cache/src/chmlib-0.40a/src/"*.[ch] "$obj/"
+    patch -s -d "$obj" -p2 <"$chmlib_patch"
+    local src=$obj f
     for f in chm_lib lzx; do
         x86_64-w64-mingw32-gcc-posix "${chmlib_cflags[@]}" -c "$src/$f.c" -o "$obj/$f.o"
     done
@@ -140,10 +146,56 @@ build_gtest() {
     log "GoogleTest: built into $gtest_prefix"
 }
 
-build_chmlib
-build_gtest
-build_qt
+# --- RapidJSON ---------------------------------------------------------
+# Header-only: Debian's headers copied apart from the build machine's
+# /usr/include (which must not be on the cross compiler's path), with a
+# package file for find_package.
+rapidjson_version=$(dpkg-query -W -f='${Version}' rapidjson-dev 2>/dev/null || echo unknown)
+rapidjson_prefix=$cache/rapidjson-${rapidjson_version%%-*}
+
+build_rapidjson() {
+    [ -f "$rapidjson_prefix/.complete" ] && return 0
+    rm -rf "$rapidjson_prefix"
+    mkdir -p "$rapidjson_prefix/include" "$rapidjson_prefix/lib/cmake/RapidJSON"
+    cp -r /usr/include/rapidjson "$rapidjson_prefix/include/"
+    cat >"$rapidjson_prefix/lib/cmake/RapidJSON/RapidJSONConfig.cmake" <<'CONFIG'
+get_filename_component(RAPIDJSON_INCLUDE_DIRS "${CMAKE_CURRENT_LIST_DIR}/../../../include" ABSOLUTE)
+set(RapidJSON_INCLUDE_DIRS "${RAPIDJSON_INCLUDE_DIRS}")
+CONFIG
+    cat >"$rapidjson_prefix/lib/cmake/RapidJSON/RapidJSONConfigVersion.cmake" <<CONFIG
+set(PACKAGE_VERSION "${rapidjson_version%%-*}")
+if(PACKAGE_FIND_VERSION VERSION_GREATER PACKAGE_VERSION)
+    set(PACKAGE_VERSION_COMPATIBLE FALSE)
+else()
+    set(PACKAGE_VERSION_COMPATIBLE TRUE)
+endif()
+CONFIG
+    touch "$rapidjson_prefix/.complete"
+}
+
+# One build of each part at a time, also across checkouts.
+locked() {
+    local part=$1
+    shift
+    (
+        flock 9
+        "$@"
+    ) 9>"$cache/.$part.lock"
+}
+
+parts=("$@")
+[ ${#parts[@]} -gt 0 ] || parts=(rapidjson chmlib gtest qt)
+for part in "${parts[@]}"; do
+    case $part in
+    rapidjson) locked rapidjson build_rapidjson ;;
+    chmlib) locked chmlib build_chmlib ;;
+    gtest) locked gtest build_gtest ;;
+    qt) locked qt build_qt ;;
+    *) log "unknown part $part (rapidjson, chmlib, gtest, qt)" && exit 2 ;;
+    esac
+done
 echo "KESTRIN_QT_PREFIX=$qt_prefix"
 echo "KESTRIN_CHMLIB_PREFIX=$chmlib_prefix"
 echo "KESTRIN_GTEST_PREFIX=$gtest_prefix"
+echo "KESTRIN_RAPIDJSON_PREFIX=$rapidjson_prefix"
 echo "KESTRIN_QT_HOST_CMAKE_DIR=$qt_host_cmake_dir"
