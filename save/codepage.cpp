@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "codepage.h"
+#include "codepagemap.h"
 
 #include <QHash>
 
-#include <array>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -47,9 +48,11 @@ int codePageForLanguage(QLocale::Language language)
     }
 }
 
+} // namespace
+
 // Languages written in Cyrillic or in Latin letters follow the script: a
 // Slavic language in Latin letters takes the Central European code page.
-int codePageFor(QLocale::Language language, QLocale::Script script)
+int detail::codePageFor(QLocale::Language language, QLocale::Script script)
 {
     if (script == QLocale::CyrillicScript)
         return 1251;
@@ -57,57 +60,9 @@ int codePageFor(QLocale::Language language, QLocale::Script script)
     return codePage == 1251 && script == QLocale::LatinScript ? 1250 : codePage;
 }
 
-// The script that a POSIX locale name's modifier names ("sr_RS.UTF-8@latin");
-// QLocale reads such names without their modifier.
-QLocale::Script scriptOfModifier(QStringView name)
-{
-    const qsizetype at = name.indexOf(QLatin1Char('@'));
-    if (at < 0)
-        return QLocale::AnyScript;
-    const QStringView modifier = name.mid(at + 1);
-    if (modifier.compare(QLatin1String("latin"), Qt::CaseInsensitive) == 0)
-        return QLocale::LatinScript;
-    if (modifier.compare(QLatin1String("cyrillic"), Qt::CaseInsensitive) == 0)
-        return QLocale::CyrillicScript;
-    return QLocale::AnyScript;
-}
-
-QString withoutModifier(const QString &name)
-{
-    const qsizetype at = name.indexOf(QLatin1Char('@'));
-    return at < 0 ? name : name.left(at);
-}
-
-} // namespace
-
 int ansiCodePageForLocale(const QLocale &locale)
 {
-    return codePageFor(locale.language(), locale.script());
-}
-
-int systemAnsiCodePage()
-{
-    // The system locale's language comes from these variables (and may be
-    // overridden by the first entry of LANGUAGE); the script modifier is
-    // taken from the one whose language it is.
-    const QLocale system = QLocale::system();
-    QString name = qEnvironmentVariable("LC_ALL");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("LC_MESSAGES");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("LANG");
-    const QString language = qEnvironmentVariable("LANGUAGE").section(QLatin1Char(':'), 0, 0);
-    for (const QString &candidate : {name, language}) {
-        const QLocale::Script script = scriptOfModifier(candidate);
-        if (script != QLocale::AnyScript && QLocale(withoutModifier(candidate)).language() == system.language())
-            return codePageFor(system.language(), script);
-    }
-    return ansiCodePageForLocale(system);
-}
-
-bool isSupportedCodePage(int codePage)
-{
-    return codePage >= 1250 && codePage <= 1258;
+    return detail::codePageFor(locale.language(), locale.script());
 }
 
 QString codePageName(int codePage)
@@ -131,36 +86,40 @@ qsizetype chunkEnd(QStringView text, qsizetype pos)
 
 namespace {
 
-// Unicode -> byte for one code page; 0 where the code page has no byte.
-using ReverseTable = std::array<unsigned char, 0x10000>;
+using detail::CodePageMap;
 
-const ReverseTable &reverseTable(int codePage)
+} // namespace
+
+const CodePageMap &detail::codePageMap(int codePage)
 {
-    static std::array<std::unique_ptr<ReverseTable>, 9> tables;
-    static std::once_flag once[9];
-    const int index = codePage - 1250;
-    std::call_once(once[index], [index] {
-        auto table = std::make_unique<ReverseTable>();
-        table->fill(0);
-        for (int b = 0; b < 128; ++b) {
-            const char16_t u = detail::kUpperHalves[index][b];
-            if (u != 0)
-                (*table)[u] = static_cast<unsigned char>(0x80 + b);
-        }
-        tables[index] = std::move(table);
-    });
-    return *tables[index];
+    static std::mutex lock;
+    static std::map<int, std::unique_ptr<CodePageMap>> maps;
+    const std::lock_guard<std::mutex> locked(lock);
+    std::unique_ptr<CodePageMap> &map = maps[codePage];
+    if (!map)
+        map = std::make_unique<CodePageMap>(codePage);
+    return *map;
 }
 
-bool inTable(const ReverseTable &table, char16_t u)
+namespace {
+
+bool inTable(const CodePageMap &table, char16_t u)
 {
-    return u < 0x80 || table[u] != 0;
+    return u < 0x80 || table.bytesOf(u) != 0;
 }
 
-void appendMapped(const ReverseTable &table, char16_t u, QByteArray *out)
+void appendMapped(const CodePageMap &table, char16_t u, QByteArray *out)
 {
-    if (out)
-        out->append(u < 0x80 ? char(u) : char(table[u]));
+    if (!out)
+        return;
+    if (u < 0x80) {
+        out->append(char(u));
+        return;
+    }
+    const quint16 bytes = table.bytesOf(u);
+    if (bytes > 0xFF)
+        out->append(char(bytes >> 8));
+    out->append(char(bytes & 0xFF));
 }
 
 // Encodes one code point into the code page. A composed letter that has no
@@ -168,13 +127,15 @@ void appendMapped(const ReverseTable &table, char16_t u, QByteArray *out)
 // page has them, as Windows does for Vietnamese in Windows-1258: the
 // canonical decomposition is tried with each subset of its marks composed
 // back into the base letter ("ệ" becomes "ê" plus the dot below).
-bool mapCodePoint(const ReverseTable &table, char32_t cp, QByteArray *out)
+bool mapCodePoint(const CodePageMap &table, char32_t cp, QByteArray *out)
 {
-    if (cp < 0x10000 && inTable(table, char16_t(cp))) {
+    if (cp < 0x10000 && !QChar::isSurrogate(cp) && inTable(table, char16_t(cp))) {
         appendMapped(table, char16_t(cp), out);
         return true;
     }
     if (cp >= 0x10000)
+        return table.appendSupplementary(cp, out);
+    if (QChar::isSurrogate(cp))
         return false;
     const QString decomposed = QString(QChar(char16_t(cp))).normalized(QString::NormalizationForm_D);
     const qsizetype marks = decomposed.size() - 1;
@@ -193,7 +154,7 @@ bool mapCodePoint(const ReverseTable &table, char32_t cp, QByteArray *out)
         const QString candidate = composed + rest;
         bool all = true;
         for (QChar c : candidate)
-            all = all && inTable(table, c.unicode());
+            all = all && !c.isSurrogate() && inTable(table, c.unicode());
         if (!all || candidate.size() < 2)
             continue;
         for (QChar c : candidate)
@@ -267,9 +228,9 @@ bool TextEncoder::encode(QStringView text, QByteArray &out) const
         out.append(text.toUtf8());
         return true;
     }
-    const ReverseTable &table = reverseTable(m_codePage);
+    const CodePageMap &table = detail::codePageMap(m_codePage);
     const qsizetype start = out.size();
-    out.resize(start + text.size()); // one byte per UTF-16 unit, unless decomposed
+    out.resize(start + text.size()); // one byte per UTF-16 unit, unless decomposed or double-byte
     char *dst = out.data() + start;
     qsizetype written = 0;
     const char16_t *src = text.utf16();
@@ -283,10 +244,18 @@ bool TextEncoder::encode(QStringView text, QByteArray &out) const
             continue;
         }
         const char16_t u = src[i];
-        if (inTable(table, u)) {
-            dst[written++] = u < 0x80 ? char(u) : char(table[u]);
+        if (u < 0x80) {
+            dst[written++] = char(u);
             ++i;
             continue;
+        }
+        if (!QChar::isSurrogate(u)) {
+            const quint16 bytes = table.bytesOf(u);
+            if (bytes != 0 && bytes <= 0xFF) {
+                dst[written++] = char(bytes);
+                ++i;
+                continue;
+            }
         }
         const char32_t cp = nextCodePoint(text, i);
         QByteArray bytes;
@@ -320,7 +289,7 @@ namespace {
 
 // Moves i to just past the next character from i on that the code page
 // cannot hold, and returns it; std::nullopt at the end of the text.
-std::optional<char32_t> nextUnmappable(const ReverseTable &table, QStringView text, qsizetype &i)
+std::optional<char32_t> nextUnmappable(const CodePageMap &table, QStringView text, qsizetype &i)
 {
     const char16_t *src = text.utf16();
     const qsizetype n = text.size();
@@ -329,7 +298,7 @@ std::optional<char32_t> nextUnmappable(const ReverseTable &table, QStringView te
             i += kBlock;
             continue;
         }
-        if (inTable(table, src[i])) {
+        if (!QChar::isSurrogate(src[i]) && inTable(table, src[i])) {
             ++i;
             continue;
         }
@@ -347,7 +316,7 @@ bool TextEncoder::canEncode(QStringView text) const
     if (m_kind != Kind::CodePage)
         return true;
     qsizetype i = 0;
-    return !nextUnmappable(reverseTable(m_codePage), text, i);
+    return !nextUnmappable(detail::codePageMap(m_codePage), text, i);
 }
 
 QList<UnmappableChar> TextEncoder::unmappable(QStringView text, qsizetype limit) const
@@ -355,7 +324,7 @@ QList<UnmappableChar> TextEncoder::unmappable(QStringView text, qsizetype limit)
     QList<UnmappableChar> found;
     if (m_kind != Kind::CodePage)
         return found;
-    const ReverseTable &table = reverseTable(m_codePage);
+    const CodePageMap &table = detail::codePageMap(m_codePage);
     qsizetype line = 1;
     qsizetype column = 1;
     qsizetype i = 0;
@@ -394,7 +363,7 @@ QList<char32_t> TextEncoder::distinctUnmappable(QStringView text, qsizetype maxD
         *more = false;
     if (m_kind != Kind::CodePage)
         return found;
-    const ReverseTable &table = reverseTable(m_codePage);
+    const CodePageMap &table = detail::codePageMap(m_codePage);
     qsizetype i = 0;
     while (const std::optional<char32_t> cp = nextUnmappable(table, text, i)) {
         if (found.contains(*cp))
