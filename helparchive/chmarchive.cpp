@@ -2,6 +2,7 @@
 #include "chmarchive.h"
 
 #include "chmstructure.h"
+#include "helpfileopen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,11 +12,6 @@
 
 #include <chm_lib.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 #include <limits>
 
@@ -95,31 +91,18 @@ bool ChmArchive::open(const QString &fileName)
     // The file is opened once, without waiting, and must still be an
     // ordinary file: whatever is put in its place after the check above (a
     // FIFO, a device) is neither waited on nor read.
-    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.'));
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return fail(ChmArchive::tr("it is not an ordinary file."));
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return fail(file.errorString() + QLatin1Char('.'));
-    }
+    const OpenedHelpFile opened = openOrdinaryFile(fileName);
+    if (!opened.file)
+        return fail(opened.error);
 
     // chmlib says no more than "failed" about any file it cannot open; read
     // the header ourselves first to tell the user what is wrong.
-    if (const QString problem = checkChmStructure(file); !problem.isEmpty())
+    if (const QString problem = checkChmStructure(*opened.file); !problem.isEmpty())
         return fail(problem);
 
-    // chmlib opens by name: the name of the file just checked, where the
-    // system offers one.
-    const QByteArray sameFile = "/proc/self/fd/" + QByteArray::number(fd);
-    m_file = chm_open(QFileInfo::exists(QFile::decodeName(sameFile)) ? sameFile.constData()
-                                                                     : QFile::encodeName(fileName).constData());
-    file.close();
+    // chmlib opens by name: the name of the very file just checked.
+    m_file = chm_open(opened.chmlibName.constData());
+    opened.file->close();
     if (!m_file)
         return fail(ChmArchive::tr("the file is damaged: its directory cannot be read."));
 

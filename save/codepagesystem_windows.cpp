@@ -21,7 +21,7 @@ bool isSupportedCodePage(int codePage)
     // The ANSI code pages: single- or double-byte, with ASCII as it is.
     CPINFO info{};
     return codePage > 0 && codePage != CP_UTF7 && codePage != CP_UTF8 && IsValidCodePage(UINT(codePage))
-        && GetCPInfo(UINT(codePage), &info) && info.MaxCharSize <= 2;
+           && GetCPInfo(UINT(codePage), &info) && info.MaxCharSize <= 2;
 }
 
 namespace detail {

@@ -30,9 +30,9 @@ const char kNoName[] = "No file name was given.";
 QString systemMessage(DWORD code)
 {
     wchar_t *buffer = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                       | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+    const DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
     QString text = n > 0 ? QString::fromWCharArray(buffer, int(n)).trimmed() : QString();
     LocalFree(buffer);
     if (text.endsWith(QLatin1Char('.')))
@@ -78,7 +78,7 @@ struct SaveTarget::Impl {
     Kind kind = Kind::Replace;
     bool existed = false;
     HANDLE handle = INVALID_HANDLE_VALUE;
-    QString temporary; // the temporary file's path while it exists
+    QString temporary;  // the temporary file's path while it exists
     QByteArray pending; // what is written at commit (not Replace)
 
     bool fail(const QString &reason)

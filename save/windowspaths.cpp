@@ -8,8 +8,8 @@ namespace kestrin {
 bool isReservedDeviceName(QStringView fileName)
 {
     // Windows ignores what follows the first dot and trailing spaces.
-    QStringView stem = fileName.left(fileName.indexOf(QLatin1Char('.')) < 0 ? fileName.size()
-                                                                            : fileName.indexOf(QLatin1Char('.')));
+    QStringView stem =
+        fileName.left(fileName.indexOf(QLatin1Char('.')) < 0 ? fileName.size() : fileName.indexOf(QLatin1Char('.')));
     while (stem.endsWith(QLatin1Char(' ')))
         stem.chop(1);
     for (const char *device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {

@@ -14,6 +14,7 @@
 #include "atomicfileservice.h"
 #include "codepage.h"
 #include "commandline.h"
+#include "console.h"
 #include "fileservice.h"
 #include "importer.h"
 #include "officialsource.h"
@@ -49,8 +50,7 @@ void complain(const QString &message)
 {
     // Whatever the message quotes from the input, no control character
     // reaches the terminal.
-    const QByteArray bytes = (escapeControlCharacters(message) + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    cli::printText(stderr, escapeControlCharacters(message) + QLatin1Char('\n'));
 }
 
 // A usage or program-level problem (no place in a file).
@@ -175,6 +175,19 @@ bool checkEncodable(const Encoding &encoding, const QString &text)
     return false;
 }
 
+int writeBytesToStandardOutput(const QByteArray &bytes);
+
+// Help and version: text for a person, shown as the system's console shows
+// text, otherwise written as bytes.
+int writeTextToStandardOutput(const QString &text)
+{
+    if (cli::isConsole(stdout)) {
+        cli::printText(stdout, text);
+        return kExitWritten;
+    }
+    return writeBytesToStandardOutput(cli::streamBytes(text));
+}
+
 int writeBytesToStandardOutput(const QByteArray &bytes)
 {
     QFile out;
@@ -262,7 +275,7 @@ int run(const QStringList &arguments)
         }
         // Help and version that cannot be written (a full disk, a closed
         // pipe) end with exit status 1, like the ReadMe.
-        return writeBytesToStandardOutput(line.output.toLocal8Bit());
+        return writeTextToStandardOutput(line.output);
     }
     const Options &options = line.options;
 
@@ -340,6 +353,7 @@ int main(int argc, char *argv[])
     // So does a reader that goes away (`kestrin-readme a.json | head`).
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    cli::prepareStandardStreams();
     QCoreApplication app(argc, argv);
     // Messages in the user's language; the ReadMe itself stays English.
     installTranslations(app);
