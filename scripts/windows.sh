@@ -20,7 +20,7 @@ cd "$(dirname "$0")/.."
 what=${1:-all}
 
 source scripts/deps.sh
-kestrin_install_missing g++-mingw-w64-x86-64-posix wine64 nsis locales xvfb xauth openbox xdotool x11-utils \
+kestrin_install_missing g++-mingw-w64-x86-64-posix wine64 fonts-wine nsis locales xvfb xauth openbox xdotool x11-utils \
     imagemagick fonts-dejavu-core
 
 # Wine takes the ANSI code page from the locale: the locales the tests use
@@ -39,7 +39,12 @@ eval "$(scripts/windows-deps.sh | grep '^KESTRIN_[A-Z_]*=')"
 echo "=== Windows libraries ready in $((SECONDS - start)) s"
 export KESTRIN_QT_PREFIX KESTRIN_CHMLIB_PREFIX KESTRIN_GTEST_PREFIX KESTRIN_QT_HOST_CMAKE_DIR
 
-cmake --preset windows
+# The Linux kestrin-readme, whose bytes the Windows one must equal.
+cmake --preset default >/dev/null
+cmake --build --preset default --target kestrin-readme
+linux_readme=$(find "$PWD/build/default/app" -name kestrin-readme -type f | head -1)
+
+cmake --preset windows -DKESTRIN_LINUX_README="$linux_readme"
 cmake --build --preset windows
 [ "$what" = build ] && exit 0
 

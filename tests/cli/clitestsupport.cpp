@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QProcess>
 
-#include <unistd.h>
-
 using namespace kestrin;
 
 CliResult runCli(const CliRun &run)
@@ -21,14 +19,8 @@ CliResult runCli(const CliRun &run)
         process.setWorkingDirectory(run.workingDirectory);
     if (!run.stdoutFile.isEmpty())
         process.setStandardOutputFile(run.stdoutFile);
-    if (run.unprivileged && geteuid() == 0) {
-        // Root may read and write anything; permissions mean something only
-        // to an ordinary user.
-        process.setChildProcessModifier([] {
-            if (setgid(65534) != 0 || setuid(65534) != 0)
-                _exit(98);
-        });
-    }
+    if (run.unprivileged)
+        runUnprivileged(process);
     process.start(QStringLiteral(KESTRIN_README_EXE), run.args);
     CliResult result;
     if (!process.waitForStarted(10000))

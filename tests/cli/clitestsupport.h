@@ -30,6 +30,12 @@ struct CliResult {
 
 CliResult runCli(const CliRun &run);
 
+class QProcess;
+// Makes the process run as an ordinary user where the tests run as root
+// (which may read and write anything, so that permissions mean nothing to
+// it); per system, clitestprivileges_*.cpp.
+void runUnprivileged(QProcess &process);
+
 // A file of the source tree (examples, docs).
 QString sourcePath(const QString &relative);
 

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# kestrin-editor.exe under Wine on an X server with a window manager and a
+# notification area, driven with real key events: fills in fields, chooses
+# Create, saves through the Windows save dialog and compares the bytes with
+# what kestrin-readme.exe writes for the same article; F5 shows the preview,
+# F1 the help; Ctrl+M puts the window into the notification area and a
+# click on the icon brings it back; File > Exit answered Yes ends the
+# program. Run under xvfb-run; starts openbox and trayer itself.
+#
+# usage: editor_wine_e2e.sh kestrin-editor.exe kestrin-readme.exe [screenshot-dir]
+set -euo pipefail
+
+editor=$(realpath "$1")
+readme=$(realpath "$2")
+shots=${3:-}
+wine=${KESTRIN_WINE:-/usr/lib/wine/wine64}
+wineserver=$(dirname "$wine")/wineserver
+export WINEDEBUG=-all
+# shellcheck source=../e2e/x11session.sh
+source "$(dirname "$0")/../e2e/x11session.sh"
+key_pause=0.3
+
+shot() { [ -n "$shots" ] && import -window root "$shots/wine-$1.png" 2>/dev/null || true; }
+save_failure_screen() {
+    import -window root "$failure_shot" 2>/dev/null && echo "screen saved to $failure_shot" >&2
+    shot failure
+}
+# The Wine server of an earlier run without a display cannot show windows.
+"$wineserver" -k 2>/dev/null || true
+wine_cleanup() {
+    x11session_cleanup
+    "$wineserver" -k 2>/dev/null || true
+}
+trap wine_cleanup EXIT
+
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+main_shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^Kestrin Editor$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        [ "$WIDTH" -gt 300 ] && return 0
+    done
+    return 1
+}
+# Wine's notification-area icons: small windows that trayer holds.
+tray_icons() {
+    local tray w
+    tray=$(xdotool search --classname trayer 2>/dev/null | head -1)
+    [ -n "$tray" ] || return 0
+    for w in $(xwininfo -children -id "$tray" 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+        [ "$WIDTH" -le 64 ] && [ "$HEIGHT" -le 64 ] && [ "$WIDTH" -gt 1 ] && echo "$w"
+    done
+}
+
+start_openbox
+trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
+    --tint 0x404040 >/dev/null 2>&1 &
+bg_pids+=($!)
+wait_for 'xdotool search --classname trayer >/dev/null 2>&1' 100 || fail "trayer did not start"
+
+cd "$work"
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$wine" "$editor" >>"$work/editor.log" 2>&1 &
+app_pid=$!
+main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kestrin Editor$' | head -1) ||
+    fail "the main window did not appear"
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+sleep 1
+shot started
+
+# Basic data; the focus starts on the tab strip. Tab order: AuthorText,
+# VersionText, ReleaseText, ContactText1, ContactText2, ArticleCombo,
+# SkypeCheck, ICQCheck, OtherCheck, ArticleNameText.
+keys Tab
+type_text "Raid Team"
+keys Tab
+type_text "1.2"
+keys Tab
+type_text "2011-05-01"
+keys Tab ctrl+a
+type_text "http://example.org"
+keys Tab ctrl+a
+type_text "raid@example.org"
+keys Tab Tab Tab Tab Tab
+type_text "Harbour Raid"
+shot filled
+
+# Create, a command on the menu bar itself.
+keys alt
+keys Right Return
+wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" != "$main" ]' 150 || fail "the save dialog did not open"
+sleep 1
+shot save-dialog
+target="Z:$(echo "$work/ReadMe.txt" | tr / '\\')"
+type_text "$target"
+keys Return
+wait_for '[ -f "$work/ReadMe.txt" ]' 150 || fail "no file was written"
+sleep 1
+shot saved
+keys Return # the report of success
+wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]' 100 || fail "the message did not close"
+
+cat >"$work/article.json" <<'JSON'
+{"name": "Harbour Raid", "version": "1.2", "authors": "Raid Team", "releaseDate": "2011-05-01",
+ "contacts": {"web": "http://example.org", "email": "raid@example.org"}}
+JSON
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$wine" "$readme" "$work/article.json" >"$work/expected.txt" ||
+    fail "kestrin-readme.exe failed"
+cmp "$work/ReadMe.txt" "$work/expected.txt" >&2 || {
+    diff <(cat -A "$work/ReadMe.txt") <(cat -A "$work/expected.txt") >&2 || true
+    fail "Create wrote other bytes than kestrin-readme.exe"
+}
+
+# F5: the preview.
+keys F5
+wait_for '[ -n "$(visible "^ReadMe Preview - Kestrin Editor$")" ]' 100 || fail "F5 showed no preview"
+sleep 1
+shot preview
+xdotool windowactivate --sync "$(visible "^ReadMe Preview - Kestrin Editor$")" 2>/dev/null || true
+keys Escape
+wait_for '[ -z "$(visible "^ReadMe Preview - Kestrin Editor$")" ]' 50 || keys alt+F4
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+
+# F1: the help, opened from the file beside the program, on its first page.
+keys F1
+wait_for '[ -n "$(visible "Help")" ]' 150 || fail "F1 showed no help window"
+sleep 2
+help=$(visible "Help")
+[ "$(xdotool getwindowname "$help")" != "Kestrin Editor Help" ] ||
+    fail "the help window shows no help file (its title is not the file's)"
+shot help
+xdotool windowactivate --sync "$help" 2>/dev/null || true
+keys alt+F4
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+sleep 0.5
+
+# Ctrl+M: into the notification area; a click on the icon brings it back.
+keys ctrl+m
+wait_for '! main_shown' 100 || fail "Ctrl+M left the window on the screen"
+wait_for '[ -n "$(tray_icons)" ]' 100 || fail "no icon in the notification area"
+shot in-tray
+icon=$(tray_icons | head -1)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.3 click 1
+wait_for 'main_shown' 100 || fail "a click on the icon did not restore the window"
+shot restored
+
+# File > Exit, and Yes to the question.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+keys alt Down Up Return
+sleep 1
+shot exit-question
+keys Return
+wait_for '! kill -0 "$app_pid" 2>/dev/null' 150 || fail "Exit answered Yes did not end the program"
+app_pid=""
+echo "editor under Wine: all steps passed"
