@@ -59,3 +59,5 @@ ctest --preset windows -j2
 
 (cd build/windows && cpack -B package)
 ls -l build/windows/package/KestrinEditor-*
+installer=$(ls build/windows/package/KestrinEditor-*-win64.exe)
+tests/windows/installer_e2e.sh "$installer" "${installer%.exe}.zip"
