@@ -10,8 +10,8 @@
 #include "x11keyboard.h"
 #endif
 
-#ifdef Q_OS_WIN
-#include <windows.h>
+#ifdef KESTRIN_HAVE_WINDOWS_KEYBOARD
+#include "windowskeyboard.h"
 #endif
 
 namespace kestrin::ui {
@@ -45,10 +45,8 @@ bool KeyIndicators::readKeyboard(State &state) const
     if (x11::available())
         return x11::readLocks(state.numLock, state.capsLock);
 #endif
-#ifdef Q_OS_WIN
-    state.numLock = (GetKeyState(VK_NUMLOCK) & 1) != 0;
-    state.capsLock = (GetKeyState(VK_CAPITAL) & 1) != 0;
-    state.insert = (GetKeyState(VK_INSERT) & 1) != 0;
+#ifdef KESTRIN_HAVE_WINDOWS_KEYBOARD
+    windows::readLocks(state.numLock, state.capsLock, state.insert);
     return true;
 #else
     Q_UNUSED(state);
@@ -80,7 +78,9 @@ bool KeyIndicators::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<const QKeyEvent *>(event);
         if (!key->isAutoRepeat()) {
             State next = m_state;
-#ifndef Q_OS_WIN
+#ifndef KESTRIN_HAVE_WINDOWS_KEYBOARD
+            // Where the keyboard does not tell, the keys toggle what they
+            // stand for.
             if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier)
                 next.insert = !next.insert;
             if (!m_readsKeyboard && key->key() == Qt::Key_CapsLock)
