@@ -3,7 +3,8 @@
 // and how it says so, that a refused or failed save leaves the old file as
 // it was, and what it keeps of the file it replaces.
 #include "golden.h"
-#include "services.h"
+#include "atomicfileservice.h"
+#include "fileservice.h"
 #include "windowspaths.h"
 
 #include <gtest/gtest.h>
