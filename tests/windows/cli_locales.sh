@@ -40,7 +40,7 @@ rows=(
 for row in "${rows[@]}"; do
     IFS='|' read -r locale cp name <<<"$row"
     win "$locale" --help >"$work/help.txt" 2>&1 || fail "$locale: --help failed"
-    grep -q "here windows-$cp)" "$work/help.txt" || fail "$locale: the code page named is not windows-$cp"
+    grep -q "windows-$cp);" "$work/help.txt" || fail "$locale: the code page named is not windows-$cp"
     printf '{"name": "%s", "credits": "%s"}\n' "$name" "$name" >"$work/article.json"
     win "$locale" "$work/article.json" >"$work/win.txt" 2>"$work/err.txt" || fail "$locale: exit status $?: $(cat "$work/err.txt")"
     if [ "$cp" = 932 ]; then

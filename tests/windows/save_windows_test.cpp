@@ -97,8 +97,9 @@ TEST_F(WindowsSave, RefusalsKeepTheOldFileAndSaySo)
         SetFileAttributesW(wide(native(path)), FILE_ATTRIBUTE_NORMAL);
         EXPECT_FALSE(r.ok);
         EXPECT_TRUE(r.error.contains(QLatin1String(row.message))) << r.error.toStdString();
-        if (row.namesFile)
+        if (row.namesFile) {
             EXPECT_TRUE(r.error.contains(QDir::toNativeSeparators(path))) << r.error.toStdString();
+        }
         EXPECT_EQ(readFileBytes(path), kOld);
         EXPECT_EQ(entries(dir.path()).size(), 1) << entries(dir.path()).join(QLatin1Char(' ')).toStdString();
         QFile::remove(path);
