@@ -2,9 +2,9 @@
 // The save on a Windows file system (run under Wine here): what it refuses
 // and how it says so, that a refused or failed save leaves the old file as
 // it was, and what it keeps of the file it replaces.
-#include "golden.h"
 #include "atomicfileservice.h"
 #include "fileservice.h"
+#include "golden.h"
 #include "windowspaths.h"
 
 #include <gtest/gtest.h>
@@ -81,8 +81,7 @@ TEST_F(WindowsSave, RefusalsKeepTheOldFileAndSaySo)
          "is open in another program", true},
         {"held open for reading only",
          [](const QString &path) {
-             return CreateFileW(wide(native(path)), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+             return CreateFileW(wide(native(path)), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
          },
          "is open in another program", true},
     };
