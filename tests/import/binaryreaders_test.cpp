@@ -169,6 +169,9 @@ TEST_F(PboTest, ChangedByteFailsTheChecksum)
 TEST_F(PboTest, DamagedHeadersAreRefused)
 {
     const QByteArray good = makePbo({{"config.cpp", "class CfgPatches {};", false}});
+    // An empty name, the product mark, 16 bytes of header, then one key
+    // with its value never ended by the empty text that closes the list.
+    static const char unendedProduct[] = "\0sreV\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0prefix\0x";
     QByteArray endlessName("very_long_name");
     endlessName.append(QByteArray(5000, 'n'));
     const struct {
@@ -179,7 +182,7 @@ TEST_F(PboTest, DamagedHeadersAreRefused)
         {"shorter than one entry", QByteArray(10, '\0').replace(0, 1, "a")},
         {"header cut in the middle", good.left(15)},
         {"a name with no end", endlessName},
-        {"product entry with no end", QByteArray("\0sreV\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0prefix\0x", 34)},
+        {"product entry with no end", QByteArray(unendedProduct, sizeof unendedProduct - 1)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
