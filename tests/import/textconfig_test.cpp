@@ -182,14 +182,15 @@ protected:
         writeFile(root + QLatin1String("/secret.txt"), "outside");
         writeFile(dir.filePath(QStringLiteral("outside.hpp")), "stolen = 1;");
     }
-    ConfigParse load(const QByteArray &main, const QList<QPair<QString, QByteArray>> &others = {})
+    ConfigParse load(const QByteArray &main, const QList<QPair<QString, QByteArray>> &others = {},
+                     const TextConfigLimits &limits = {})
     {
         writeFile(root + QLatin1String("/description.ext"), main);
         for (const auto &[name, text] : others)
             writeFile(root + QLatin1Char('/') + name, text);
         FolderSource source(root, QString());
         ImportNotes notes;
-        auto parse = loadConfig(source, QStringLiteral("description.ext"), notes);
+        auto parse = loadConfig(source, QStringLiteral("description.ext"), notes, {}, limits);
         EXPECT_TRUE(parse);
         return parse.value_or(ConfigParse{});
     }
@@ -265,7 +266,10 @@ TEST_F(IncludeTest, DepthAndFanOutAreBounded)
         fan.append({QStringLiteral("f%1.hpp").arg(level), text});
     }
     fan.append({QStringLiteral("f8.hpp"), "x = 1;\n"});
-    const ConfigParse wide = load("#include \"f0.hpp\"\nafter = 1;", fan);
+    // A bound of 1 MB instead of the usual 64 MB is reached the same way, sooner.
+    TextConfigLimits limits;
+    limits.maxTotalBytes = 1024 * 1024;
+    const ConfigParse wide = load("#include \"f0.hpp\"\nafter = 1;", fan, limits);
     EXPECT_FALSE(wide.notes.isEmpty());
     EXPECT_EQ(valueOf(wide.root, u"after"), QStringLiteral("1"));
 }
