@@ -84,6 +84,8 @@ TEST(ExportDialogs, TitledProposingTheArticlesNameAndAddingTheirOwnExtension)
                 if (name)
                     name->setText(QDir(folder).filePath(typed));
                 QMetaObject::invokeMethod(dialog, "accept");
+                // The answer holds itself for its retries; let it go once done.
+                QTimer::singleShot(0, [answer] { *answer = nullptr; });
             };
             (*answer)();
         });

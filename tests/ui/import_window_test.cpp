@@ -45,6 +45,10 @@ protected:
     void importWith(const QString &source, MainWindow::ImportReviewer review)
     {
         window().setImportHooks([source] { return std::optional<QString>(source); }, std::move(review), game);
+        // A progress dialog shown by an earlier, slower import may still
+        // hold the activation, and the shortcut goes only to the active window.
+        window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
         QTest::keyClick(window().windowHandle(), Qt::Key_I, Qt::ControlModifier);
     }
     Article formArticle() const { return articleFromForm(harness->window().form()); }
