@@ -17,9 +17,31 @@
 
 #include <kestrin/version.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
+
+// Writes the answer to --help or --version; the program's exit status: 1
+// with a message when standard output does not take it whole (a full disk,
+// a closed pipe).
+int answer(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    if (std::fflush(stdout) == 0 && written)
+        return 0;
+    const QString reason = errno ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+    // The same sentence as kestrin-readme's.
+    std::fprintf(stderr, "kestrin-editor: %s\n",
+                 qPrintable(
+                     QCoreApplication::translate("kestrin-readme", "cannot write to standard output: %1").arg(reason)));
+    return 1;
+}
 
 // The article file named on the command line, as an absolute path, or empty.
 // --help and --version are answered here, and the program ends.
@@ -28,12 +50,20 @@ QString articleArgument(const QCoreApplication &app)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Makes ReadMe files for Arma 2 missions, addons and mods."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QCoreApplication::translate("main", "An article file (.json) to open."),
                                  QStringLiteral("[file]"));
-    parser.process(app);
+    // Qt answers errors and --help-all itself; the help and the version are
+    // written here, so that a failed write is the program's failure.
+    if (!parser.parse(app.arguments()) || parser.isSet(QStringLiteral("help-all")))
+        parser.process(app);
+    if (parser.isSet(help))
+        std::exit(answer(parser.helpText()));
+    if (parser.isSet(version))
+        std::exit(answer(QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion()
+                         + QLatin1Char('\n')));
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         return {};
@@ -73,6 +103,10 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     if (asksForHelpOrVersion(argc, argv)) {
+#ifdef SIGPIPE
+        // A reader that has gone makes the write fail instead of ending the program.
+        std::signal(SIGPIPE, SIG_IGN);
+#endif
         QCoreApplication app(argc, argv);
         kestrin::installTranslations(app);
         nameApplication();
