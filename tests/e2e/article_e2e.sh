@@ -3,7 +3,7 @@
 # Drives the real kestrin-editor on an X server with real key events through
 # the real file dialogs: Ctrl+O opens an article file, an edit marks the
 # title, Ctrl+S writes the file, whose bytes are then compared. Run under
-# xvfb-run; starts openbox itself.
+# xserver.sh; starts openbox itself.
 #
 # usage: article_e2e.sh path/to/kestrin-editor path/to/harbour-raid.json
 set -euo pipefail

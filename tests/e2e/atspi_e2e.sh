@@ -3,7 +3,7 @@
 # The editor's accessibility tree on a real AT-SPI bus, as a screen reader
 # sees it: starts the accessibility bus of the session, the editor with
 # accessibility on, and reads the tree with atspi_tree.py. Run inside
-# dbus-run-session under xvfb-run.
+# dbus-run-session under xserver.sh.
 #
 # usage: atspi_e2e.sh path/to/kestrin-editor [python3]
 set -euo pipefail

@@ -4,7 +4,7 @@
 # into the fields, chooses Create on the menu bar, saves through the real
 # save dialog, and compares the written bytes with the expected ReadMe.
 # Then closes the window by its close box, which must end the program
-# without a question. Run under xvfb-run; starts openbox itself.
+# without a question. Run under xserver.sh; starts openbox itself.
 #
 # usage: editor_e2e.sh path/to/kestrin-editor
 set -euo pipefail

@@ -4,7 +4,7 @@
 # manager: F5 opens it where it covers no part of the main window (frames
 # included) and lies wholly on the screen, to the right where there is room;
 # moved and resized, it opens there again, also after a restart. Run under
-# xvfb-run with the screen size to try; starts openbox itself.
+# xserver.sh with the screen size to try; starts openbox itself.
 #
 # usage: preview_e2e.sh path/to/kestrin-editor WIDTHxHEIGHT
 set -euo pipefail

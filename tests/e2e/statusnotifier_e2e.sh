@@ -3,7 +3,7 @@
 # Runs a test program with a StatusNotifierWatcher on the session bus, as a
 # desktop panel with a notification area (KDE Plasma, GNOME with the
 # AppIndicator extension) provides one. Run inside dbus-run-session, under
-# xvfb-run.
+# xserver.sh.
 #
 # usage: statusnotifier_e2e.sh path/to/test-program [python3]
 set -euo pipefail

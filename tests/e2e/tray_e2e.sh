@@ -4,7 +4,7 @@
 # and trayer): Ctrl+M hides the window behind one icon; a left-button press
 # restores, a right-button release restores (the press alone does not); the
 # icon is gone after each restore and after Exit. Without a notification
-# area, Ctrl+M leaves the window reachable. Run under xvfb-run.
+# area, Ctrl+M leaves the window reachable. Run under xserver.sh.
 #
 # usage: tray_e2e.sh path/to/kestrin-editor [folder for screenshots]
 set -euo pipefail
