@@ -11,6 +11,7 @@
 #include "atomicfileservice.h"
 #include "benchsupport.h"
 #include "memoryform.h"
+#include "plaintextrenderer.h"
 #include "readmeexport.h"
 
 #include <QCoreApplication>

@@ -158,8 +158,7 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
         warn(lines.join(QStringLiteral("\r\n")));
         return false;
     }
-    applyArticle(read.result.article, m_form);
-    m_document.forgetOwnDescription();
+    m_document.applyArticle(read.result.article);
     setCurrentFile(absolute, currentArticle());
     return true;
 }

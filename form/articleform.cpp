@@ -3,8 +3,6 @@
 
 #include "articleform.h"
 
-#include "offlinedocument.h"
-
 #include <string_view>
 
 namespace kestrin {
@@ -104,13 +102,6 @@ Article articleFromForm(const ControlAccess &form)
         }
     }
     return article;
-}
-
-QString assembleReadme(const Article &article)
-{
-    OfflineDocument offline;
-    applyArticle(article, offline.form);
-    return offline.document.assemble();
 }
 
 } // namespace kestrin

@@ -53,15 +53,12 @@ inline constexpr std::array<FieldControls, kArticleFields.size()> kFieldControls
 
 // Fills in a loaded form the way a user does it: picks the article kind,
 // types the texts, ticks and unticks the switches and selects the options
-// (whose handlers run as usual). Works on a form in any state.
+// (whose handlers run as usual). Works on a form in any state. An article
+// without an installation selects SP mission; that it is the start state's
+// is the document's to know (ReadmeDocument::applyArticle).
 void applyArticle(const Article &article, ControlAccess &form);
 
 // The article that a form holds (the switches decide the optional values).
 Article articleFromForm(const ControlAccess &form);
-
-// The ReadMe text that Create assembles for the article: a new form is
-// loaded, filled in with applyArticle and assembled. Ends with the footer,
-// without the final line end.
-QString assembleReadme(const Article &article);
 
 } // namespace kestrin

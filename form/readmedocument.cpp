@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "readmedocument.h"
 
+#include "plaintextrenderer.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -48,7 +50,7 @@ void ReadmeDocument::handleClick(Control control)
     }
 }
 
-void ReadmeDocument::resetSwitchesAndKinds(const QString &installationSection)
+void ReadmeDocument::resetSwitchesAndKinds()
 {
     // Unticking a ticked switch runs its handler nested, which disables and
     // greys its field.
@@ -57,9 +59,6 @@ void ReadmeDocument::resetSwitchesAndKinds(const QString &installationSection)
     m_form.setText(Control::ArticleKind, QStringLiteral("SP mission"));
     m_form.select(Control::InstallSPMission);
     m_form.setEnabled(Control::Installation, false);
-    m_blocks.addonsBlock = templates::noneAddonsSection();
-    m_blocks.installationBlock = installationSection;
-    m_blocks.featuresBlock.clear();
     m_form.setValue(Control::AddonsOfficialOnly, 1);
     m_form.setValue(Control::AddonsUserDefined, 0);
     m_form.setEnabled(Control::RequiredAddons, false);
@@ -75,7 +74,8 @@ void ReadmeDocument::paintOptionalFieldsThreeDLight()
 
 void ReadmeDocument::reset()
 {
-    resetSwitchesAndKinds(templates::startupInstallationSection());
+    resetSwitchesAndKinds();
+    m_startInstallation = true;
     forgetOwnDescription();
 }
 
@@ -105,7 +105,7 @@ void ReadmeDocument::applyTemplateKind(InstallationKind kind)
     m_form.setEnabled(Control::Installation, false);
     m_form.setBackground(Control::Installation, SystemColor::ThreeDLight);
     m_form.setText(Control::Installation, templates::installationNotice(kind));
-    m_blocks.installationBlock = templates::installationSection(kind);
+    m_startInstallation = false;
 }
 
 void ReadmeDocument::onOwnDescriptionSelected()
@@ -115,6 +115,7 @@ void ReadmeDocument::onOwnDescriptionSelected()
     m_form.setText(Control::Installation,
                    m_ownDescription.value_or(templates::installationNotice(InstallationKind::OwnDescription)));
     m_ownDescriptionShown = true;
+    m_startInstallation = false;
 }
 
 void ReadmeDocument::forgetOwnDescription()
@@ -132,8 +133,6 @@ void ReadmeDocument::onAddonsOfficialOnlyClicked()
     m_form.setBackground(Control::RequiredAddons, m_form.value(Control::AddonsOfficialOnly) != 0
                                                       ? SystemColor::ThreeDLight
                                                       : SystemColor::WindowBackground);
-    if (m_form.value(Control::AddonsOfficialOnly) == 1)
-        m_blocks.addonsBlock = templates::noneAddonsSection();
     m_form.setEnabled(Control::RequiredAddons, m_form.value(Control::AddonsOfficialOnly) == 0);
 }
 
@@ -149,87 +148,16 @@ void ReadmeDocument::onAddonsUserDefinedClicked()
 Article ReadmeDocument::article() const
 {
     Article article = articleFromForm(m_form);
-    // SP mission with the section the load handler stored is the start
-    // state's installation, not the option's template.
-    if (article.installation == InstallationKind::SPMission
-        && m_blocks.installationBlock == templates::startupInstallationSection())
+    if (m_startInstallation)
         article.installation.reset();
     return article;
 }
 
-QString ReadmeDocument::assemble()
+void ReadmeDocument::applyArticle(const Article &article)
 {
-    rebuildText();
-    return readmeText();
-}
-
-RebuiltBlocks ReadmeDocument::rebuiltBlocks() const
-{
-    // The contact lines and sections Create builds afresh, in the order it
-    // builds them; a field is read only when its block is built from it.
-    auto fieldIf = [this](bool build, Control field) {
-        return build ? std::optional<QString>(m_form.text(field)) : std::nullopt;
-    };
-    RebuiltBlocks r;
-    r.skype = fieldIf(ticked(m_form, Control::SkypeAllowed), Control::Skype);
-    r.icq = fieldIf(ticked(m_form, Control::IcqAllowed), Control::Icq);
-    r.other = fieldIf(ticked(m_form, Control::OtherContactAllowed), Control::OtherContact);
-    r.installation = fieldIf(m_form.isSelected(Control::InstallOwnDescription), Control::Installation);
-    r.addons = fieldIf(ticked(m_form, Control::AddonsUserDefined), Control::RequiredAddons);
-    r.features = fieldIf(ticked(m_form, Control::FeaturesAllowed), Control::Features);
-    r.changelog = fieldIf(ticked(m_form, Control::ChangelogAllowed), Control::Changelog);
-    r.notes = fieldIf(ticked(m_form, Control::NotesAllowed), Control::Notes);
-    return r;
-}
-
-SectionBlocks ReadmeDocument::keptBlocks() const
-{
-    // The contact lines and the optional sections are rebuilt every time:
-    // switched off, they are empty.
-    SectionBlocks kept;
-    kept.addonsBlock = m_blocks.addonsBlock;
-    kept.installationBlock = m_blocks.installationBlock;
-    return kept;
-}
-
-LayoutFields ReadmeDocument::currentFields() const
-{
-    return {
-        m_form.text(Control::ArticleKind), m_form.text(Control::Name),          m_form.text(Control::Version),
-        m_form.text(Control::Authors),     m_form.text(Control::ReleaseDate),   m_form.text(Control::Web),
-        m_form.text(Control::Email),       m_form.text(Control::RequiredGame),  m_form.text(Control::Description),
-        m_form.text(Control::Credits),     m_form.caption(Control::Disclaimer),
-    };
-}
-
-ReadmeModel ReadmeDocument::currentModel() const
-{
-    // The rebuilt blocks are the fields' texts themselves: nothing is copied
-    // or stored.
-    return readmeModel(currentFields(), keptBlocks(), rebuiltBlocks());
-}
-
-void ReadmeDocument::rebuildText()
-{
-    const RebuiltBlocks r = rebuiltBlocks();
-    auto line = [](QStringView label, const std::optional<QString> &value) {
-        return value ? label.toString() + *value + templates::kCrLf.toString() : QString();
-    };
-    auto section = [](QStringView heading, const std::optional<QString> &body) {
-        return body ? templates::section(heading, *body) : QString();
-    };
-    m_blocks.skypeLine = line(u"Skype: ", r.skype);
-    m_blocks.icqLine = line(u"ICQ: ", r.icq);
-    m_blocks.otherLine = line(u"Other: ", r.other);
-    if (r.installation)
-        m_blocks.installationBlock = section(u"Installation: ", r.installation);
-    if (r.addons)
-        m_blocks.addonsBlock = section(u"Required addons: ", r.addons);
-    m_blocks.featuresBlock = section(u"Features: ", r.features);
-    m_blocks.changelogBlock = section(u"Changelog/known bugs: ", r.changelog);
-    m_blocks.notesBlock = section(u"Notes: ", r.notes);
-    // The text is joined from the blocks as they are now kept.
-    m_model = readmeModel(currentFields(), m_blocks);
+    kestrin::applyArticle(article, m_form);
+    m_startInstallation = article.hasStartInstallation();
+    forgetOwnDescription();
 }
 
 bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView> &pieces)
@@ -272,12 +200,13 @@ bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView
 
 ReadmeDocument::CreateOutcome ReadmeDocument::create()
 {
-    rebuildText();
+    // The ReadMe is what the form holds when Create is chosen.
+    const ReadmeModel readme = model();
 
     m_dialog.setFilter(QStringLiteral("*.txt|*.txt"));
     if (!m_dialog.showSave())
         return CreateOutcome::Cancelled;
-    return writeReadme(m_dialog.fileName(), plainTextPieces(*m_model));
+    return writeReadme(m_dialog.fileName(), plainTextPieces(readme));
 }
 
 ReadmeDocument::CreateOutcome ReadmeDocument::writeReadme(const QString &path, const QList<QStringView> &pieces)
@@ -315,8 +244,8 @@ void ReadmeDocument::newReadme()
 
 void ReadmeDocument::resetToDefaults()
 {
-    const QString spSection = templates::installationSection(InstallationKind::SPMission);
-    resetSwitchesAndKinds(spSection);
+    resetSwitchesAndKinds();
+    m_startInstallation = false;
 
     for (Control c : {Control::Name, Control::Version, Control::Authors, Control::ReleaseDate})
         m_form.setText(c, QString());
@@ -325,7 +254,7 @@ void ReadmeDocument::resetToDefaults()
     for (Control c : {Control::Skype, Control::Icq, Control::OtherContact, Control::RequiredGame})
         m_form.setText(c, QString());
     m_form.setText(Control::RequiredAddons, templates::noneAddonsSection());
-    m_form.setText(Control::Installation, spSection);
+    m_form.setText(Control::Installation, templates::installationSection(InstallationKind::SPMission));
     for (Control c : {Control::Description, Control::Features, Control::Changelog, Control::Notes, Control::Credits})
         m_form.setText(c, QString());
     forgetOwnDescription();

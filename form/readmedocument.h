@@ -4,7 +4,6 @@
 #include "articleform.h"
 #include "controlaccess.h"
 #include "fileservice.h"
-#include "plaintextrenderer.h"
 #include "readmemodel.h"
 #include "services.h"
 #include "templates.h"
@@ -15,10 +14,11 @@
 
 namespace kestrin {
 
-// The ReadMe document: the state the main window keeps beside its controls
-// (the section blocks, the assembled text, the answer of the last New) and
-// the handlers that work on them. It reaches the window only through the
-// services it is given, so it runs the same on real widgets and in memory.
+// The ReadMe document: the handlers of the main window's switches and
+// options, New and Create. It keeps no ReadMe text: what the form holds is
+// read into an Article (article()), and every output is rendered from that
+// article's model. It reaches the window only through the services it is
+// given, so it runs the same on real widgets and in memory.
 class ReadmeDocument {
     Q_DECLARE_TR_FUNCTIONS(ReadmeDocument)
 
@@ -60,30 +60,28 @@ public:
     void onAddonsOfficialOnlyClicked();
     void onAddonsUserDefinedClicked();
 
-    // Create: brings the blocks up to date, assembles the text, asks for a
-    // file name and saves.
+    // Create: reads the article, asks for a file name and saves its
+    // plain-text ReadMe.
     CreateOutcome create();
 
     // The article the form holds, with whether its installation is still
     // the start state's.
     Article article() const;
-    // The ReadMe of that article, as the preview and the exports show it.
+    // Puts an article on the form the way a user fills it in (see
+    // applyArticle), its installation included: an article without one
+    // gets the start state's again. What was written under Own description
+    // and kept aside is dropped, as the form now holds another article.
+    void applyArticle(const Article &article);
+    // The ReadMe of that article: what Create writes, the preview and the
+    // exports show.
     ReadmeModel model() const { return readmeModel(article()); }
-
-    // Create's steps up to the assembled text, without saving; returns it.
-    QString assemble();
-
-    // What Create would assemble now, built from exactly the values it
-    // would read, without storing anything: the blocks and the text that
-    // Create keeps stay as they are.
-    ReadmeModel currentModel() const;
 
     // Create's save, after the dialog: writes the text given as pieces to
     // path in the code page, asks how to save characters the code page
     // cannot hold, and reports the outcome as Create does.
     CreateOutcome writeReadme(const QString &path, const QList<QStringView> &pieces);
 
-    // New: asks, then puts every field, switch and default block back.
+    // New: asks, then puts every field, switch and default back.
     void newReadme();
     // New's resets without its question.
     void resetToDefaults();
@@ -91,20 +89,13 @@ public:
     // kind is selected (the form now holds another article).
     void forgetOwnDescription();
 
-    const SectionBlocks &blocks() const { return m_blocks; }
-    // The text the last Create assembled (empty before the first).
-    QString readmeText() const { return m_model ? plainText(*m_model) : QString(); }
     MessageAnswer lastNewAnswer() const { return m_newAnswer; }
 
 private:
     void applyToggle(Control check);
     void applyTemplateKind(InstallationKind kind);
-    void resetSwitchesAndKinds(const QString &installationSection);
+    void resetSwitchesAndKinds();
     void paintOptionalFieldsThreeDLight();
-    RebuiltBlocks rebuiltBlocks() const;
-    SectionBlocks keptBlocks() const;
-    LayoutFields currentFields() const;
-    void rebuildText();
     bool askForEncoder(TextEncoder &encoder, const QList<QStringView> &pieces);
 
     ControlAccess &m_form;
@@ -112,14 +103,17 @@ private:
     SaveDialogService &m_dialog;
     TextFileService &m_files;
     int m_codePage;
-    SectionBlocks m_blocks;
-    std::optional<ReadmeModel> m_model; // the text the last Create assembled
     MessageAnswer m_newAnswer = MessageAnswer::No;
     // What the user wrote under Own description, kept while another kind is
     // selected (nothing while only the prompt was there), and whether the
     // field shows that text now.
     std::optional<QString> m_ownDescription;
     bool m_ownDescriptionShown = false;
+    // The installation is still the start state's (SP mission, selected by
+    // the load handler without its option's template): no control tells it
+    // apart, so it is kept here and handed on as an article without an
+    // installation, which is where everything else looks for it.
+    bool m_startInstallation = false;
 };
 
 } // namespace kestrin

@@ -2,6 +2,7 @@
 #include "readmeexport.h"
 
 #include "articlefilecontroller.h"
+#include "plaintextrenderer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -58,7 +59,7 @@ ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialog
     const ReadmeModel model = m_document.model();
     dialog.setFilter(dialogFilter(format));
     dialog.propose(
-        {dialogTitle(format, caller), proposedFileName(model.name.toString(), format), fileExtension(format), folder});
+        {dialogTitle(format, caller), proposedFileName(model.name, format), fileExtension(format), folder});
     if (!dialog.showSave())
         return Outcome::Cancelled;
     QString path = dialog.fileName();

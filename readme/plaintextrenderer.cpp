@@ -11,22 +11,12 @@ QList<QStringView> plainTextPieces(const ReadmeModel &m)
     using templates::kUnderline;
     QList<QStringView> pieces;
     pieces.reserve(64 + 8 * m.sections.size());
-    auto entry = [&pieces](const ReadmeEntry &e) {
-        if (e.verbatim) {
-            pieces << e.value.view();
-            return;
-        }
-        pieces << e.label << e.value.view() << kCrLf;
-    };
+    auto entry = [&pieces](const ReadmeEntry &e) { pieces << e.label << e.value << kCrLf; };
     auto section = [&pieces](const ReadmeSection &s) {
-        if (s.verbatim) {
-            pieces << s.body.view();
-            return;
-        }
-        pieces << s.heading << kCrLf << kUnderline << kCrLf << s.body.view() << kCrLf << kCrLf;
+        pieces << s.heading << kCrLf << kUnderline << kCrLf << s.body << kCrLf << kCrLf;
     };
 
-    pieces << m.article.view() << u"\t-\t" << m.name.view() << kCrLf << kUnderline << kCrLf;
+    pieces << m.article << u"\t-\t" << m.name << kCrLf << kUnderline << kCrLf;
     entry(m.version);
     entry(m.authors);
     pieces << kCrLf;
@@ -40,10 +30,7 @@ QList<QStringView> plainTextPieces(const ReadmeModel &m)
     for (const ReadmeSection &s : m.sections)
         section(s);
     // The disclaimer is a caption without closing line breaks of its own.
-    if (m.disclaimer.verbatim)
-        pieces << m.disclaimer.body.view();
-    else
-        pieces << m.disclaimer.heading << kCrLf << kUnderline << kCrLf << m.disclaimer.body.view();
+    pieces << m.disclaimer.heading << kCrLf << kUnderline << kCrLf << m.disclaimer.body;
     pieces << kCrLf << kCrLf << m.footer;
     pieces.removeIf([](QStringView piece) { return piece.isEmpty(); });
     return pieces;
@@ -60,11 +47,6 @@ QString plainText(const ReadmeModel &model)
     for (QStringView piece : pieces)
         text += piece;
     return text;
-}
-
-QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks)
-{
-    return plainText(readmeModel(fields, blocks));
 }
 
 } // namespace kestrin

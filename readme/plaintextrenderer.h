@@ -11,14 +11,12 @@
 
 namespace kestrin {
 
-// The whole ReadMe text, ending with the footer line (no final CR LF: the
-// file writer adds it when it writes the text as one line).
-QString layoutReadme(const LayoutFields &fields, const SectionBlocks &blocks);
-
 // The plain-text layout of a model, as the pieces the text is joined from,
 // in order. The pieces are views of the model's strings, so a large text is
 // never copied to be assembled; they are valid while the model lives.
 QList<QStringView> plainTextPieces(const ReadmeModel &model);
+// Those pieces joined: the whole text, ending with the footer line (no
+// final CR LF: the file writer adds it when it writes the text as a line).
 QString plainText(const ReadmeModel &model);
 
 } // namespace kestrin

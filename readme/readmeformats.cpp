@@ -188,24 +188,15 @@ void renderBBCode(const ReadmeModel &m, Sink &out)
 {
     constexpr QStringView crlf = templates::kCrLf;
     auto entry = [&](const ReadmeEntry &e, bool web = false) {
-        if (e.verbatim) {
-            bbEscaped(out, e.value);
-            return;
-        }
         out << e.label;
         if (web && isLinkable(e.value))
-            out << u"[url]" << e.value.view() << u"[/url]";
+            out << u"[url]" << e.value << u"[/url]";
         else
             bbEscaped(out, e.value);
         out << crlf;
     };
     auto heading = [&](QStringView label) { out << u"[b]" << withoutTrailingBlanks(label) << u"[/b]" << crlf; };
-    auto section = [&](const ReadmeSection &s, QStringView closing) {
-        if (s.verbatim) {
-            bbEscaped(out, s.body);
-            out << closing;
-            return;
-        }
+    auto section = [&](const ReadmeSection &s) {
         heading(s.heading);
         bbEscaped(out, s.body);
         out << crlf << crlf;
@@ -233,8 +224,8 @@ void renderBBCode(const ReadmeModel &m, Sink &out)
     bbEscaped(out, m.requiredGame.value);
     out << crlf << crlf;
     for (const ReadmeSection &s : m.sections)
-        section(s, {});
-    section(m.disclaimer, u"\r\n\r\n");
+        section(s);
+    section(m.disclaimer);
     out << m.footer << crlf;
 }
 
@@ -484,10 +475,10 @@ void renderMarkdown(const ReadmeModel &m, Sink &out)
 {
     MarkdownWriter md(out);
     // "kind - name": a tab would show as "&#9;" or vanish.
-    const QStringView title = out.keep(m.article.toString() + QStringLiteral(" - ") + m.name.toString());
+    const QStringView title = out.keep(m.article + QStringLiteral(" - ") + m.name);
     md.heading(1, {}, title);
     auto entry = [&](const ReadmeEntry &e, bool web = false) {
-        if (web && !e.verbatim && isLinkable(e.value))
+        if (web && isLinkable(e.value))
             md.link(e.label, e.value);
         else
             md.lines(e.label, e.value);
@@ -506,12 +497,8 @@ void renderMarkdown(const ReadmeModel &m, Sink &out)
     md.lines({}, m.requiredGame.value);
     md.blank();
     auto section = [&](const ReadmeSection &s) {
-        if (s.verbatim) {
-            md.lines({}, s.body);
-        } else {
-            md.heading(2, s.heading, {});
-            md.lines({}, s.body);
-        }
+        md.heading(2, s.heading, {});
+        md.lines({}, s.body);
         md.blank();
     };
     for (const ReadmeSection &s : m.sections)

@@ -96,11 +96,6 @@ QString startupInstallationBody()
     return missionBody(u"Arma 2", false);
 }
 
-QString startupInstallationSection()
-{
-    return section(kInstallationHeading, startupInstallationBody());
-}
-
 QString installationNotice(InstallationKind kind)
 {
     switch (kind) {

@@ -31,10 +31,10 @@ QString noneAddonsSection();
 QString installationBody(InstallationKind kind);
 QString installationSection(InstallationKind kind);
 
-// The SP-mission section as the window stores it when it is first loaded:
-// it spells the game "Arma 2" where the template writes "ArmA 2".
+// The body of the start state's SP-mission section (Article without an
+// installation): it spells the game "Arma 2" where the template writes
+// "ArmA 2".
 QString startupInstallationBody();
-QString startupInstallationSection();
 
 // What InstallationText shows for a kind (the prompt under OwnDescription).
 QString installationNotice(InstallationKind kind);

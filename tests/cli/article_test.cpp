@@ -10,6 +10,8 @@
 #include "articlewriter.h"
 #include "clitestsupport.h"
 #include "golden.h"
+#include "plaintextrenderer.h"
+#include "memoryharness.h"
 
 #include <gtest/gtest.h>
 
@@ -367,7 +369,8 @@ TEST(ArticleForm, FormToArticleToFormKeepsTheForm)
         EXPECT_EQ(formState(copy.form()).toStdString(), formState(original.form()).toStdString()) << script.name;
         EXPECT_EQ(articleFromForm(copy.form()), article) << script.name;
         if (script.choosesInstallation) {
-            EXPECT_EQ(copy.document().assemble().toStdString(), original.document().assemble().toStdString())
+            EXPECT_EQ(plainText(copy.document().model()).toStdString(),
+                      plainText(original.document().model()).toStdString())
                 << script.name;
         }
         // Through the file as well.
@@ -399,7 +402,8 @@ TEST(ArticleForm, ApplyingToAFormInAnyStateGivesTheSameForm)
         dirty(used);
         applyArticle(a, used.form());
         EXPECT_EQ(formState(used.form()).toStdString(), formState(fresh.form()).toStdString());
-        EXPECT_EQ(used.document().assemble().toStdString(), fresh.document().assemble().toStdString());
+        EXPECT_EQ(plainText(used.document().model()).toStdString(),
+                  plainText(fresh.document().model()).toStdString());
     }
 }
 
@@ -420,10 +424,20 @@ TEST(ArticleForm, TemplateKindsGiveTheTemplatesTheirHandlersStore)
     for (const Row &row : rows) {
         Article a;
         a.installation = row.kind;
-        EXPECT_TRUE(assembleReadme(a).contains(crlfLines(row.section))) << int(row.kind);
+        EXPECT_TRUE(createdReadme(a).contains(crlfLines(row.section))) << int(row.kind);
     }
-    // Without an installation the ReadMe is that of a new window.
-    EXPECT_TRUE(assembleReadme(Article{}).contains(crlfLines(golden::spInstallation("Arma 2"))));
+    // Without an installation the ReadMe is that of a new window, also on
+    // a window whose SP mission option has stored its template.
+    EXPECT_TRUE(createdReadme(Article{}).contains(crlfLines(golden::spInstallation("Arma 2"))));
+    MemoryHarness used;
+    used.userClick(Control::InstallMPMission);
+    used.userClick(Control::InstallSPMission);
+    used.document().applyArticle(Article{});
+    EXPECT_TRUE(used.document().article().hasStartInstallation());
+    EXPECT_TRUE(plainText(used.document().model()).contains(crlfLines(golden::spInstallation("Arma 2"))));
+    used.userClick(Control::InstallMod);
+    used.document().applyArticle(Article{});
+    EXPECT_TRUE(used.document().article().hasStartInstallation());
 }
 
 TEST(ArticleSource, PlacesOfKeysAndValues)

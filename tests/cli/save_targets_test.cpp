@@ -11,6 +11,8 @@
 #include "fileservice.h"
 #include "golden.h"
 #include "services.h"
+#include "plaintextrenderer.h"
+#include "memoryharness.h"
 
 #include <gtest/gtest.h>
 
@@ -277,7 +279,7 @@ SaveResult streamInPieces(ByteFileService &files, const QString &path, const QBy
 // The save's reason for failing ("" when saved).
 QString save(const Row &row, const QString &dir, const QString &relative, Through through)
 {
-    const QString text = assembleReadme(readArticle(article()).article);
+    const QString text = createdReadme(readArticle(article()).article);
     if (through != Through::Cli) {
         int channel[2];
         if (::pipe(channel) != 0)
@@ -333,7 +335,7 @@ TEST(SaveTargets, EachKindOfTargetIsWrittenOrRefusedAndKeepsWhatItIs)
     if (::geteuid() != 0)
         GTEST_SKIP() << "the table gives files away and makes device nodes, which needs root";
     const QByteArray readme =
-        TextEncoder::codePage(1252).encode(assembleReadme(readArticle(article()).article)) + "\r\n";
+        TextEncoder::codePage(1252).encode(createdReadme(readArticle(article()).article)) + "\r\n";
     const ProtectedSwitches protections;
     for (const Row &row : kRows) {
         if (row.folder == Folder::Sticky && !protections.isSet()) {

@@ -61,10 +61,10 @@ TEST_P(Contract, LoadLeavesTheStartState)
     for (Control option : kInstallationOptions)
         EXPECT_EQ(form().isSelected(option), option == Control::InstallSPMission) << controlName(option);
 
-    EXPECT_EQ(doc().blocks().addonsBlock, noneSection());
-    EXPECT_EQ(doc().blocks().installationBlock, crlfLines(golden::spInstallation("Arma 2")));
-    EXPECT_TRUE(doc().blocks().featuresBlock.isEmpty());
-    EXPECT_TRUE(doc().readmeText().isEmpty());
+    EXPECT_EQ(readmeSection(u"Required addons: "), noneSection());
+    EXPECT_EQ(readmeSection(u"Installation: "), crlfLines(golden::spInstallation("Arma 2")));
+    EXPECT_TRUE(doc().article().hasStartInstallation());
+    EXPECT_TRUE(readmeSection(u"Features: ").isEmpty());
 }
 
 TEST_P(Contract, EachAllowSwitchGovernsOnlyItsOwnFieldAndKeepsItsText)
@@ -129,15 +129,24 @@ TEST_P(Contract, InstallationOptionsSetTheFieldAndStoreTheirSection)
         EXPECT_FALSE(form().isEnabled(Control::Installation));
         EXPECT_EQ(form().background(Control::Installation), SystemColor::ThreeDLight);
         EXPECT_EQ(form().text(Control::Installation), c.notice);
-        EXPECT_EQ(doc().blocks().installationBlock, crlfLines(c.section));
+        EXPECT_EQ(readmeSection(u"Installation: "), crlfLines(c.section));
+        EXPECT_FALSE(doc().article().hasStartInstallation());
     }
 }
 
-TEST_P(Contract, OwnDescriptionKeepsThePreviousSectionUntilCreate)
+TEST_P(Contract, OwnDescriptionWritesTheFieldAndLeavingItTheOptionsTemplate)
 {
     harness->userClick(Control::InstallAddon);
     harness->userClick(Control::InstallOwnDescription);
-    EXPECT_EQ(doc().blocks().installationBlock, crlfLines(golden::addonInstallation()));
+    // The prompt until something is typed: it is the field's text.
+    EXPECT_EQ(readmeSection(u"Installation: "),
+              crlfLines({"Installation: ", "=================", "Write here your own installation description ...",
+                         ""}));
+    harness->userType(Control::Installation, QStringLiteral("unpack\r\nplay"));
+    EXPECT_EQ(readmeSection(u"Installation: "),
+              crlfLines({"Installation: ", "=================", "unpack", "play", ""}));
+    harness->userClick(Control::InstallAddon);
+    EXPECT_EQ(readmeSection(u"Installation: "), crlfLines(golden::addonInstallation()));
 }
 
 TEST_P(Contract, RequiredAddonsPairCascades)
@@ -158,7 +167,7 @@ TEST_P(Contract, RequiredAddonsPairCascades)
     };
     for (const Action &a : actions) {
         SCOPED_TRACE(a.what);
-        const QString blockBefore = doc().blocks().addonsBlock;
+        const QString sectionBefore = readmeSection(u"Required addons: ");
         harness->userClick(a.box);
         EXPECT_EQ(form().value(Control::AddonsOfficialOnly), a.check1);
         EXPECT_EQ(form().value(Control::AddonsUserDefined), a.check2);
@@ -166,13 +175,15 @@ TEST_P(Contract, RequiredAddonsPairCascades)
         EXPECT_EQ(form().background(Control::RequiredAddons),
                   a.fieldOn ? SystemColor::WindowBackground : SystemColor::ThreeDLight);
         if (a.fieldOn) {
-            EXPECT_EQ(doc().blocks().addonsBlock, blockBefore);
+            // The field's text as it stands, the old list or none.
+            EXPECT_EQ(readmeSection(u"Required addons: "),
+                      kestrin::templates::section(u"Required addons: ", form().text(Control::RequiredAddons)));
+            EXPECT_NE(readmeSection(u"Required addons: "), sectionBefore);
             harness->userType(Control::RequiredAddons, QStringLiteral("@CBA\r\n@ACE"));
-            doc().assemble();
-            EXPECT_EQ(doc().blocks().addonsBlock,
+            EXPECT_EQ(readmeSection(u"Required addons: "),
                       crlfLines({"Required addons: ", "=================", "@CBA", "@ACE", ""}));
         } else {
-            EXPECT_EQ(doc().blocks().addonsBlock, noneSection());
+            EXPECT_EQ(readmeSection(u"Required addons: "), noneSection());
             // The list stays in the disabled field.
             EXPECT_EQ(form().text(Control::RequiredAddons), QStringLiteral("@CBA\r\n@ACE"));
         }
@@ -254,9 +265,10 @@ TEST_P(Contract, NewAnsweredYesResetsFromAnyState)
         // New shows the whole default sections in the two fields.
         EXPECT_EQ(form().text(Control::RequiredAddons), noneSection());
         EXPECT_EQ(form().text(Control::Installation), crlfLines(golden::spInstallation("ArmA 2")));
-        EXPECT_EQ(doc().blocks().addonsBlock, noneSection());
-        EXPECT_EQ(doc().blocks().installationBlock, crlfLines(golden::spInstallation("ArmA 2")));
-        EXPECT_TRUE(doc().blocks().featuresBlock.isEmpty());
+        EXPECT_EQ(readmeSection(u"Required addons: "), noneSection());
+        EXPECT_EQ(readmeSection(u"Installation: "), crlfLines(golden::spInstallation("ArmA 2")));
+        EXPECT_FALSE(doc().article().hasStartInstallation());
+        EXPECT_TRUE(readmeSection(u"Features: ").isEmpty());
         EXPECT_EQ(form().text(Control::Web), QStringLiteral("http://"));
         EXPECT_EQ(form().text(Control::Email), QStringLiteral("@"));
         for (Control c : {Control::Name, Control::Version, Control::Authors, Control::ReleaseDate,

@@ -3,6 +3,8 @@
 
 #include "formharness.h"
 #include "golden.h"
+#include "plaintextrenderer.h"
+#include "templates.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,20 @@ protected:
         harness->messages.answerNext(kestrin::MessageAnswer::Ok);
         doc().create();
         return readFileBytes(path);
+    }
+
+    // The ReadMe text the form gives now, as Create would write it.
+    QString readme() { return kestrin::plainText(doc().model()); }
+
+    // The section of that ReadMe under heading, framed as the plain text
+    // has it; empty when the ReadMe has no such section.
+    QString readmeSection(QStringView heading)
+    {
+        for (const kestrin::ReadmeSection &s : doc().model().sections) {
+            if (s.heading == heading)
+                return kestrin::templates::section(s.heading, s.body);
+        }
+        return {};
     }
 
     std::unique_ptr<FormHarness> harness;

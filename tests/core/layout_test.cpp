@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The layout as a pure function of the field texts and blocks.
+// The plain-text layout as a pure function of the ReadMe's model.
 #include "golden.h"
 #include "plaintextrenderer.h"
 #include "templates.h"
@@ -10,18 +10,28 @@ using namespace kestrin;
 
 namespace {
 
-LayoutFields emptyFields()
+// The model of nothing but the fixed lines: every label, no optional line
+// or section, the disclaimer and the footer.
+ReadmeModel bareModel()
 {
-    LayoutFields f;
-    f.disclaimer = templates::disclaimer();
-    return f;
+    ReadmeModel m;
+    m.version = {QStringLiteral("Version: "), {}};
+    m.authors = {QStringLiteral("Author(s): "), {}};
+    m.releaseDate = {QStringLiteral("Release date: "), {}};
+    m.contactsHeading = QStringLiteral("Contacts:");
+    m.contacts = {{QStringLiteral("Web: "), {}}, {QStringLiteral("Email: "), {}}};
+    m.requiredGame = {QStringLiteral("Required game: "), {}};
+    m.sections = {{QStringLiteral("Description: "), {}}, {QStringLiteral("Credits: "), {}}};
+    m.disclaimer = {templates::kDisclaimerHeading.toString(), templates::disclaimerBody()};
+    m.footer = templates::kFooter.toString();
+    return m;
 }
 
 } // namespace
 
 TEST(Layout, EmptyEverythingKeepsEveryLabelAndTheFixedLines)
 {
-    const QString text = layoutReadme(emptyFields(), SectionBlocks{});
+    const QString text = plainText(bareModel());
     QStringList expected{"\t-\t",
                          "=================",
                          "Version: ",
@@ -48,56 +58,53 @@ TEST(Layout, EmptyEverythingKeepsEveryLabelAndTheFixedLines)
                          ""};
     expected += golden::disclaimerLines();
     expected += QStringList{"", golden::footer()};
-    // The assembled text ends with the footer itself; the writer adds CR LF.
+    // The text ends with the footer itself; the writer adds CR LF.
     EXPECT_EQ(text + QStringLiteral("\r\n"), crlfLines(expected)) << visible(text);
     EXPECT_TRUE(text.endsWith(golden::footer()));
 }
 
-TEST(Layout, BlocksStandInTheirRowsInOrder)
+TEST(Layout, LinesAndSectionsStandInTheirRowsInOrder)
 {
-    SectionBlocks b;
-    b.skypeLine = QStringLiteral("S\r\n");
-    b.icqLine = QStringLiteral("I\r\n");
-    b.otherLine = QStringLiteral("O\r\n");
-    b.addonsBlock = QStringLiteral("A\r\n");
-    b.installationBlock = QStringLiteral("N\r\n");
-    b.featuresBlock = QStringLiteral("F\r\n");
-    b.changelogBlock = QStringLiteral("C\r\n");
-    b.notesBlock = QStringLiteral("T\r\n");
-    LayoutFields f = emptyFields();
-    f.article = QStringLiteral("Mod");
-    f.name = QStringLiteral("N1");
-    f.description = QStringLiteral("D");
-    f.credits = QStringLiteral("R");
-    f.disclaimer = QStringLiteral("X");
-    const QString text = layoutReadme(f, b);
+    ReadmeModel m = bareModel();
+    m.article = QStringLiteral("Mod");
+    m.name = QStringLiteral("N1");
+    m.contacts << ReadmeEntry{QStringLiteral("S: "), QStringLiteral("s")}
+               << ReadmeEntry{QStringLiteral("I: "), QStringLiteral("i")};
+    m.sections = {{QStringLiteral("A: "), QStringLiteral("a")},
+                  {QStringLiteral("Description: "), QStringLiteral("D")},
+                  {QStringLiteral("F: "), QStringLiteral("f")},
+                  {QStringLiteral("Credits: "), QStringLiteral("R")}};
+    m.disclaimer = {QStringLiteral("X:"), QStringLiteral("x")};
+    const QString text = plainText(m);
     EXPECT_EQ(text, QStringLiteral("Mod\t-\tN1\r\n=================\r\nVersion: \r\nAuthor(s): \r\n\r\nRelease date: "
-                                   "\r\n\r\nContacts:\r\n=================\r\nWeb: \r\nEmail: \r\nS\r\nI\r\nO\r\n\r\n"
-                                   "\r\nRequired game: \r\n=================\r\n\r\nA\r\nN\r\nDescription: \r\n"
-                                   "=================\r\nD\r\n\r\nF\r\nC\r\nT\r\nCredits: \r\n=================\r\n"
-                                   "R\r\n\r\nX\r\n\r\n--- ReadMe file created in Kestrin Editor by Vantry ---"))
+                                   "\r\n\r\nContacts:\r\n=================\r\nWeb: \r\nEmail: \r\nS: s\r\nI: i\r\n"
+                                   "\r\n\r\nRequired game: \r\n=================\r\n\r\nA: \r\n=================\r\n"
+                                   "a\r\n\r\nDescription: \r\n=================\r\nD\r\n\r\nF: \r\n"
+                                   "=================\r\nf\r\n\r\nCredits: \r\n=================\r\n"
+                                   "R\r\n\r\nX:\r\n=================\r\nx\r\n\r\n"
+                                   "--- ReadMe file created in Kestrin Editor by Vantry ---"))
         << visible(text);
 }
 
 TEST(Layout, ValuesAreInsertedVerbatim)
 {
     const QString odd = QStringLiteral("  \t<&>\"'|\\ äöü 😀 \r\n ");
-    LayoutFields f = emptyFields();
-    f.name = odd;
-    f.version = odd;
-    f.credits = odd;
-    const QString text = layoutReadme(f, SectionBlocks{});
-    EXPECT_TRUE(text.startsWith(QStringLiteral("\t-\t") + odd + QStringLiteral("\r\n=================\r\nVersion: ")
-                                + odd + QStringLiteral("\r\n")));
+    Article a;
+    a.name = odd;
+    a.version = odd;
+    a.credits = odd;
+    const QString text = plainText(readmeModel(a));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("SP mission\t-\t") + odd
+                                + QStringLiteral("\r\n=================\r\nVersion: ") + odd + QStringLiteral("\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("Credits: \r\n=================\r\n") + odd + QStringLiteral("\r\n\r\n")));
 }
 
 TEST(Layout, LargeValuesAreNotTruncated)
 {
-    LayoutFields f = emptyFields();
-    f.description = QString(3'000'000, QLatin1Char('d'));
-    const QString text = layoutReadme(f, SectionBlocks{});
-    EXPECT_TRUE(text.contains(f.description));
+    Article a;
+    a.description = QString(3'000'000, QLatin1Char('d'));
+    const QString text = plainText(readmeModel(a));
+    EXPECT_TRUE(text.contains(a.description));
 }
 
 TEST(Templates, SectionFrameAndTabLines)

@@ -13,11 +13,11 @@
 //   - a valid article written with writeArticleJson reads back unchanged,
 //     and writes to the same bytes again;
 //   - applied to a loaded form it reads back from the form unchanged (a
-//     missing installation as the form's SP mission), also when applied
-//     again over it;
-//   - the document assembles from that form exactly assembleReadme's text,
-//     which ends with the footer, and the text encodes as the program
-//     writes it.
+//     missing installation as the form's SP mission, which the document
+//     knows for the start state's), also when applied again over a form
+//     that holds another article;
+//   - Create's text for that form is the article's own ReadMe, ends with
+//     the footer, and encodes as the program writes it.
 
 #include "fuzzsupport.h"
 
@@ -26,7 +26,7 @@
 #include "articlereader.h"
 #include "articlewriter.h"
 #include "codepage.h"
-#include "offlinedocument.h"
+#include "memoryform.h"
 #include "plaintextrenderer.h"
 #include "readmedocument.h"
 #include "templates.h"
@@ -76,6 +76,36 @@ Article asOnTheForm(Article article)
     return article;
 }
 
+// Nobody to ask and nowhere to save: the document only fills the form.
+class NoMessages : public MessageBoxService {
+public:
+    MessageAnswer show(const MessageRequest &) override { return MessageAnswer::Cancel; }
+};
+class NoDialog : public SaveDialogService {
+public:
+    void setFilter(const QString &) override {}
+    bool showSave() override { return false; }
+    QString fileName() const override { return {}; }
+};
+class NoFiles : public TextFileService {
+public:
+    SaveResult writePieces(const QString &, const QList<QStringView> &, const TextEncoder &) override { return {}; }
+};
+
+// Another article, so that applying over it changes every kind of field.
+Article otherArticle()
+{
+    Article other;
+    other.kind = QStringLiteral("Mod");
+    other.name = QStringLiteral("Other");
+    other.skype = QStringLiteral("someone");
+    other.requiredAddons = QStringLiteral("@CBA");
+    other.installation = InstallationKind::OwnDescription;
+    other.installationText = QStringLiteral("own");
+    other.notes = QString();
+    return other;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
@@ -109,18 +139,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     KESTRIN_FUZZ_CHECK(again.article == article);
     KESTRIN_FUZZ_CHECK(writeArticleJson(again.article) == written);
 
-    // On the form and back, on a new form and over a filled one.
-    OfflineDocument offline;
-    MemoryForm &form = offline.form;
-    ReadmeDocument &document = offline.document;
-    applyArticle(article, form);
+    // On the form and back, on a new form and over one holding another.
+    MemoryForm form;
+    NoMessages messages;
+    NoDialog dialog;
+    NoFiles files;
+    ReadmeDocument document(form, messages, dialog, files);
+    document.reset();
+    document.applyArticle(article);
     KESTRIN_FUZZ_CHECK(articleFromForm(form) == asOnTheForm(article));
-    const QString text = document.assemble();
-    KESTRIN_FUZZ_CHECK(text == assembleReadme(article));
+    KESTRIN_FUZZ_CHECK(document.article() == article);
+    const QString text = plainText(document.model());
     KESTRIN_FUZZ_CHECK(text == plainText(readmeModel(article)));
     KESTRIN_FUZZ_CHECK(text.endsWith(templates::kFooter));
-    applyArticle(again.article, form);
+    document.applyArticle(otherArticle());
+    document.applyArticle(again.article);
     KESTRIN_FUZZ_CHECK(articleFromForm(form) == asOnTheForm(article));
+    KESTRIN_FUZZ_CHECK(document.article() == article);
 
     // As kestrin-readme writes it.
     const QByteArray utf8 = TextEncoder::utf8(true).encode(text);

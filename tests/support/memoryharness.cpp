@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "memoryharness.h"
 
+#include "plaintextrenderer.h"
+
 using namespace kestrin;
 
 MemoryHarness::MemoryHarness()
@@ -16,4 +18,11 @@ void MemoryHarness::userType(Control control, const QString &text)
 {
     if (m_form.isEnabled(control))
         m_form.setText(control, text);
+}
+
+QString createdReadme(const Article &article)
+{
+    MemoryHarness window;
+    window.document().applyArticle(article);
+    return plainText(window.document().model());
 }

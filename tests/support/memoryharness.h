@@ -22,3 +22,7 @@ private:
     kestrin::ReadmeDocument m_document;
     kestrin::ArticleFileController m_articles;
 };
+
+// The ReadMe text Create writes for an article opened in a new window:
+// put on the form as Open puts it, read back as Create reads it.
+QString createdReadme(const kestrin::Article &article);

@@ -133,7 +133,7 @@ TEST_F(PreviewTest, ShowsWhatCreateWritesAndCreateWritesTheSameWithItOpen)
         harness = std::make_unique<WidgetHarness>();
         c.steps(*harness);
         const QByteArray without = create(QStringLiteral("without%1.txt").arg(n));
-        const SectionBlocks blocksWithout = harness->document().blocks();
+        const Article articleWithout = harness->document().article();
 
         // With the preview open from the start and following every step.
         harness = std::make_unique<WidgetHarness>();
@@ -145,8 +145,7 @@ TEST_F(PreviewTest, ShowsWhatCreateWritesAndCreateWritesTheSameWithItOpen)
         const QString shown = preview->shownText();
         const QByteArray with = create(QStringLiteral("with%1.txt").arg(n++));
         EXPECT_EQ(with, without) << visible(with);
-        EXPECT_EQ(harness->document().blocks().installationBlock, blocksWithout.installationBlock);
-        EXPECT_EQ(harness->document().blocks().addonsBlock, blocksWithout.addonsBlock);
+        EXPECT_EQ(harness->document().article(), articleWithout);
         EXPECT_EQ(asFile(shown), QString::fromLatin1(with)) << visible(shown);
         EXPECT_TRUE(preview->unmappable().isEmpty());
     }
@@ -226,7 +225,7 @@ TEST_F(PreviewTest, CopySaveAsExportsAndCopyAsBBCode)
     harness->userType(C::Name, QStringLiteral("Raid [v2]"));
     PreviewWindow *preview = openPreview();
     ASSERT_NE(preview, nullptr);
-    const ReadmeModel model = harness->document().currentModel();
+    const ReadmeModel model = harness->document().model();
     const struct {
         ReadmeFormat format;
         const char *file;
@@ -267,6 +266,6 @@ TEST_F(PreviewTest, CopySaveAsExportsAndCopyAsBBCode)
     QWidget *focus = QApplication::focusWidget();
     QTest::keyClick(focus ? focus : &window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), renderReadme(model, ReadmeFormat::BBCode));
-    // Nothing of it was a Create.
-    EXPECT_TRUE(harness->document().readmeText().isEmpty());
+    // Nothing of it was a Create, which would have asked with its own filter.
+    EXPECT_EQ(harness->dialog.filter(), ReadmeExporter::dialogFilter(ReadmeFormat::BBCode));
 }
