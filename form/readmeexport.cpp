@@ -58,8 +58,7 @@ ReadmeExporter::Outcome ReadmeExporter::exportAs(ReadmeFormat format, SaveDialog
     // Taken before the dialog opens, as Create assembles before it asks.
     const ReadmeModel model = m_document.model();
     dialog.setFilter(dialogFilter(format));
-    dialog.propose(
-        {dialogTitle(format, caller), proposedFileName(model.name, format), fileExtension(format), folder});
+    dialog.propose({dialogTitle(format, caller), proposedFileName(model.name, format), fileExtension(format), folder});
     if (!dialog.showSave())
         return Outcome::Cancelled;
     QString path = dialog.fileName();

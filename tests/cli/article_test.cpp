@@ -10,8 +10,8 @@
 #include "articlewriter.h"
 #include "clitestsupport.h"
 #include "golden.h"
-#include "plaintextrenderer.h"
 #include "memoryharness.h"
+#include "plaintextrenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -402,8 +402,7 @@ TEST(ArticleForm, ApplyingToAFormInAnyStateGivesTheSameForm)
         dirty(used);
         applyArticle(a, used.form());
         EXPECT_EQ(formState(used.form()).toStdString(), formState(fresh.form()).toStdString());
-        EXPECT_EQ(plainText(used.document().model()).toStdString(),
-                  plainText(fresh.document().model()).toStdString());
+        EXPECT_EQ(plainText(used.document().model()).toStdString(), plainText(fresh.document().model()).toStdString());
     }
 }
 

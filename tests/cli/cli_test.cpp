@@ -8,8 +8,8 @@
 #include "articlewriter.h"
 #include "clitestsupport.h"
 #include "golden.h"
-#include "plaintextrenderer.h"
 #include "memoryharness.h"
+#include "plaintextrenderer.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,9 @@
 #include "clitestsupport.h"
 #include "fileservice.h"
 #include "golden.h"
-#include "services.h"
-#include "plaintextrenderer.h"
 #include "memoryharness.h"
+#include "plaintextrenderer.h"
+#include "services.h"
 
 #include <gtest/gtest.h>
 

@@ -139,9 +139,8 @@ TEST_P(Contract, OwnDescriptionWritesTheFieldAndLeavingItTheOptionsTemplate)
     harness->userClick(Control::InstallAddon);
     harness->userClick(Control::InstallOwnDescription);
     // The prompt until something is typed: it is the field's text.
-    EXPECT_EQ(readmeSection(u"Installation: "),
-              crlfLines({"Installation: ", "=================", "Write here your own installation description ...",
-                         ""}));
+    EXPECT_EQ(readmeSection(u"Installation: "), crlfLines({"Installation: ", "=================",
+                                                           "Write here your own installation description ...", ""}));
     harness->userType(Control::Installation, QStringLiteral("unpack\r\nplay"));
     EXPECT_EQ(readmeSection(u"Installation: "),
               crlfLines({"Installation: ", "=================", "unpack", "play", ""}));

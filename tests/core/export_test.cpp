@@ -9,8 +9,8 @@
 #include "articlereader.h"
 #include "golden.h"
 #include "memoryharness.h"
-#include "readmeexport.h"
 #include "plaintextrenderer.h"
+#include "readmeexport.h"
 
 #include <gtest/gtest.h>
 

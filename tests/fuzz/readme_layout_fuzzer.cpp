@@ -292,9 +292,9 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
         const QString body = document.article().hasStartInstallation()
                                  ? startupInstallationBody()
                                  : installationBody(InstallationKind(
-                                       std::find_if(kInstallationOptions.begin(), kInstallationOptions.end(),
-                                                    [&form](Control c) { return form.isSelected(c); })
-                                       - kInstallationOptions.begin()));
+                                     std::find_if(kInstallationOptions.begin(), kInstallationOptions.end(),
+                                                  [&form](Control c) { return form.isSelected(c); })
+                                     - kInstallationOptions.begin()));
         KESTRIN_FUZZ_CHECK(text.contains(section(kInstallationHeading, body)));
     }
 
