@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: MIT
+// Systems without poll() (Windows): a stream is read as Qt's files read
+// it, and only a stop asked between two pieces is seen.
 #include "filereading.h"
+
+#include "readopen.h"
 
 #include <QFile>
 #include <QThread>
@@ -9,12 +13,17 @@ namespace kestrin {
 WholeFile readWholeFile(const QString &path, qint64 limit)
 {
     WholeFile whole;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        whole.error = file.errorString();
+    QFile file;
+    const fileio::ReadOpening opening = fileio::openForReading(file, path, fileio::Streams::Open);
+    if (opening.kind == fileio::FileKind::Folder && opening.error.isEmpty()) {
+        whole.error = QStringLiteral("file to open is a directory"); // as Qt's files say it
         return whole;
     }
-    if (!file.isSequential() && file.size() > limit) {
+    if (!opening.opened) {
+        whole.error = opening.systemError != 0 ? qt_error_string(opening.systemError) : opening.error;
+        return whole;
+    }
+    if (opening.kind == fileio::FileKind::Regular && opening.size > limit) {
         whole.status = WholeFile::Status::TooLarge;
         return whole;
     }

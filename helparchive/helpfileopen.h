@@ -25,4 +25,8 @@ struct OpenedHelpFile {
 
 OpenedHelpFile openOrdinaryFile(const QString &fileName);
 
+// The name under which chmlib, opening by name, finds the very file that is
+// open in file (fileName when the system cannot tell).
+QByteArray sameFileName(const QFile &file, const QString &fileName);
+
 } // namespace kestrin::help

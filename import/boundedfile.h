@@ -4,7 +4,8 @@
 // Opening a file the user picked for reading, without ever waiting: only a
 // regular file is opened. A named pipe, a device or a socket is refused at
 // once (a pipe is never waited on for a writer), and the check is made on
-// the opened file itself, so that nothing swapped in between is read.
+// the opened file itself, so that nothing swapped in between is read
+// (fileio's openForReading, with the import's own words).
 
 #include <QFile>
 #include <QString>
