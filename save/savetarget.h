@@ -21,6 +21,8 @@
 
 namespace kestrin {
 
+class SaveTargetImpl; // each system's side (savetargetimpl.h)
+
 struct SaveTargetOptions {
     // Opening a named pipe that nothing reads from waits for a reader (as a
     // shell's redirection does) instead of failing at once.
@@ -51,8 +53,7 @@ public:
     QString error() const;
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> d;
+    std::unique_ptr<SaveTargetImpl> d;
 };
 
 } // namespace kestrin

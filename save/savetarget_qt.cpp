@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saving where no platform file of its own is built: Qt's atomic save.
 
-#include "savetarget.h"
+#include "savetargetimpl.h"
 
 #include <QSaveFile>
 
@@ -9,70 +9,57 @@ namespace kestrin {
 
 namespace {
 
-const char kNoName[] = "No file name was given.";
+class QtSaveTarget final : public SaveTargetImpl {
+public:
+    QtSaveTarget(const QString &path, SaveTargetOptions options)
+        : SaveTargetImpl(path, options)
+    {
+        file.setFileName(path);
+    }
+
+    bool open() override
+    {
+        kind = Kind::Replace;
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return true;
+        return fail(file.errorString());
+    }
+
+    bool writeTemporary(QByteArrayView bytes) override
+    {
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const qint64 n = file.write(bytes.data() + done, bytes.size() - done);
+            if (n <= 0) {
+                fail(file.errorString());
+                discard();
+                return false;
+            }
+            done += n;
+        }
+        return true;
+    }
+
+    bool commitReplace() override { return file.commit() || fail(file.errorString()); }
+    // QSaveFile replaces every target.
+    bool commitInPlace() override { return commitReplace(); }
+    bool commitDirect() override { return commitReplace(); }
+
+    void discard() override
+    {
+        if (file.isOpen())
+            file.cancelWriting();
+    }
+
+private:
+    QSaveFile file;
+};
 
 } // namespace
 
-struct SaveTarget::Impl {
-    QSaveFile file;
-    QString error;
-};
-
-SaveTarget::SaveTarget(const QString &path, SaveTargetOptions)
-    : d(std::make_unique<Impl>())
+std::unique_ptr<SaveTargetImpl> makeSaveTargetImpl(const QString &path, SaveTargetOptions options)
 {
-    d->file.setFileName(path);
-}
-
-SaveTarget::~SaveTarget()
-{
-    discard();
-}
-
-bool SaveTarget::open()
-{
-    if (d->file.fileName().isEmpty()) {
-        d->error = QString::fromLatin1(kNoName);
-        return false;
-    }
-    if (d->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return true;
-    d->error = d->file.errorString();
-    return false;
-}
-
-bool SaveTarget::write(QByteArrayView bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = d->file.write(bytes.data() + done, bytes.size() - done);
-        if (n <= 0) {
-            d->error = d->file.errorString();
-            discard();
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
-bool SaveTarget::commit()
-{
-    if (d->file.commit())
-        return true;
-    d->error = d->file.errorString();
-    return false;
-}
-
-void SaveTarget::discard()
-{
-    if (d->file.isOpen())
-        d->file.cancelWriting();
-}
-
-QString SaveTarget::error() const
-{
-    return d->error;
+    return std::make_unique<QtSaveTarget>(path, options);
 }
 
 } // namespace kestrin

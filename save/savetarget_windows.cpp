@@ -9,7 +9,7 @@
 // naming the file. A reserved device name (NUL, CON, COM1, also with an
 // extension) is written to directly and stays a device. Paths are passed in
 // their extended-length form, so that they may exceed 260 characters.
-#include "savetarget.h"
+#include "savetargetimpl.h"
 #include "windowspaths.h"
 
 #include <QByteArray>
@@ -22,8 +22,6 @@
 namespace kestrin {
 
 namespace {
-
-const char kNoName[] = "No file name was given.";
 
 // The system's words for an error code, without the closing period and line
 // break, as the other systems give them.
@@ -64,28 +62,19 @@ bool writeAll(HANDLE handle, const char *data, qsizetype size)
 
 } // namespace
 
-struct SaveTarget::Impl {
-    enum class Kind {
-        Replace, // through a temporary file that takes the target's place
-        InPlace, // the target rewritten where it is
-        Direct,  // written to as a stream: a device
-    };
+class WindowsSaveTarget final : public SaveTargetImpl {
+public:
+    using SaveTargetImpl::SaveTargetImpl;
+    ~WindowsSaveTarget() override { discard(); }
 
-    QString path;
-    QString target;    // the extended-length form, or the device's name
-    QString shownName; // the file's name as messages show it
-    QString error;
-    Kind kind = Kind::Replace;
-    bool existed = false;
-    HANDLE handle = INVALID_HANDLE_VALUE;
-    QString temporary;  // the temporary file's path while it exists
-    QByteArray pending; // what is written at commit (not Replace)
+    bool open() override;
+    bool writeTemporary(QByteArrayView bytes) override;
+    bool commitReplace() override;
+    bool commitInPlace() override;
+    bool commitDirect() override;
+    void discard() override;
 
-    bool fail(const QString &reason)
-    {
-        error = reason;
-        return false;
-    }
+private:
     bool failWith(DWORD code)
     {
         if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION || code == ERROR_USER_MAPPED_FILE
@@ -102,25 +91,24 @@ struct SaveTarget::Impl {
         return false;
     }
 
-    bool open();
     bool checkNotHeld();
     bool createTemporary();
-    bool commitReplace();
-    bool commitInPlace();
-    bool commitDirect();
     void closeHandle()
     {
         if (handle != INVALID_HANDLE_VALUE)
             CloseHandle(handle);
         handle = INVALID_HANDLE_VALUE;
     }
-    void discard();
+
+    QString target;    // the extended-length form, or the device's name
+    QString shownName; // the file's name as messages show it
+    bool existed = false;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    QString temporary; // the temporary file's path while it exists
 };
 
-bool SaveTarget::Impl::open()
+bool WindowsSaveTarget::open()
 {
-    if (path.isEmpty())
-        return fail(QString::fromLatin1(kNoName));
     const QFileInfo info(path);
     shownName = QDir::toNativeSeparators(info.absoluteFilePath());
     if (isReservedDeviceName(info.fileName()) || path.startsWith(QLatin1String("\\\\.\\"))) {
@@ -160,7 +148,7 @@ bool SaveTarget::Impl::open()
 // Asks for the access that the save needs, as others share the file now: a
 // program that holds it open without letting others write or delete it
 // makes the save fail here, before anything is written.
-bool SaveTarget::Impl::checkNotHeld()
+bool WindowsSaveTarget::checkNotHeld()
 {
     HANDLE probe = CreateFileW(wide(target), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -173,7 +161,7 @@ bool SaveTarget::Impl::checkNotHeld()
     return true;
 }
 
-bool SaveTarget::Impl::createTemporary()
+bool WindowsSaveTarget::createTemporary()
 {
     const qsizetype slash = target.lastIndexOf(QLatin1Char('\\'));
     const QString folder = target.left(slash + 1);
@@ -192,7 +180,7 @@ bool SaveTarget::Impl::createTemporary()
     return false;
 }
 
-bool SaveTarget::Impl::commitReplace()
+bool WindowsSaveTarget::commitReplace()
 {
     // The content is on the disk before the name changes hands.
     if (!FlushFileBuffers(handle))
@@ -215,7 +203,7 @@ bool SaveTarget::Impl::commitReplace()
     return true;
 }
 
-bool SaveTarget::Impl::commitInPlace()
+bool WindowsSaveTarget::commitInPlace()
 {
     handle = CreateFileW(wide(target), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
@@ -234,7 +222,7 @@ bool SaveTarget::Impl::commitInPlace()
     return true;
 }
 
-bool SaveTarget::Impl::commitDirect()
+bool WindowsSaveTarget::commitDirect()
 {
     handle = CreateFileW(wide(target), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -246,7 +234,7 @@ bool SaveTarget::Impl::commitDirect()
     return true;
 }
 
-void SaveTarget::Impl::discard()
+void WindowsSaveTarget::discard()
 {
     closeHandle();
     if (!temporary.isEmpty())
@@ -255,52 +243,14 @@ void SaveTarget::Impl::discard()
     pending = QByteArray();
 }
 
-SaveTarget::SaveTarget(const QString &path, SaveTargetOptions options)
-    : d(std::make_unique<Impl>())
+bool WindowsSaveTarget::writeTemporary(QByteArrayView bytes)
 {
-    d->path = path;
-    Q_UNUSED(options); // Windows has no named pipes in the file system
+    return writeAll(handle, bytes.data(), bytes.size()) || failAndDiscard(GetLastError());
 }
 
-SaveTarget::~SaveTarget()
+std::unique_ptr<SaveTargetImpl> makeSaveTargetImpl(const QString &path, SaveTargetOptions options)
 {
-    d->discard();
-}
-
-bool SaveTarget::open()
-{
-    return d->open();
-}
-
-bool SaveTarget::write(QByteArrayView bytes)
-{
-    if (d->kind != Impl::Kind::Replace) {
-        d->pending.append(bytes);
-        return true;
-    }
-    return writeAll(d->handle, bytes.data(), bytes.size()) || d->failAndDiscard(GetLastError());
-}
-
-bool SaveTarget::commit()
-{
-    bool ok = false;
-    switch (d->kind) {
-    case Impl::Kind::Replace: ok = d->commitReplace(); break;
-    case Impl::Kind::InPlace: ok = d->commitInPlace(); break;
-    case Impl::Kind::Direct: ok = d->commitDirect(); break;
-    }
-    d->discard();
-    return ok;
-}
-
-void SaveTarget::discard()
-{
-    d->discard();
-}
-
-QString SaveTarget::error() const
-{
-    return d->error;
+    return std::make_unique<WindowsSaveTarget>(path, options); // Windows has no named pipes in the file system
 }
 
 } // namespace kestrin
