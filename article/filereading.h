@@ -22,4 +22,8 @@ struct WholeFile {
 // regular file is refused unread by its size).
 WholeFile readWholeFile(const QString &path, qint64 limit);
 
+// The program's standard input, read to its end as readWholeFile reads a
+// pipe: at most limit bytes are kept, and longer input is TooLarge.
+WholeFile readStandardInput(qint64 limit);
+
 } // namespace kestrin
