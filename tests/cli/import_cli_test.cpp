@@ -63,18 +63,7 @@ void expectGolden(const QString &name, const QByteArray &actual)
 
 TEST_F(ImportCli, ReadmeAndArticleOfEachFixture)
 {
-    const struct {
-        const char *name;
-        QString (*make)(const QString &);
-    } cases[] = {
-        {"sp-mission-folder", fixtures::spMissionFolder},
-        {"sp-mission-pbo", fixtures::spMissionPbo},
-        {"binarized-mission", fixtures::binarizedMissionFolder},
-        {"mp-mission", fixtures::mpMissionFolder},
-        {"addon-pbo", fixtures::addonPbo},
-        {"mod-folder", fixtures::modFolder},
-    };
-    for (const auto &c : cases) {
+    for (const auto &c : fixtures::kImportables) {
         SCOPED_TRACE(c.name);
         const QString path = c.make(base);
         const CliResult readme = run({QStringLiteral("--import"), path, QStringLiteral("--game"), game,

@@ -86,21 +86,10 @@ protected:
 
 TEST_F(ImportTest, FixturesGiveTheirProposals)
 {
-    const struct {
-        const char *golden;
-        QString (*make)(const QString &);
-    } cases[] = {
-        {"sp-mission-folder", fixtures::spMissionFolder},
-        {"sp-mission-pbo", fixtures::spMissionPbo},
-        {"binarized-mission", fixtures::binarizedMissionFolder},
-        {"mp-mission", fixtures::mpMissionFolder},
-        {"addon-pbo", fixtures::addonPbo},
-        {"mod-folder", fixtures::modFolder},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.golden);
+    for (const auto &c : fixtures::kImportables) {
+        SCOPED_TRACE(c.name);
         const QString path = c.make(base);
-        expectGolden(QLatin1String(c.golden), dump(importArticle(path, official), base));
+        expectGolden(QLatin1String(c.name), dump(importArticle(path, official), base));
     }
 }
 

@@ -486,6 +486,15 @@ QString gameInstallation(const QString &base)
     return dir;
 }
 
+const std::array<Importable, 6> kImportables{{
+    {"sp-mission-folder", spMissionFolder},
+    {"sp-mission-pbo", spMissionPbo},
+    {"binarized-mission", binarizedMissionFolder},
+    {"mp-mission", mpMissionFolder},
+    {"addon-pbo", addonPbo},
+    {"mod-folder", modFolder},
+}};
+
 } // namespace fixtures
 
 } // namespace kestrin::testing

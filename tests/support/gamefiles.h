@@ -14,6 +14,8 @@
 #include <QPair>
 #include <QString>
 
+#include <array>
+
 namespace kestrin::testing {
 
 struct PboFile {
@@ -46,6 +48,14 @@ QString mpMissionFolder(const QString &base);        // other/co08_Convoy.Takist
 QString addonPbo(const QString &base);               // addons/kst_vehicles.pbo, two CfgPatches
 QString modFolder(const QString &base);              // @KestrinUnits with mod.cpp and addons/*.pbo
 QString gameInstallation(const QString &base);       // game/ with AddOns and Expansion/Addons
+
+// Every fixture an import reads (all above but the game), each with the
+// name that its golden files go by.
+struct Importable {
+    const char *name;
+    QString (*make)(const QString &base);
+};
+extern const std::array<Importable, 6> kImportables;
 } // namespace fixtures
 
 } // namespace kestrin::testing
