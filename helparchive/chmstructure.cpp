@@ -272,13 +272,16 @@ QString checkCompression(QFile &file, quint64 dataOffset, const QHash<QByteArray
     return {};
 }
 
-} // namespace
+// The file's header (ITSF): where its directory and data lie, each checked
+// against the file's size. Empty when it is sound.
+struct ItsfHeader {
+    quint64 directory = 0;
+    quint64 directoryLength = 0;
+    quint64 dataOffset = 0;
+};
 
-QString checkChmStructure(QFile &file)
+QString readItsfHeader(QFile &file, qint64 size, ItsfHeader &out)
 {
-    const qint64 size = file.size();
-    if (size == 0)
-        return ArchiveMessages::tr("the file is empty.");
     if (!file.seek(0))
         return file.errorString() + QLatin1Char('.');
     const QByteArray header = file.read(kItsfV3Length);
@@ -296,9 +299,9 @@ QString checkChmStructure(QFile &file)
     Reader sections(header, 0x38);
     const quint64 section0 = sections.u64();
     sections.u64(); // length of section 0
-    const quint64 directory = sections.u64();
-    const quint64 directoryLength = sections.u64();
-    const quint64 dataOffset = version == 3 ? sections.u64() : directory + directoryLength;
+    out.directory = sections.u64();
+    out.directoryLength = sections.u64();
+    out.dataOffset = version == 3 ? sections.u64() : out.directory + out.directoryLength;
 
     // Header section 0 records the size the whole file should have.
     if (section0 > quint64(size))
@@ -311,15 +314,18 @@ QString checkChmStructure(QFile &file)
         return ArchiveMessages::tr("the file is damaged or incomplete: it should be %1 bytes long, but it holds %2.")
             .arg(declared)
             .arg(size);
-    if (directory > quint64(size) || directoryLength > quint64(size) - directory
-        || directoryLength > quint64(kMaxDirectoryLength) || dataOffset > quint64(size))
+    if (out.directory > quint64(size) || out.directoryLength > quint64(size) - out.directory
+        || out.directoryLength > quint64(kMaxDirectoryLength) || out.dataOffset > quint64(size))
         return ArchiveMessages::tr("the file is damaged: its directory lies outside the file.");
+    return {};
+}
 
-    // The directory: its header, then chunks of equal length.
-    const std::optional<QByteArray> dir = readAt(file, directory, directoryLength);
-    if (!dir)
-        return badDirectory();
-    Reader d(*dir);
+// The directory (ITSP): its header, then chunks of equal length, whose
+// listing chunks form one chain and whose index chunks one tree. False when
+// it is not sound; entries holds what the listing names.
+bool readDirectory(const QByteArray &dir, QHash<QByteArray, Entry> &entries)
+{
+    Reader d(dir);
     const QByteArrayView signature = d.take(4);
     const quint32 dirVersion = d.u32();
     const quint32 dirHeaderLength = d.u32();
@@ -334,31 +340,44 @@ QString checkChmStructure(QFile &file)
     const quint32 chunkCount = d.u32();
     if (!d.ok() || signature != "ITSP" || dirVersion != 1 || dirHeaderLength != kItspLength
         || chunkLength < kPmglHeaderLength || chunkLength > kMaxBlockLength || chunkCount == 0
-        || quint64(chunkCount) * chunkLength > quint64(dir->size() - kItspLength))
-        return badDirectory();
+        || quint64(chunkCount) * chunkLength > quint64(dir.size() - kItspLength))
+        return false;
     if (indexRoot <= -1)
         indexRoot = firstListing;
     if (firstListing < 0 || quint32(firstListing) >= chunkCount || quint32(indexRoot) >= chunkCount)
-        return badDirectory();
+        return false;
 
     QList<Chunk> chunks(chunkCount);
-    QHash<QByteArray, Entry> entries;
     for (quint32 i = 0; i < chunkCount; ++i) {
-        const QByteArrayView chunk = QByteArrayView(*dir).sliced(kItspLength + qsizetype(i) * chunkLength, chunkLength);
+        const QByteArrayView chunk = QByteArrayView(dir).sliced(kItspLength + qsizetype(i) * chunkLength, chunkLength);
         if (!parseChunk(chunk, chunkCount, chunks[i], entries))
-            return badDirectory();
+            return false;
     }
-    // The listing chunks form one chain, and the index one tree.
     QSet<qint32> seen;
     for (qint32 at = firstListing; at != -1; at = chunks.at(at).next) {
         if (at < 0 || quint32(at) >= chunkCount || seen.contains(at) || !chunks.at(at).listing)
-            return badDirectory();
+            return false;
         seen.insert(at);
     }
     QSet<quint64> path;
-    if (!indexIsTree(chunks, quint64(indexRoot), path))
-        return badDirectory();
+    return indexIsTree(chunks, quint64(indexRoot), path);
+}
 
+} // namespace
+
+QString checkChmStructure(QFile &file)
+{
+    const qint64 size = file.size();
+    if (size == 0)
+        return ArchiveMessages::tr("the file is empty.");
+    ItsfHeader header;
+    if (const QString problem = readItsfHeader(file, size, header); !problem.isEmpty())
+        return problem;
+    const std::optional<QByteArray> dir = readAt(file, header.directory, header.directoryLength);
+    QHash<QByteArray, Entry> entries;
+    if (!dir || !readDirectory(*dir, entries))
+        return badDirectory();
+    const quint64 dataOffset = header.dataOffset;
     for (const Entry &entry : entries) {
         if (entry.space == 0
             && (entry.start > quint64(size) - dataOffset || entry.length > quint64(size) - dataOffset - entry.start))

@@ -90,6 +90,31 @@ PreviewWindow::PreviewWindow(QMainWindow &owner, PublishCommands &commands)
     setAccessibleName(windowTitle());
     setWindowIcon(applicationIcon());
 
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildFormatRow());
+    buildView();
+    layout->addWidget(m_view, 1);
+    buildNotes();
+    layout->addWidget(m_status);
+    layout->addWidget(m_list);
+    layout->addLayout(buildButtonRow());
+
+    connect(m_formatCombo, &QComboBox::currentIndexChanged, this, &PreviewWindow::refresh);
+    connect(m_list, &QListWidget::itemActivated, this, &PreviewWindow::goToItem);
+    connect(m_list, &QListWidget::itemClicked, this, &PreviewWindow::goToItem);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    m_pending.setSingleShot(true);
+    connect(&m_pending, &QTimer::timeout, this, &PreviewWindow::refresh);
+    watchForm(owner.centralWidget());
+
+    placeBesideOwner(owner);
+}
+
+// "Format:" and its choice.
+QLayout *PreviewWindow::buildFormatRow()
+{
     auto *formatLabel = new QLabel(tr("&Format:"), this);
     m_formatCombo = new QComboBox(this);
     m_formatCombo->setObjectName(QStringLiteral("FormatCombo"));
@@ -99,6 +124,16 @@ PreviewWindow::PreviewWindow(QMainWindow &owner, PublishCommands &commands)
     formatLabel->setBuddy(m_formatCombo);
     m_formatCombo->setAccessibleName(tr("Format"));
 
+    auto *top = new QHBoxLayout;
+    top->addWidget(formatLabel);
+    top->addWidget(m_formatCombo);
+    top->addStretch();
+    return top;
+}
+
+// The rendered ReadMe, read-only, in the system's fixed-width font.
+void PreviewWindow::buildView()
+{
     m_view = new QPlainTextEdit(this);
     m_view->setObjectName(QStringLiteral("PreviewText"));
     m_view->setAccessibleName(tr("ReadMe preview"));
@@ -109,7 +144,11 @@ PreviewWindow::PreviewWindow(QMainWindow &owner, PublishCommands &commands)
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_view->setFont(fixed);
     m_view->setTabStopDistance(QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')) * 8);
+}
 
+// What the code page cannot hold: a line, and the list of the characters.
+void PreviewWindow::buildNotes()
+{
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("StatusLabel"));
     m_status->setWordWrap(true);
@@ -119,7 +158,11 @@ PreviewWindow::PreviewWindow(QMainWindow &owner, PublishCommands &commands)
     m_list->setAccessibleName(tr("Characters the code page cannot hold"));
     m_list->setMaximumHeight(m_list->fontMetrics().height() * 7);
     m_list->hide();
+}
 
+// Copy and Save As on the left, Close on the right.
+QLayout *PreviewWindow::buildButtonRow()
+{
     auto *copy = new QPushButton(tr("&Copy"), this);
     copy->setObjectName(QStringLiteral("CopyButton"));
     auto *save = new QPushButton(tr("&Save As..."), this);
@@ -135,36 +178,15 @@ PreviewWindow::PreviewWindow(QMainWindow &owner, PublishCommands &commands)
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
     }
 
-    auto *top = new QHBoxLayout;
-    top->addWidget(formatLabel);
-    top->addWidget(m_formatCombo);
-    top->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(copy);
     buttons->addWidget(save);
     buttons->addStretch();
     buttons->addWidget(close);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(m_status);
-    layout->addWidget(m_list);
-    layout->addLayout(buttons);
-
-    connect(m_formatCombo, &QComboBox::currentIndexChanged, this, &PreviewWindow::refresh);
     connect(copy, &QPushButton::clicked, this, &PreviewWindow::copy);
     connect(save, &QPushButton::clicked, this, &PreviewWindow::saveAs);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_list, &QListWidget::itemActivated, this, &PreviewWindow::goToItem);
-    connect(m_list, &QListWidget::itemClicked, this, &PreviewWindow::goToItem);
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-
-    m_pending.setSingleShot(true);
-    connect(&m_pending, &QTimer::timeout, this, &PreviewWindow::refresh);
-    watchForm(owner.centralWidget());
-
-    placeBesideOwner(owner);
+    return buttons;
 }
 
 PreviewWindow::~PreviewWindow()

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QListWidgetItem;
 class QMainWindow;
@@ -52,6 +53,10 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    QLayout *buildFormatRow();
+    void buildView();
+    void buildNotes();
+    QLayout *buildButtonRow();
     // Where the user left it last time, else beside the main window.
     void placeBesideOwner(const QWidget &owner);
     void rememberPlace() const;

@@ -48,7 +48,23 @@ HelpWindow::HelpWindow(QWidget *owner)
     setWindowTitle(tr("Kestrin Editor Help"));
     if (owner)
         setWindowIcon(owner->windowIcon());
+    buildToolBar();
+    buildPanes();
+    buildStatusBar();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_status);
 
+    connectParts();
+    resize(900, 640);
+}
+
+// Back, Forward and Home, off until a page is shown.
+void HelpWindow::buildToolBar()
+{
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("HelpToolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -69,7 +85,11 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_home->setToolTip(tr("The first page of the help (Alt+Home)"));
     for (QAction *action : {m_back, m_forward, m_home})
         action->setEnabled(false);
+}
 
+// The contents on the left, the page on the right.
+void HelpWindow::buildPanes()
+{
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("HelpSplitter"));
     m_splitter->setChildrenCollapsible(false);
@@ -87,7 +107,11 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({280, 620});
+}
 
+// The notes about the help file, shown only when there are any.
+void HelpWindow::buildStatusBar()
+{
     m_status = new QStatusBar(this);
     m_status->setObjectName(QStringLiteral("HelpStatusBar"));
     m_status->setSizeGripEnabled(false);
@@ -99,14 +123,10 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_statusText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_status->addWidget(m_statusText, 1);
     m_status->hide();
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_toolBar);
-    layout->addWidget(m_splitter, 1);
-    layout->addWidget(m_status);
-
+void HelpWindow::connectParts()
+{
     connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
     connect(m_home, &QAction::triggered, this, &HelpWindow::goHome);
@@ -121,8 +141,6 @@ HelpWindow::HelpWindow(QWidget *owner)
     connect(m_contents, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { contentsItemChosen(item); });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-
-    resize(900, 640);
 }
 
 HelpWindow::~HelpWindow()

@@ -68,6 +68,10 @@ public slots:
     void goHome();
 
 private:
+    void buildToolBar();
+    void buildPanes();
+    void buildStatusBar();
+    void connectParts();
     void showError(const QString &plainText, const QString &html);
     void clearPages();
     void fillContents(QTreeWidgetItem *parent, const QList<ContentsEntry> &entries);
