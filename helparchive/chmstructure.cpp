@@ -199,6 +199,54 @@ bool indexIsTree(const QList<Chunk> &chunks, quint64 root, QSet<quint64> &path, 
     return true;
 }
 
+// The reset table: where each compressed block begins, in order and each
+// block within its length. False when it is not sound.
+bool resetTableIsSound(const QByteArray &table, quint64 contentLength, quint64 &uncompressedLength)
+{
+    Reader t(table);
+    const quint32 version = t.u32();
+    const quint32 blockCount = t.u32();
+    t.u32(); // entry size
+    const quint32 tableOffset = t.u32();
+    uncompressedLength = t.u64();
+    const quint64 compressedLength = t.u64();
+    const quint64 blockLength = t.u64();
+    if (!t.ok() || version != 2 || blockCount == 0 || blockLength == 0 || blockLength > kMaxBlockLength
+        || compressedLength > contentLength || uncompressedLength > quint64(blockCount) * blockLength)
+        return false;
+    Reader starts(table, tableOffset);
+    quint64 previous = 0;
+    for (quint32 i = 0; i < blockCount; ++i) {
+        const quint64 start = starts.u64();
+        if (!starts.ok() || start < previous || (i > 0 && start - previous > blockLength + kCompressedSlack))
+            return false;
+        previous = start;
+    }
+    return compressedLength >= previous && compressedLength - previous <= blockLength + kCompressedSlack;
+}
+
+// The control data: the LZX window and how often it is reset. False when it
+// is not sound.
+bool controlDataIsSound(const QByteArray &control)
+{
+    Reader c(control);
+    c.u32(); // size
+    const QByteArrayView signature = c.take(4);
+    const quint32 lzxVersion = c.u32();
+    quint64 resetInterval = c.u32();
+    quint64 windowSize = c.u32();
+    const quint64 windowsPerReset = c.u32();
+    if (!c.ok() || signature != "LZXC" || (lzxVersion != 1 && lzxVersion != 2))
+        return false;
+    if (lzxVersion == 2) {
+        resetInterval *= 0x8000;
+        windowSize *= 0x8000;
+    }
+    const bool windowOk = windowSize >= (1u << 15) && windowSize <= (1u << 21) && (windowSize & (windowSize - 1)) == 0;
+    return windowOk && resetInterval != 0 && resetInterval % (windowSize / 2) == 0 && windowsPerReset != 0
+           && resetInterval / (windowSize / 2) * windowsPerReset <= 0xffffffffu;
+}
+
 QString checkCompression(QFile &file, quint64 dataOffset, const QHash<QByteArray, Entry> &entries)
 {
     const auto resetTable = entries.constFind(kResetTable.toLower());
@@ -216,55 +264,13 @@ QString checkCompression(QFile &file, quint64 dataOffset, const QHash<QByteArray
     }
     if (controlData->length > kControlDataBuffer)
         return badCompression();
-
-    // The reset table: where each compressed block begins.
     const std::optional<QByteArray> table = readAt(file, dataOffset + resetTable->start, resetTable->length);
-    if (!table)
+    quint64 uncompressedLength = 0;
+    if (!table || !resetTableIsSound(*table, content->length, uncompressedLength))
         return badCompression();
-    Reader t(*table);
-    const quint32 version = t.u32();
-    const quint32 blockCount = t.u32();
-    t.u32(); // entry size
-    const quint32 tableOffset = t.u32();
-    const quint64 uncompressedLength = t.u64();
-    const quint64 compressedLength = t.u64();
-    const quint64 blockLength = t.u64();
-    if (!t.ok() || version != 2 || blockCount == 0 || blockLength == 0 || blockLength > kMaxBlockLength
-        || compressedLength > content->length || uncompressedLength > quint64(blockCount) * blockLength)
-        return badCompression();
-    Reader starts(*table, tableOffset);
-    quint64 previous = 0;
-    for (quint32 i = 0; i < blockCount; ++i) {
-        const quint64 start = starts.u64();
-        if (!starts.ok() || start < previous || (i > 0 && start - previous > blockLength + kCompressedSlack))
-            return badCompression();
-        previous = start;
-    }
-    if (compressedLength < previous || compressedLength - previous > blockLength + kCompressedSlack)
-        return badCompression();
-
-    // The control data: the LZX window and how often it is reset.
     const std::optional<QByteArray> control = readAt(file, dataOffset + controlData->start, controlData->length);
-    if (!control)
+    if (!control || !controlDataIsSound(*control))
         return badCompression();
-    Reader c(*control);
-    c.u32(); // size
-    const QByteArrayView signature = c.take(4);
-    const quint32 lzxVersion = c.u32();
-    quint64 resetInterval = c.u32();
-    quint64 windowSize = c.u32();
-    const quint64 windowsPerReset = c.u32();
-    if (!c.ok() || signature != "LZXC" || (lzxVersion != 1 && lzxVersion != 2))
-        return badCompression();
-    if (lzxVersion == 2) {
-        resetInterval *= 0x8000;
-        windowSize *= 0x8000;
-    }
-    const bool windowOk = windowSize >= (1u << 15) && windowSize <= (1u << 21) && (windowSize & (windowSize - 1)) == 0;
-    if (!windowOk || resetInterval == 0 || resetInterval % (windowSize / 2) != 0 || windowsPerReset == 0
-        || resetInterval / (windowSize / 2) * windowsPerReset > 0xffffffffu)
-        return badCompression();
-
     for (const Entry &entry : entries) {
         if (entry.space == 1 && (entry.start > uncompressedLength || entry.length > uncompressedLength - entry.start))
             return badCompression();

@@ -214,31 +214,7 @@ bool HelpWindow::openFile(const QString &fileName)
     if (!m_archive.open(m_fileName))
         return cannotOpen(m_archive.errorString());
 
-    QString contentsFile = m_archive.contentsFile();
-    if (contentsFile.isEmpty() || !m_archive.contains(contentsFile)) {
-        contentsFile.clear();
-        for (const QString &entry : m_archive.entries()) {
-            if (entry.endsWith(QLatin1String(".hhc"), Qt::CaseInsensitive)) {
-                contentsFile = entry;
-                break;
-            }
-        }
-    }
-    if (!contentsFile.isEmpty()) {
-        if (m_archive.objectSize(contentsFile).value_or(0) > kMaxContentsBytes) {
-            m_contentsNotes << tr("The table of contents is too large to show.");
-        } else if (const std::optional<QByteArray> sitemap = m_archive.read(contentsFile)) {
-            SitemapCuts cuts;
-            m_entries = parseSitemap(*sitemap, &cuts);
-            if (cuts.flattened)
-                m_contentsNotes << tr("The table of contents is nested too deeply: entries below level %1 are "
-                                      "shown at level %1.")
-                                       .arg(kMaxContentsDepth);
-            if (cuts.truncated)
-                m_contentsNotes << tr("The table of contents is too long: only its first %1 entries are shown.")
-                                       .arg(kMaxContentsEntries);
-        }
-    }
+    readContents();
 
     // A damaged file can keep its directory and lose its compressed pages:
     // the page it opens at must be readable (a page too large to read is
@@ -265,6 +241,37 @@ bool HelpWindow::openFile(const QString &fileName)
     m_browser->clearHistory();
     m_home->setEnabled(true);
     return true;
+}
+
+// The table of contents: the one the file names, else the first it holds,
+// with notes where it is cut down.
+void HelpWindow::readContents()
+{
+    QString contentsFile = m_archive.contentsFile();
+    if (contentsFile.isEmpty() || !m_archive.contains(contentsFile)) {
+        contentsFile.clear();
+        for (const QString &entry : m_archive.entries()) {
+            if (entry.endsWith(QLatin1String(".hhc"), Qt::CaseInsensitive)) {
+                contentsFile = entry;
+                break;
+            }
+        }
+    }
+    if (!contentsFile.isEmpty()) {
+        if (m_archive.objectSize(contentsFile).value_or(0) > kMaxContentsBytes) {
+            m_contentsNotes << tr("The table of contents is too large to show.");
+        } else if (const std::optional<QByteArray> sitemap = m_archive.read(contentsFile)) {
+            SitemapCuts cuts;
+            m_entries = parseSitemap(*sitemap, &cuts);
+            if (cuts.flattened)
+                m_contentsNotes << tr("The table of contents is nested too deeply: entries below level %1 are "
+                                      "shown at level %1.")
+                                       .arg(kMaxContentsDepth);
+            if (cuts.truncated)
+                m_contentsNotes << tr("The table of contents is too long: only its first %1 entries are shown.")
+                                       .arg(kMaxContentsEntries);
+        }
+    }
 }
 
 void HelpWindow::showNotFound(const QString &fileName, const QStringList &searchedDirectories)

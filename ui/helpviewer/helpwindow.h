@@ -72,6 +72,7 @@ private:
     void buildPanes();
     void buildStatusBar();
     void connectParts();
+    void readContents();
     void showError(const QString &plainText, const QString &html);
     void clearPages();
     void fillContents(QTreeWidgetItem *parent, const QList<ContentsEntry> &entries);
