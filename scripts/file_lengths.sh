@@ -19,7 +19,6 @@ folders=(article readme save form import helparchive fileio ui app)
 known=(
     readme/readmeformats.cpp      # the BBCode and Markdown renderers; being split, one per file
     ui/mainwindow.cpp             # the window's tabs, built lazily; being reworked
-    import/textconfig.cpp         # the text config's lexer and parser
 )
 
 is_known() {

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: MIT
+// The text config's tokens: words, numbers, strings and punctuation, and
+// the raw skipping of a block that is not read.
+#include "configlexer.h"
+
+namespace kestrin::import::textconfig {
+
+int Lexer::skipRaw(int depth)
+{
+    if (!m_buffer.empty() || m_frames.empty() || !m_macros.isEmpty())
+        return depth;
+    Frame &frame = m_frames.back();
+    if (!frame.macro.isEmpty())
+        return depth;
+    const QByteArray &d = frame.data;
+    const char *p = d.constData();
+    const qsizetype n = d.size();
+    qsizetype i = frame.pos;
+    int line = frame.where.line;
+    bool lineStart = false;
+    while (i < n && depth > 0) {
+        const char c = p[i];
+        if (c == '\n') {
+            ++line;
+            lineStart = true;
+            ++i;
+            continue;
+        }
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+            continue;
+        }
+        if (c == '#' && lineStart)
+            break;
+        lineStart = false;
+        if (c == '"' || c == '\'') {
+            ++i;
+            while (i < n && p[i] != '\n') {
+                if (p[i] == c) {
+                    if (i + 1 < n && p[i + 1] == c) {
+                        i += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++i;
+            }
+            if (i >= n || p[i] == '\n') {
+                SourceRef at = frame.where;
+                at.line = line;
+                note(at, ImportText::tr("a text has no closing quote"));
+                continue; // the text ends with its line
+            }
+            ++i;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && p[i + 1] == '/') {
+            while (i < n && p[i] != '\n')
+                ++i;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && p[i + 1] == '*') {
+            i += 2;
+            while (i < n && !(p[i] == '*' && i + 1 < n && p[i + 1] == '/')) {
+                if (p[i] == '\n')
+                    ++line;
+                ++i;
+            }
+            i = qMin(i + 2, n);
+            continue;
+        }
+        if (c == '{')
+            ++depth;
+        else if (c == '}')
+            --depth;
+        ++i;
+    }
+    // Stopped after the closing brace, at a directive (line start) or at
+    // the end of the file; the token reader goes on from there.
+    frame.where.line = line;
+    frame.pos = i;
+    frame.atLineStart = lineStart;
+    return depth;
+}
+
+Token Lexer::lex()
+{
+    if (m_pendingEnd) {
+        m_pendingEnd = false;
+        Token end;
+        end.type = Token::Punct;
+        end.punct = ';';
+        end.text = QStringLiteral(";");
+        if (!m_frames.empty())
+            end.where = m_frames.back().where;
+        return end;
+    }
+    for (;;) {
+        if (m_frames.empty()) {
+            Token end;
+            return end;
+        }
+        Frame &frame = m_frames.back();
+        const QByteArray &d = frame.data;
+        if (frame.pos >= d.size()) {
+            const bool wasFile = frame.macro.isEmpty();
+            const SourceRef where = frame.where;
+            const int open = frame.conditionals;
+            m_frames.pop_back();
+            if (wasFile && open > 0)
+                note(where, ImportText::tr("an #ifdef block has no #endif"));
+            continue;
+        }
+        const char c = d[frame.pos];
+        if (c == '\n') {
+            ++frame.pos;
+            if (frame.macro.isEmpty())
+                ++frame.where.line;
+            frame.atLineStart = true;
+            continue;
+        }
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
+            ++frame.pos;
+            continue;
+        }
+        if (c == '/' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '/') {
+            while (frame.pos < d.size() && d[frame.pos] != '\n')
+                ++frame.pos;
+            continue;
+        }
+        if (c == '/' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '*') {
+            frame.pos += 2;
+            while (frame.pos < d.size()
+                   && !(d[frame.pos] == '*' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '/')) {
+                if (d[frame.pos] == '\n' && frame.macro.isEmpty())
+                    ++frame.where.line;
+                ++frame.pos;
+            }
+            frame.pos = qMin(frame.pos + 2, d.size());
+            continue;
+        }
+        if (c == '#' && frame.atLineStart && frame.macro.isEmpty()) {
+            ++frame.pos;
+            directive(frame);
+            continue;
+        }
+        frame.atLineStart = false;
+        Token token;
+        token.where = frame.where;
+        if (c == '"' || c == '\'') {
+            QByteArray bytes;
+            ++frame.pos;
+            bool closed = false;
+            while (frame.pos < d.size() && d[frame.pos] != '\n') {
+                const char s = d[frame.pos++];
+                if (s == c) {
+                    if (frame.pos < d.size() && d[frame.pos] == c) {
+                        bytes.append(c);
+                        ++frame.pos;
+                        continue;
+                    }
+                    closed = true;
+                    break;
+                }
+                if (s != '\r')
+                    bytes.append(s);
+            }
+            if (!closed) {
+                // The statement ends with the line, so that the next line
+                // is read on its own.
+                note(token.where, ImportText::tr("a text has no closing quote"));
+                m_pendingEnd = true;
+            }
+            token.type = Token::String;
+            token.text = decode(frame, bytes);
+            return token;
+        }
+        const bool signedNumber = (c == '-' || c == '+' || c == '.') && frame.pos + 1 < d.size()
+                                  && (isDigit(d[frame.pos + 1]) || (d[frame.pos + 1] == '.' && c != '.'));
+        if (isDigit(c) || signedNumber) {
+            const qsizetype start = frame.pos++;
+            while (frame.pos < d.size()) {
+                const char n = d[frame.pos];
+                const char prev = d[frame.pos - 1];
+                if (isIdentChar(n) || n == '.' || ((n == '-' || n == '+') && (prev == 'e' || prev == 'E')))
+                    ++frame.pos;
+                else
+                    break;
+            }
+            token.type = Token::Number;
+            token.text = QString::fromLatin1(d.constData() + start, frame.pos - start);
+            return token;
+        }
+        if (isIdentStart(c)) {
+            const qsizetype start = frame.pos;
+            while (frame.pos < d.size() && isIdentChar(d[frame.pos]))
+                ++frame.pos;
+            const QString name = QString::fromLatin1(d.constData() + start, frame.pos - start);
+            qsizetype after = frame.pos;
+            while (after < d.size() && (d[after] == ' ' || d[after] == '\t'))
+                ++after;
+            const bool call = after < d.size() && d[after] == '(';
+            const auto macro = m_macros.constFind(name);
+            if (macro != m_macros.constEnd() && !macro->hasArguments && expand(name, frame))
+                continue;
+            if (call) {
+                // A macro with arguments (or a name this file does not
+                // define): taken whole, arguments and all, and not guessed.
+                qsizetype p = after;
+                int depth = 0;
+                for (; p < d.size(); ++p) {
+                    if (d[p] == '(')
+                        ++depth;
+                    else if (d[p] == ')' && --depth == 0) {
+                        ++p;
+                        break;
+                    } else if (d[p] == '\n' && frame.macro.isEmpty())
+                        ++frame.where.line;
+                }
+                token.type = Token::Unexpandable;
+                token.text = QString::fromLatin1(d.constData() + start, p - start).simplified();
+                frame.pos = p;
+                return token;
+            }
+            token.type = Token::Word;
+            token.text = name;
+            return token;
+        }
+        ++frame.pos;
+        token.type = Token::Punct;
+        token.punct = c;
+        token.text = QString(QLatin1Char(c));
+        return token;
+    }
+}
+
+} // namespace kestrin::import::textconfig
