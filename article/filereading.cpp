@@ -11,8 +11,10 @@ namespace kestrin {
 WholeFile readStandardInput(qint64 limit)
 {
     WholeFile whole;
+    // Through the descriptor, not the C library's buffered stream: on
+    // Windows that one takes the end of a pipe for a read error.
     QFile file;
-    if (!file.open(stdin, QIODevice::ReadOnly)) {
+    if (!file.open(fileno(stdin), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         whole.error = file.errorString();
         return whole;
     }

@@ -25,4 +25,4 @@ function(kestrin_windows_resources target description)
 endfunction()
 
 # The programs, the help file and the licences side by side in one folder.
-set(CMAKE_INSTALL_BINDIR "." CACHE PATH "Programs (Windows: the installation folder itself)")
+set(CMAKE_INSTALL_BINDIR "." CACHE PATH "Programs (Windows: the installation folder itself)" FORCE)

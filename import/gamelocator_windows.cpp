@@ -9,10 +9,12 @@ namespace kestrin::import {
 
 QStringList platformRegistryGameFolders()
 {
+    // Arma 2 before Operation Arrowhead, whichever view (64-bit, or the
+    // 32-bit installers' WOW6432Node) holds each.
     QStringList out;
-    for (const char *base : {"HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node"}) {
-        for (const char *game : {"Bohemia Interactive Studio\\ArmA 2", "Bohemia Interactive Studio\\ArmA 2 OA",
-                                 "Bohemia Interactive\\ArmA 2", "Bohemia Interactive\\ArmA 2 OA"}) {
+    for (const char *game : {"Bohemia Interactive Studio\\ArmA 2", "Bohemia Interactive\\ArmA 2",
+                             "Bohemia Interactive Studio\\ArmA 2 OA", "Bohemia Interactive\\ArmA 2 OA"}) {
+        for (const char *base : {"HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node"}) {
             QSettings key(QLatin1String(base) + QLatin1Char('\\') + QLatin1String(game), QSettings::NativeFormat);
             const QString main = key.value(QStringLiteral("MAIN")).toString();
             if (!main.isEmpty())

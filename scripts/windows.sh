@@ -21,7 +21,7 @@ what=${1:-all}
 
 source scripts/deps.sh
 kestrin_install_missing g++-mingw-w64-x86-64-posix wine64 fonts-wine nsis locales xvfb xauth openbox xdotool x11-utils \
-    imagemagick fonts-dejavu-core
+    imagemagick fonts-dejavu-core trayer unzip dpkg-dev
 
 # Wine takes the ANSI code page from the locale: the locales the tests use
 # must exist.

@@ -6,6 +6,7 @@
 #include "atomicfileservice.h"
 #include "mainwindow.h"
 #include "qtservices.h"
+#include "systemfonts.h"
 #include "translator.h"
 #include "windowlayout.h"
 
@@ -114,6 +115,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     QApplication app(argc, argv);
+    kestrin::ui::replaceMissingSystemFonts();
     // The user's language, before the first text is made.
     kestrin::installTranslations(app);
     nameApplication();

@@ -59,6 +59,8 @@ def run_once(program, env):
     child.wait(timeout=30)
     if len(line) != 2 or line[0] != "ready":
         sys.exit(f"{program} did not report ready")
+    # The programs read their peak memory from Linux's /proc, which a
+    # Windows program does not have: -1, and no memory figures.
     return elapsed, int(line[1])
 
 
@@ -90,8 +92,9 @@ def main():
           "(targets: the ratios of the Linux build, time <= 1.50x, memory <= 1.30x)")
     print(f"{'platform':<10} {'bare ms':>8} {'text ms':>8} {'editor':>8} {'/bare':>7} {'/text':>7} "
           f"{'bare kB':>9} {'text kB':>9} {'editor':>9} {'/bare':>7} {'/text':>7}")
-    print(f"{'wine':<10} {t[0]:8.1f} {t[1]:8.1f} {t[2]:8.1f} {t[2] / t[0]:6.2f}x {t[2] / t[1]:6.2f}x "
-          f"{m[0]:9.0f} {m[1]:9.0f} {m[2]:9.0f} {m[2] / m[0]:6.2f}x {m[2] / m[1]:6.2f}x")
+    memory = (f"{m[0]:9.0f} {m[1]:9.0f} {m[2]:9.0f} {m[2] / m[0]:6.2f}x {m[2] / m[1]:6.2f}x" if min(m) > 0 else
+              f"{'-':>9} {'-':>9} {'-':>9} {'-':>7} {'-':>7}")
+    print(f"{'wine':<10} {t[0]:8.1f} {t[1]:8.1f} {t[2]:8.1f} {t[2] / t[0]:6.2f}x {t[2] / t[1]:6.2f}x {memory}")
 
     print("\nSizes (target: installer under 15 MB)")
     package = os.path.join(build, "package")

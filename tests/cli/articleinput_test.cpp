@@ -49,7 +49,7 @@ CliResult runWithInput(const InputRun &run, const QString &dir)
         return result;
     result.crashed = readme.exitStatus() != QProcess::NormalExit;
     result.exitCode = readme.exitCode();
-    result.err = readme.readAllStandardError();
+    result.err = messageLines(readme.readAllStandardError());
     return result;
 }
 

@@ -36,7 +36,7 @@ CliResult runCli(const CliRun &run)
     result.crashed = process.exitStatus() != QProcess::NormalExit;
     result.exitCode = process.exitCode();
     result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
+    result.err = messageLines(process.readAllStandardError());
     return result;
 }
 

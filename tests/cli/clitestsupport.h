@@ -33,8 +33,11 @@ CliResult runCli(const CliRun &run);
 class QProcess;
 // Makes the process run as an ordinary user where the tests run as root
 // (which may read and write anything, so that permissions mean nothing to
-// it); per system, clitestprivileges_*.cpp.
+// it); per system, clitestplatform_*.cpp.
 void runUnprivileged(QProcess &process);
+// The program's messages with LF line ends, as the tests compare them
+// (Windows programs end their lines with CR LF in a pipe); per system.
+QByteArray messageLines(const QByteArray &messages);
 
 // A file of the source tree (examples, docs).
 QString sourcePath(const QString &relative);

@@ -8,6 +8,7 @@
 #include "articles.h"
 #include "articlewriter.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace kestrin;
@@ -106,7 +107,8 @@ TEST_P(Contract, ArticleFileAFileWithProblemsLeavesTheFormAsItWasAndListsThem)
         EXPECT_EQ(warning.icon, MessageIcon::Warning);
         EXPECT_EQ(warning.title, kProgramTitle);
         const QStringList shown = warning.prompt.split(QStringLiteral("\r\n"));
-        EXPECT_TRUE(shown.first().contains(dir.filePath(QStringLiteral("bad.json")))) << shown.first().toStdString();
+        EXPECT_TRUE(shown.first().contains(QDir::toNativeSeparators(dir.filePath(QStringLiteral("bad.json")))))
+            << shown.first().toStdString();
         EXPECT_TRUE(shown.value(1).startsWith(c.expected.first())) << warning.prompt.toStdString();
         if (c.expected.size() > 1) {
             EXPECT_EQ(shown.size(), 1 + 20 + 1);
@@ -199,7 +201,7 @@ TEST_P(Contract, ArticleFileRecentListIsNewestFirstAndForgetsFilesThatAreGone)
 
     ASSERT_TRUE(QFile::remove(written[5]));
     EXPECT_FALSE(harness->articleFiles().openRecent(written[5]));
-    EXPECT_TRUE(harness->messages.prompts().last().contains(written[5]));
+    EXPECT_TRUE(harness->messages.prompts().last().contains(QDir::toNativeSeparators(written[5])));
     EXPECT_FALSE(harness->articleFiles().recentArticles().contains(written[5]));
     EXPECT_EQ(harness->articleFiles().currentFile(), written[3]);
 

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -363,7 +364,8 @@ TEST(Export, SavesAskReportAndReplaceAtomically)
     h.dialog.chooseNext(missing);
     EXPECT_EQ(exporter.exportAs(ReadmeFormat::BBCode, h.dialog), ReadmeExporter::Outcome::Failed);
     ASSERT_EQ(h.messages.shown().size(), 1);
-    EXPECT_TRUE(h.messages.shown()[0].prompt.startsWith("The BBCode file could not be saved to " + missing + ":\r\n"));
+    EXPECT_TRUE(h.messages.shown()[0].prompt.startsWith("The BBCode file could not be saved to "
+                                                        + QDir::toNativeSeparators(missing) + ":\r\n"));
     EXPECT_EQ(h.messages.shown()[0].icon, MessageIcon::Warning);
 }
 

@@ -7,6 +7,7 @@
 #include "lzss.h"
 #include "pboarchive.h"
 #include "rapreader.h"
+#include "specialfiles.h"
 #include "textconfig.h"
 
 #include <QFile>
@@ -15,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <thread>
 
 using namespace kestrin::import;
@@ -250,9 +250,9 @@ TEST_F(PboTest, HugeSparsePboCostsOnlyItsHeader)
 
 TEST_F(PboTest, PipesFoldersAndDevicesAreRefusedWithoutWaiting)
 {
-    const QString fifo = dir.filePath(QStringLiteral("pipe.pbo"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    for (const QString &path : {fifo, dir.path(), QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("none"))}) {
+    const QString pipe = makeIdlePipe(dir.path());
+    ASSERT_FALSE(pipe.isEmpty());
+    for (const QString &path : {pipe, dir.path(), endlessDevice(), dir.filePath(QStringLiteral("none"))}) {
         SCOPED_TRACE(path.toStdString());
         // A reader that waited for a writer would hang here; the test's
         // own time-out is the check.

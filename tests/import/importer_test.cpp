@@ -6,14 +6,13 @@
 #include "gamefiles.h"
 #include "gamescan.h"
 #include "importer.h"
+#include "specialfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 using namespace kestrin::import;
 using namespace kestrin::testing;
@@ -117,14 +116,15 @@ TEST_F(ImportTest, DamagedInputGivesNotesAndKeepsTheRest)
     EXPECT_EQ(partial.notes.size(), 2);
 
     // Nothing readable at all.
-    const QString fifo = base + QLatin1String("/pipe.pbo");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString pipe = makeIdlePipe(base);
+    ASSERT_FALSE(pipe.isEmpty());
     writeFile(base + QLatin1String("/broken.pbo"), QByteArray("\0sreV", 5));
     QDir().mkpath(base + QLatin1String("/empty"));
     writeFile(base + QLatin1String("/readme.txt"), "hello");
-    for (const char *name : {"pipe.pbo", "broken.pbo", "empty", "readme.txt", "missing.pbo"}) {
-        SCOPED_TRACE(name);
-        const ImportResult nothing = importArticle(base + QLatin1Char('/') + QLatin1String(name), official);
+    for (const QString &path : {pipe, base + QLatin1String("/broken.pbo"), base + QLatin1String("/empty"),
+                                base + QLatin1String("/readme.txt"), base + QLatin1String("/missing.pbo")}) {
+        SCOPED_TRACE(path.toStdString());
+        const ImportResult nothing = importArticle(path, official);
         EXPECT_FALSE(nothing.readSomething());
         EXPECT_TRUE(nothing.proposals.isEmpty());
         EXPECT_EQ(nothing.notes.size(), 1);

@@ -8,3 +8,9 @@
 void runUnprivileged(QProcess &)
 {
 }
+
+QByteArray messageLines(const QByteArray &messages)
+{
+    QByteArray lines = messages;
+    return lines.replace("\r\n", "\n");
+}
