@@ -101,44 +101,13 @@ Token Lexer::lex()
             return end;
         }
         Frame &frame = m_frames.back();
-        const QByteArray &d = frame.data;
-        if (frame.pos >= d.size()) {
-            const bool wasFile = frame.macro.isEmpty();
-            const SourceRef where = frame.where;
-            const int open = frame.conditionals;
-            m_frames.pop_back();
-            if (wasFile && open > 0)
-                note(where, ImportText::tr("an #ifdef block has no #endif"));
+        if (frame.pos >= frame.data.size()) {
+            endFrame();
             continue;
         }
-        const char c = d[frame.pos];
-        if (c == '\n') {
-            ++frame.pos;
-            if (frame.macro.isEmpty())
-                ++frame.where.line;
-            frame.atLineStart = true;
+        if (skipBlank(frame))
             continue;
-        }
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
-            ++frame.pos;
-            continue;
-        }
-        if (c == '/' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '/') {
-            while (frame.pos < d.size() && d[frame.pos] != '\n')
-                ++frame.pos;
-            continue;
-        }
-        if (c == '/' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '*') {
-            frame.pos += 2;
-            while (frame.pos < d.size()
-                   && !(d[frame.pos] == '*' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '/')) {
-                if (d[frame.pos] == '\n' && frame.macro.isEmpty())
-                    ++frame.where.line;
-                ++frame.pos;
-            }
-            frame.pos = qMin(frame.pos + 2, d.size());
-            continue;
-        }
+        const char c = frame.data[frame.pos];
         if (c == '#' && frame.atLineStart && frame.macro.isEmpty()) {
             ++frame.pos;
             directive(frame);
@@ -148,83 +117,17 @@ Token Lexer::lex()
         Token token;
         token.where = frame.where;
         if (c == '"' || c == '\'') {
-            QByteArray bytes;
-            ++frame.pos;
-            bool closed = false;
-            while (frame.pos < d.size() && d[frame.pos] != '\n') {
-                const char s = d[frame.pos++];
-                if (s == c) {
-                    if (frame.pos < d.size() && d[frame.pos] == c) {
-                        bytes.append(c);
-                        ++frame.pos;
-                        continue;
-                    }
-                    closed = true;
-                    break;
-                }
-                if (s != '\r')
-                    bytes.append(s);
-            }
-            if (!closed) {
-                // The statement ends with the line, so that the next line
-                // is read on its own.
-                note(token.where, ImportText::tr("a text has no closing quote"));
-                m_pendingEnd = true;
-            }
-            token.type = Token::String;
-            token.text = decode(frame, bytes);
+            lexString(frame, c, token);
             return token;
         }
-        const bool signedNumber = (c == '-' || c == '+' || c == '.') && frame.pos + 1 < d.size()
-                                  && (isDigit(d[frame.pos + 1]) || (d[frame.pos + 1] == '.' && c != '.'));
-        if (isDigit(c) || signedNumber) {
-            const qsizetype start = frame.pos++;
-            while (frame.pos < d.size()) {
-                const char n = d[frame.pos];
-                const char prev = d[frame.pos - 1];
-                if (isIdentChar(n) || n == '.' || ((n == '-' || n == '+') && (prev == 'e' || prev == 'E')))
-                    ++frame.pos;
-                else
-                    break;
-            }
-            token.type = Token::Number;
-            token.text = QString::fromLatin1(d.constData() + start, frame.pos - start);
+        if (startsNumber(frame)) {
+            lexNumber(frame, token);
             return token;
         }
         if (isIdentStart(c)) {
-            const qsizetype start = frame.pos;
-            while (frame.pos < d.size() && isIdentChar(d[frame.pos]))
-                ++frame.pos;
-            const QString name = QString::fromLatin1(d.constData() + start, frame.pos - start);
-            qsizetype after = frame.pos;
-            while (after < d.size() && (d[after] == ' ' || d[after] == '\t'))
-                ++after;
-            const bool call = after < d.size() && d[after] == '(';
-            const auto macro = m_macros.constFind(name);
-            if (macro != m_macros.constEnd() && !macro->hasArguments && expand(name, frame))
-                continue;
-            if (call) {
-                // A macro with arguments (or a name this file does not
-                // define): taken whole, arguments and all, and not guessed.
-                qsizetype p = after;
-                int depth = 0;
-                for (; p < d.size(); ++p) {
-                    if (d[p] == '(')
-                        ++depth;
-                    else if (d[p] == ')' && --depth == 0) {
-                        ++p;
-                        break;
-                    } else if (d[p] == '\n' && frame.macro.isEmpty())
-                        ++frame.where.line;
-                }
-                token.type = Token::Unexpandable;
-                token.text = QString::fromLatin1(d.constData() + start, p - start).simplified();
-                frame.pos = p;
+            if (lexName(frame, token))
                 return token;
-            }
-            token.type = Token::Word;
-            token.text = name;
-            return token;
+            continue; // a macro, expanded
         }
         ++frame.pos;
         token.type = Token::Punct;
@@ -232,6 +135,156 @@ Token Lexer::lex()
         token.text = QString(QLatin1Char(c));
         return token;
     }
+}
+
+// A file or a macro read to its end.
+void Lexer::endFrame()
+{
+    const Frame &frame = m_frames.back();
+    const bool wasFile = frame.macro.isEmpty();
+    const SourceRef where = frame.where;
+    const int open = frame.conditionals;
+    m_frames.pop_back();
+    if (wasFile && open > 0)
+        note(where, ImportText::tr("an #ifdef block has no #endif"));
+}
+
+// Line ends, white space and comments; true when there was one.
+bool Lexer::skipBlank(Frame &frame)
+{
+    const QByteArray &d = frame.data;
+    const char c = d[frame.pos];
+    if (c == '\n') {
+        ++frame.pos;
+        if (frame.macro.isEmpty())
+            ++frame.where.line;
+        frame.atLineStart = true;
+        return true;
+    }
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
+        ++frame.pos;
+        return true;
+    }
+    if (c == '/' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '/') {
+        while (frame.pos < d.size() && d[frame.pos] != '\n')
+            ++frame.pos;
+        return true;
+    }
+    if (c == '/' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '*') {
+        frame.pos += 2;
+        while (frame.pos < d.size() && !(d[frame.pos] == '*' && frame.pos + 1 < d.size() && d[frame.pos + 1] == '/')) {
+            if (d[frame.pos] == '\n' && frame.macro.isEmpty())
+                ++frame.where.line;
+            ++frame.pos;
+        }
+        frame.pos = qMin(frame.pos + 2, d.size());
+        return true;
+    }
+    return false;
+}
+
+// A text in double or single quotes, the quote doubled inside.
+void Lexer::lexString(Frame &frame, char quote, Token &token)
+{
+    const QByteArray &d = frame.data;
+    QByteArray bytes;
+    ++frame.pos;
+    bool closed = false;
+    while (frame.pos < d.size() && d[frame.pos] != '\n') {
+        const char s = d[frame.pos++];
+        if (s == quote) {
+            if (frame.pos < d.size() && d[frame.pos] == quote) {
+                bytes.append(quote);
+                ++frame.pos;
+                continue;
+            }
+            closed = true;
+            break;
+        }
+        if (s != '\r')
+            bytes.append(s);
+    }
+    if (!closed) {
+        // The statement ends with the line, so that the next line is read
+        // on its own.
+        note(token.where, ImportText::tr("a text has no closing quote"));
+        m_pendingEnd = true;
+    }
+    token.type = Token::String;
+    token.text = decode(frame, bytes);
+}
+
+bool Lexer::startsNumber(const Frame &frame) const
+{
+    const QByteArray &d = frame.data;
+    const char c = d[frame.pos];
+    const bool signedNumber = (c == '-' || c == '+' || c == '.') && frame.pos + 1 < d.size()
+                              && (isDigit(d[frame.pos + 1]) || (d[frame.pos + 1] == '.' && c != '.'));
+    return isDigit(c) || signedNumber;
+}
+
+void Lexer::lexNumber(Frame &frame, Token &token)
+{
+    const QByteArray &d = frame.data;
+    const qsizetype start = frame.pos++;
+    while (frame.pos < d.size()) {
+        const char n = d[frame.pos];
+        const char prev = d[frame.pos - 1];
+        if (isIdentChar(n) || n == '.' || ((n == '-' || n == '+') && (prev == 'e' || prev == 'E')))
+            ++frame.pos;
+        else
+            break;
+    }
+    token.type = Token::Number;
+    token.text = QString::fromLatin1(d.constData() + start, frame.pos - start);
+}
+
+// A word; false when it was a macro without arguments, now expanded.
+bool Lexer::lexName(Frame &frame, Token &token)
+{
+    const QByteArray &d = frame.data;
+    const qsizetype start = frame.pos;
+    while (frame.pos < d.size() && isIdentChar(d[frame.pos]))
+        ++frame.pos;
+    const QString name = QString::fromLatin1(d.constData() + start, frame.pos - start);
+    qsizetype after = frame.pos;
+    while (after < d.size() && (d[after] == ' ' || d[after] == '\t'))
+        ++after;
+    const bool call = after < d.size() && d[after] == '(';
+    const auto macro = m_macros.constFind(name);
+    if (macro != m_macros.constEnd() && !macro->hasArguments && expand(name, frame))
+        return false;
+    if (call) {
+        // A macro with arguments (or a name this file does not define):
+        // taken whole, arguments and all, and not guessed.
+        const qsizetype end = callEnd(frame, after);
+        token.type = Token::Unexpandable;
+        token.text = QString::fromLatin1(d.constData() + start, end - start).simplified();
+        frame.pos = end;
+        return true;
+    }
+    token.type = Token::Word;
+    token.text = name;
+    return true;
+}
+
+// Where the parentheses that open at "at" close (or the end of the text);
+// the lines inside are counted.
+qsizetype Lexer::callEnd(Frame &frame, qsizetype at)
+{
+    const QByteArray &d = frame.data;
+    qsizetype p = at;
+    int depth = 0;
+    for (; p < d.size(); ++p) {
+        if (d[p] == '(')
+            ++depth;
+        else if (d[p] == ')' && --depth == 0) {
+            ++p;
+            break;
+        } else if (d[p] == '\n' && frame.macro.isEmpty())
+            ++frame.where.line;
+    }
+    return p;
 }
 
 } // namespace kestrin::import::textconfig

@@ -101,6 +101,13 @@ public:
 
 private:
     Token lex();
+    void endFrame();
+    bool skipBlank(Frame &frame);
+    void lexString(Frame &frame, char quote, Token &token);
+    bool startsNumber(const Frame &frame) const;
+    void lexNumber(Frame &frame, Token &token);
+    bool lexName(Frame &frame, Token &token);
+    qsizetype callEnd(Frame &frame, qsizetype at);
     void directive(Frame &frame);
     enum class Stop { Else, Endif, End };
     Stop skipConditional(Frame &frame, bool stopAtElse);
