@@ -111,14 +111,16 @@ QString extension(ReadmeFormat format)
 
 // The plain text's lines as a reader sees them, without the underlines.
 // The plain text's lines as the exports show them: the title reads "kind -
-// name", one blank line less before the game version, which stands below
-// its heading.
+// name" (in Markdown the kind or the name alone when the other is empty),
+// one blank line less before the game version, which stands below its
+// heading. keepEmpty: as the forum shows them, else as Markdown does.
 QStringList plainLines(const ReadmeModel &model, bool keepEmpty)
 {
     QStringList out;
     QString text = plainText(model);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    text.replace(text.indexOf(QStringLiteral("\t-\t")), 3, QStringLiteral(" - "));
+    const bool alone = !keepEmpty && (model.article.isEmpty() || model.name.isEmpty());
+    text.replace(text.indexOf(QStringLiteral("\t-\t")), 3, alone ? QString() : QStringLiteral(" - "));
     const QString game = model.requiredGame.label;
     bool gameSeen = false;
     for (QString line : text.split(u'\n')) {

@@ -24,6 +24,7 @@
 #include "articlewriter.h"
 #include "codepage.h"
 #include "memoryform.h"
+#include "oldformats.h"
 #include "plaintextrenderer.h"
 #include "readmedocument.h"
 #include "readmeformats.h"
@@ -304,6 +305,27 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
     checkEncoder(TextEncoder::utf8(data.ConsumeBool()), text, chunk);
 }
 
+// The renderers against the oracle, as text, as bytes and as a stream, on
+// the form's model and on one whose description is several chunks long.
+void checkRenderers(ReadmeModel model, FuzzedDataProvider &data)
+{
+    if (data.ConsumeBool() && model.sections.size() > 2) {
+        QString &description = model.sections[2].body;
+        description = description.repeated(70000 / (description.size() + 1) + 1);
+    }
+    for (ReadmeFormat format : kReadmeFormats) {
+        KESTRIN_FUZZ_CHECK(renderReadme(model, format) == oracle::renderReadme(model, format));
+        const QByteArray bytes = oracle::renderReadmeUtf8(model, format);
+        KESTRIN_FUZZ_CHECK(renderReadmeUtf8(model, format) == bytes);
+        QByteArray streamed;
+        KESTRIN_FUZZ_CHECK(renderReadmeUtf8(model, format, [&streamed](QByteArrayView chunk) {
+            streamed += chunk;
+            return true;
+        }));
+        KESTRIN_FUZZ_CHECK(streamed == bytes);
+    }
+}
+
 // The article the form holds keeps its ReadMe through an article file.
 void checkArticlePath(const ReadmeDocument &document)
 {
@@ -439,6 +461,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         checkSwitches(form);
         KESTRIN_FUZZ_CHECK(document.article().hasStartInstallation() == startInstallation);
         checkArticlePath(document);
+        checkRenderers(document.model(), data);
     }
     checkText(plainText(document.model()), form, document, data);
     return 0;

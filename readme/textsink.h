@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Where the renderers write: the rendered text gathered as one string, as
+// UTF-8 bytes, or as UTF-8 bytes handed on chunk by chunk so that not even
+// they are kept. Text reaches the bytes in one pass, without a copy in
+// between.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringEncoder>
+#include <QStringView>
+
+#include <array>
+#include <functional>
+
+namespace kestrin {
+
+// Which ASCII characters get a backslash before them (see appendEscaped).
+using EscapeTable = std::array<bool, 128>;
+
+class TextSink {
+public:
+    enum class Mode { Text, Utf8, Stream };
+    using ChunkWriter = std::function<bool(QByteArrayView)>;
+
+    explicit TextSink(Mode mode, ChunkWriter write = {});
+
+    // Appends the text as it stands.
+    TextSink &operator<<(QStringView text)
+    {
+        append(text, nullptr);
+        return *this;
+    }
+    TextSink &operator<<(QChar c) { return *this << QStringView(&c, 1); }
+
+    // Appends the text with a backslash before each ASCII character that
+    // escape marks.
+    void appendEscaped(QStringView text, const EscapeTable &escape) { append(text, &escape); }
+
+    // A string made while rendering, kept as long as the sink.
+    QStringView keep(QString text)
+    {
+        m_owned.append(std::move(text));
+        return m_owned.constLast();
+    }
+
+    // Room for about this many characters or bytes, so that a large text is
+    // not copied as it grows.
+    void expect(qsizetype size);
+
+    QString takeText();
+    QByteArray takeBytes();
+    // Hands on what is left; false when the writer stopped taking chunks.
+    bool finishStream();
+
+private:
+    // Bytes gathered before a stream hands them on; a long text is taken a
+    // slice of this many characters at a time.
+    static constexpr qsizetype kChunk = 64 * 1024;
+
+    void append(QStringView text, const EscapeTable *escape);
+    void appendText(QStringView text, const EscapeTable *escape);
+    void appendUtf8(QStringView text, const EscapeTable *escape);
+    // Room for size more characters (Text) or bytes (the others).
+    char16_t *textRoom(qsizetype size);
+    char *byteRoom(qsizetype size);
+    void flush();
+
+    Mode m_mode;
+    ChunkWriter m_write;
+    bool m_stopped = false; // the writer took no more
+    QStringList m_owned;
+    QString m_text;
+    qsizetype m_textUsed = 0;
+    QByteArray m_bytes;
+    qsizetype m_bytesUsed = 0;
+    // Everything that is not ASCII goes through Qt's encoder, which keeps a
+    // high surrogate that ended its input until the next call; the next
+    // character then goes through it too.
+    QStringEncoder m_encoder{QStringEncoder::Utf8};
+    bool m_encoderHolds = false;
+};
+
+} // namespace kestrin
