@@ -3,6 +3,8 @@
 
 #include "renderrules.h"
 
+#include <cstring>
+
 namespace kestrin {
 
 namespace {
@@ -17,6 +19,15 @@ void forEachLine(QStringView text, F f)
     qsizetype start = 0;
     while (true) {
         qsizetype end = start;
+        // Four characters at a time while none is below 16 (CR and LF are).
+        constexpr quint64 kLow = 0xFFF0FFF0FFF0FFF0, kOnes = 0x0001000100010001, kHigh = 0x8000800080008000;
+        for (; end + 4 <= size; end += 4) {
+            quint64 four;
+            std::memcpy(&four, chars + end, sizeof four);
+            const quint64 masked = four & kLow;
+            if (((masked - kOnes) & ~masked & kHigh) != 0)
+                break;
+        }
         while (end < size && chars[end] != u'\n' && chars[end] != u'\r')
             ++end;
         f(text.mid(start, end - start));
@@ -268,9 +279,8 @@ void renderMarkdown(const ReadmeModel &m, TextSink &out)
     MarkdownWriter md(out);
     // "kind - name": a tab would show as "&#9;" or vanish. Without a kind
     // or a name the other stands alone, with no dash before or after it.
-    const QStringView title = out.keep(m.article.isEmpty() || m.name.isEmpty()
-                                           ? m.article + m.name
-                                           : m.article + QStringLiteral(" - ") + m.name);
+    const QStringView title = out.keep(
+        m.article.isEmpty() || m.name.isEmpty() ? m.article + m.name : m.article + QStringLiteral(" - ") + m.name);
     md.heading(1, {}, title);
     auto entry = [&](const ReadmeEntry &e, bool web = false) {
         if (web && isLinkable(e.value))

@@ -20,10 +20,15 @@ qsizetype copyAscii(Out *&out, const char16_t *in, qsizetype from, qsizetype siz
         if (c >= 0x80)
             break;
         if constexpr (Escape) {
-            if ((*escape)[c])
-                *out++ = Out('\\');
+            // Without a branch: the backslash is written every time and
+            // overwritten by the character when it needs none.
+            const bool escaped = (*escape)[c];
+            *out = Out('\\');
+            out[escaped] = Out(c);
+            out += 1 + escaped;
+        } else {
+            *out++ = Out(c);
         }
-        *out++ = Out(c);
     }
     return i;
 }
@@ -44,6 +49,17 @@ void TextSink::expect(qsizetype size)
 
 void TextSink::append(QStringView text, const EscapeTable *escape)
 {
+    if (text.isEmpty())
+        return;
+    if (text.size() <= kChunk && !m_stopped) {
+        if (m_mode == Mode::Text)
+            appendText(text, escape);
+        else
+            appendUtf8(text, escape);
+        if (m_mode == Mode::Stream && m_bytesUsed >= kChunk)
+            flush();
+        return;
+    }
     // A long text is taken a slice at a time, so that a stream never holds
     // more than a few chunks' worth of bytes.
     for (qsizetype pos = 0; pos < text.size() && !m_stopped; pos += kChunk) {
@@ -115,7 +131,8 @@ void TextSink::appendUtf8(QStringView text, const EscapeTable *escape)
     }
     m_encoderHolds = false;
     while (i < size) {
-        i = escape ? copyAscii<char, true>(out, in, i, size, escape) : copyAscii<char, false>(out, in, i, size, nullptr);
+        i = escape ? copyAscii<char, true>(out, in, i, size, escape)
+                   : copyAscii<char, false>(out, in, i, size, nullptr);
         if (i == size)
             break;
         qsizetype end = i + 1;

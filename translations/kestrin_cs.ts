@@ -792,7 +792,7 @@ Další addony a odkazy ke stažení lze doplnit později, po vytvoření tohoto
     </message>
 </context>
 <context>
-    <name>kestrin-readme</name>
+    <name>CommandLineParser</name>
     <message>
         <source>Usage: kestrin-readme [OPTION]... ARTICLE.json
 Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor&apos;s
@@ -884,6 +884,43 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
         <translation>--set %1 nemá tvar KEY=VALUE</translation>
     </message>
     <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Import z mise, addonu nebo modu (ARTICLE.json pak lze vynechat):
+  --import CESTA       převezme název, autora(y), webovou adresu, požadovanou
+                       verzi hry a požadované addony z CESTY (složka nebo .pbo
+                       mise, složka nebo .pbo addonu, složka modu); co nešlo
+                       přečíst, se vypíše na standardní chybový
+                       výstup; návratový kód 2, když nešlo přečíst
+                       nic
+  --import-only        vypíše sloučený projekt (JSON) místo ReadMe
+  --game CESTA         instalace hry, jejíž addony se počítají za oficiální
+                       (jinak ta zvolená v okně, jinak ta nalezená v tomto
+                       počítači, jinak seznam přiložený k editoru)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>volby „--import“ a „--game“ potřebují cestu</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>volby „--import-only“ a „--game“ potřebují „--import“</translation>
+    </message>
+</context>
+<context>
+    <name>ReadmeTool</name>
+    <message>
         <source>%1: cannot read the article file: %2</source>
         <translation>%1: soubor projektu nelze přečíst: %2</translation>
     </message>
@@ -932,40 +969,6 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
         <translation>znak nelze zakódovat</translation>
     </message>
     <message>
-        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
-  --import PATH        take the name, author(s), web address, required game
-                       version and required addons found in PATH (a mission
-                       folder or .pbo, an addon folder or .pbo, a Mod folder)
-                       on top of the article; what could not be read is told
-                       on standard error; exit status 2 when nothing could be
-                       read
-  --import-only        write the merged article (JSON) instead of the ReadMe
-  --game PATH          the game installation whose addons count as official
-                       (default: the one set in the window, else the one found
-                       on this computer, else the list shipped with the editor)
-</source>
-        <translation>Import z mise, addonu nebo modu (ARTICLE.json pak lze vynechat):
-  --import CESTA       převezme název, autora(y), webovou adresu, požadovanou
-                       verzi hry a požadované addony z CESTY (složka nebo .pbo
-                       mise, složka nebo .pbo addonu, složka modu); co nešlo
-                       přečíst, se vypíše na standardní chybový
-                       výstup; návratový kód 2, když nešlo přečíst
-                       nic
-  --import-only        vypíše sloučený projekt (JSON) místo ReadMe
-  --game CESTA         instalace hry, jejíž addony se počítají za oficiální
-                       (jinak ta zvolená v okně, jinak ta nalezená v tomto
-                       počítači, jinak seznam přiložený k editoru)
-</translation>
-    </message>
-    <message>
-        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
-        <translation>volby „--import“ a „--game“ potřebují cestu</translation>
-    </message>
-    <message>
-        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
-        <translation>volby „--import-only“ a „--game“ potřebují „--import“</translation>
-    </message>
-    <message>
         <source>%1: note: %2</source>
         <translation>%1: poznámka: %2</translation>
     </message>
@@ -976,6 +979,13 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrin-readme</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>nelze zapisovat na standardní výstup: %1</translation>
     </message>
 </context>
 <context>

@@ -792,7 +792,7 @@ Weitere Addons und ihre Download-Links können später ergänzt werden, nachdem 
     </message>
 </context>
 <context>
-    <name>kestrin-readme</name>
+    <name>CommandLineParser</name>
     <message>
         <source>Usage: kestrin-readme [OPTION]... ARTICLE.json
 Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor&apos;s
@@ -884,6 +884,43 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
         <translation>--set %1 hat nicht die Form KEY=VALUE</translation>
     </message>
     <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Import aus einer Mission, einem Addon oder Mod (ARTICLE.json darf dann fehlen):
+  --import PFAD        Name, Autor(en), Webadresse, benötigte Spielversion und
+                       benötigte Addons aus PFAD übernehmen (ein Missionsordner
+                       oder eine .pbo, ein Addon-Ordner oder eine .pbo, ein
+                       Mod-Ordner); was nicht gelesen werden konnte, steht in
+                       der Standardfehlerausgabe; Rückgabewert 2, wenn nichts
+                       gelesen werden konnte
+  --import-only        das zusammengeführte Projekt (JSON) statt der ReadMe
+  --game PFAD          die Spielinstallation, deren Addons als offiziell gelten
+                       (sonst die im Fenster gewählte, sonst die auf diesem
+                       Rechner gefundene, sonst die mitgelieferte Liste)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>die Optionen „--import“ und „--game“ brauchen einen Pfad</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>die Optionen „--import-only“ und „--game“ brauchen „--import“</translation>
+    </message>
+</context>
+<context>
+    <name>ReadmeTool</name>
+    <message>
         <source>%1: cannot read the article file: %2</source>
         <translation>%1: die Projektdatei kann nicht gelesen werden: %2</translation>
     </message>
@@ -932,40 +969,6 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
         <translation>ein Zeichen kann nicht kodiert werden</translation>
     </message>
     <message>
-        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
-  --import PATH        take the name, author(s), web address, required game
-                       version and required addons found in PATH (a mission
-                       folder or .pbo, an addon folder or .pbo, a Mod folder)
-                       on top of the article; what could not be read is told
-                       on standard error; exit status 2 when nothing could be
-                       read
-  --import-only        write the merged article (JSON) instead of the ReadMe
-  --game PATH          the game installation whose addons count as official
-                       (default: the one set in the window, else the one found
-                       on this computer, else the list shipped with the editor)
-</source>
-        <translation>Import aus einer Mission, einem Addon oder Mod (ARTICLE.json darf dann fehlen):
-  --import PFAD        Name, Autor(en), Webadresse, benötigte Spielversion und
-                       benötigte Addons aus PFAD übernehmen (ein Missionsordner
-                       oder eine .pbo, ein Addon-Ordner oder eine .pbo, ein
-                       Mod-Ordner); was nicht gelesen werden konnte, steht in
-                       der Standardfehlerausgabe; Rückgabewert 2, wenn nichts
-                       gelesen werden konnte
-  --import-only        das zusammengeführte Projekt (JSON) statt der ReadMe
-  --game PFAD          die Spielinstallation, deren Addons als offiziell gelten
-                       (sonst die im Fenster gewählte, sonst die auf diesem
-                       Rechner gefundene, sonst die mitgelieferte Liste)
-</translation>
-    </message>
-    <message>
-        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
-        <translation>die Optionen „--import“ und „--game“ brauchen einen Pfad</translation>
-    </message>
-    <message>
-        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
-        <translation>die Optionen „--import-only“ und „--game“ brauchen „--import“</translation>
-    </message>
-    <message>
         <source>%1: note: %2</source>
         <translation>%1: Hinweis: %2</translation>
     </message>
@@ -976,6 +979,13 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrin-readme</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kann nicht auf die Standardausgabe schreiben: %1</translation>
     </message>
 </context>
 <context>

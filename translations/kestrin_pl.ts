@@ -792,7 +792,7 @@ Kolejne addony i linki do ich pobrania można dodać później, po utworzeniu te
     </message>
 </context>
 <context>
-    <name>kestrin-readme</name>
+    <name>CommandLineParser</name>
     <message>
         <source>Usage: kestrin-readme [OPTION]... ARTICLE.json
 Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor&apos;s
@@ -884,6 +884,43 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
         <translation>--set %1 nie ma postaci KEY=VALUE</translation>
     </message>
     <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Import z misji, addonu lub moda (ARTICLE.json można wtedy pominąć):
+  --import ŚCIEŻKA     weź nazwę, autora(ów), adres WWW, wymaganą wersję gry
+                       i wymagane addony z ŚCIEŻKI (folder lub .pbo misji,
+                       folder lub .pbo addonu, folder moda); to, czego nie
+                       dało się odczytać, trafia na standardowe
+                       wyjście błędów; kod wyjścia 2, gdy nie dało
+                       się odczytać niczego
+  --import-only        wypisz połączony projekt (JSON) zamiast ReadMe
+  --game ŚCIEŻKA       instalacja gry, której addony liczą się jako oficjalne
+                       (domyślnie wybrana w oknie, potem znaleziona na tym
+                       komputerze, potem lista dołączona do edytora)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>opcje „--import” i „--game” wymagają ścieżki</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>opcje „--import-only” i „--game” wymagają „--import”</translation>
+    </message>
+</context>
+<context>
+    <name>ReadmeTool</name>
+    <message>
         <source>%1: cannot read the article file: %2</source>
         <translation>%1: nie można odczytać pliku projektu: %2</translation>
     </message>
@@ -932,40 +969,6 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
         <translation>znaku nie można zakodować</translation>
     </message>
     <message>
-        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
-  --import PATH        take the name, author(s), web address, required game
-                       version and required addons found in PATH (a mission
-                       folder or .pbo, an addon folder or .pbo, a Mod folder)
-                       on top of the article; what could not be read is told
-                       on standard error; exit status 2 when nothing could be
-                       read
-  --import-only        write the merged article (JSON) instead of the ReadMe
-  --game PATH          the game installation whose addons count as official
-                       (default: the one set in the window, else the one found
-                       on this computer, else the list shipped with the editor)
-</source>
-        <translation>Import z misji, addonu lub moda (ARTICLE.json można wtedy pominąć):
-  --import ŚCIEŻKA     weź nazwę, autora(ów), adres WWW, wymaganą wersję gry
-                       i wymagane addony z ŚCIEŻKI (folder lub .pbo misji,
-                       folder lub .pbo addonu, folder moda); to, czego nie
-                       dało się odczytać, trafia na standardowe
-                       wyjście błędów; kod wyjścia 2, gdy nie dało
-                       się odczytać niczego
-  --import-only        wypisz połączony projekt (JSON) zamiast ReadMe
-  --game ŚCIEŻKA       instalacja gry, której addony liczą się jako oficjalne
-                       (domyślnie wybrana w oknie, potem znaleziona na tym
-                       komputerze, potem lista dołączona do edytora)
-</translation>
-    </message>
-    <message>
-        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
-        <translation>opcje „--import” i „--game” wymagają ścieżki</translation>
-    </message>
-    <message>
-        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
-        <translation>opcje „--import-only” i „--game” wymagają „--import”</translation>
-    </message>
-    <message>
         <source>%1: note: %2</source>
         <translation>%1: uwaga: %2</translation>
     </message>
@@ -976,6 +979,13 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrin-readme</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>nie można pisać na standardowe wyjście: %1</translation>
     </message>
 </context>
 <context>

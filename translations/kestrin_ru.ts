@@ -792,7 +792,7 @@ More addons and their download links can be added later, after creation of this 
     </message>
 </context>
 <context>
-    <name>kestrin-readme</name>
+    <name>CommandLineParser</name>
     <message>
         <source>Usage: kestrin-readme [OPTION]... ARTICLE.json
 Makes the ReadMe of the article in ARTICLE.json, exactly as Kestrin Editor&apos;s
@@ -884,6 +884,43 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
         <translation>--set %1 не в виде KEY=VALUE</translation>
     </message>
     <message>
+        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
+  --import PATH        take the name, author(s), web address, required game
+                       version and required addons found in PATH (a mission
+                       folder or .pbo, an addon folder or .pbo, a Mod folder)
+                       on top of the article; what could not be read is told
+                       on standard error; exit status 2 when nothing could be
+                       read
+  --import-only        write the merged article (JSON) instead of the ReadMe
+  --game PATH          the game installation whose addons count as official
+                       (default: the one set in the window, else the one found
+                       on this computer, else the list shipped with the editor)
+</source>
+        <translation>Импорт из миссии, аддона или мода (ARTICLE.json тогда можно не указывать):
+  --import ПУТЬ        взять название, автора(ов), веб-адрес, требуемую версию
+                       игры и требуемые аддоны из ПУТИ (папка или .pbo миссии,
+                       папка или .pbo аддона, папка мода); то, что не удалось
+                       прочитать, выводится в стандартный поток
+                       ошибок; код выхода 2, если ничего не удалось
+                       прочитать
+  --import-only        вывести объединённый проект (JSON) вместо ReadMe
+  --game ПУТЬ          установка игры, аддоны которой считаются официальными
+                       (иначе выбранная в окне, иначе найденная на этом
+                       компьютере, иначе список, прилагаемый к редактору)
+</translation>
+    </message>
+    <message>
+        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
+        <translation>параметрам «--import» и «--game» нужен путь</translation>
+    </message>
+    <message>
+        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
+        <translation>параметрам «--import-only» и «--game» нужен «--import»</translation>
+    </message>
+</context>
+<context>
+    <name>ReadmeTool</name>
+    <message>
         <source>%1: cannot read the article file: %2</source>
         <translation>%1: не удаётся прочитать файл проекта: %2</translation>
     </message>
@@ -932,40 +969,6 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
         <translation>символ не удаётся закодировать</translation>
     </message>
     <message>
-        <source>Import from a mission, addon or Mod (ARTICLE.json may then be left out):
-  --import PATH        take the name, author(s), web address, required game
-                       version and required addons found in PATH (a mission
-                       folder or .pbo, an addon folder or .pbo, a Mod folder)
-                       on top of the article; what could not be read is told
-                       on standard error; exit status 2 when nothing could be
-                       read
-  --import-only        write the merged article (JSON) instead of the ReadMe
-  --game PATH          the game installation whose addons count as official
-                       (default: the one set in the window, else the one found
-                       on this computer, else the list shipped with the editor)
-</source>
-        <translation>Импорт из миссии, аддона или мода (ARTICLE.json тогда можно не указывать):
-  --import ПУТЬ        взять название, автора(ов), веб-адрес, требуемую версию
-                       игры и требуемые аддоны из ПУТИ (папка или .pbo миссии,
-                       папка или .pbo аддона, папка мода); то, что не удалось
-                       прочитать, выводится в стандартный поток
-                       ошибок; код выхода 2, если ничего не удалось
-                       прочитать
-  --import-only        вывести объединённый проект (JSON) вместо ReadMe
-  --game ПУТЬ          установка игры, аддоны которой считаются официальными
-                       (иначе выбранная в окне, иначе найденная на этом
-                       компьютере, иначе список, прилагаемый к редактору)
-</translation>
-    </message>
-    <message>
-        <source>options &quot;--import&quot; and &quot;--game&quot; need a path</source>
-        <translation>параметрам «--import» и «--game» нужен путь</translation>
-    </message>
-    <message>
-        <source>options &quot;--import-only&quot; and &quot;--game&quot; need &quot;--import&quot;</source>
-        <translation>параметрам «--import-only» и «--game» нужен «--import»</translation>
-    </message>
-    <message>
         <source>%1: note: %2</source>
         <translation>%1: примечание: %2</translation>
     </message>
@@ -976,6 +979,13 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrin-readme</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>не удаётся записать в стандартный вывод: %1</translation>
     </message>
 </context>
 <context>

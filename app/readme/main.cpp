@@ -42,6 +42,11 @@ using namespace kestrin;
 
 namespace {
 
+// The context of the messages the tool writes while it works.
+struct ReadmeTool {
+    Q_DECLARE_TR_FUNCTIONS(ReadmeTool)
+};
+
 const QString &kProgram = kReadmeProgram;
 // Characters named when the code page cannot hold the text.
 constexpr qsizetype kShownUnmappable = 20;
@@ -125,8 +130,7 @@ std::optional<ArticleReadResult> readSource(const Options &options)
 {
     ArticleFileRead read = readArticleFile(options.articlePath, options.overrides);
     if (!read.readable) {
-        complain(QCoreApplication::translate("kestrin-readme", "%1: cannot read the article file: %2")
-                     .arg(options.articlePath, read.error));
+        complain(ReadmeTool::tr("%1: cannot read the article file: %2").arg(options.articlePath, read.error));
         return std::nullopt;
     }
     return std::move(read.result);
@@ -148,8 +152,7 @@ void reportProblems(const Options &options, const QList<ArticleProblem> &problem
         }
     }
     if (unlisted > 0)
-        complain(QCoreApplication::translate("kestrin-readme", "%1: and %2 more problems")
-                     .arg(file, QString::number(unlisted)));
+        complain(ReadmeTool::tr("%1: and %2 more problems").arg(file, QString::number(unlisted)));
 }
 
 // Names every character the code page cannot hold, with its place in the
@@ -160,18 +163,16 @@ bool checkEncodable(const Encoding &encoding, const QString &text)
     if (encoder.kind() != TextEncoder::Kind::CodePage || encoder.replacesUnmappable() || encoder.canEncode(text))
         return true;
     const QList<UnmappableChar> found = encoder.unmappable(text, kShownUnmappable + 1);
-    complainAsProgram(QCoreApplication::translate("kestrin-readme", "the ReadMe holds characters that %1 cannot hold:")
-                          .arg(encoding.name));
+    complainAsProgram(ReadmeTool::tr("the ReadMe holds characters that %1 cannot hold:").arg(encoding.name));
     for (qsizetype i = 0; i < std::min(found.size(), kShownUnmappable); ++i) {
-        complain(QCoreApplication::translate("kestrin-readme", "  line %1, column %2: %3")
+        complain(ReadmeTool::tr("  line %1, column %2: %3")
                      .arg(QString::number(found[i].line), QString::number(found[i].column),
                           describeCharacter(found[i].codePoint, GlyphPlace::Last)));
     }
     if (found.size() > kShownUnmappable)
-        complain(QCoreApplication::translate("kestrin-readme", "  and more"));
-    complainAsProgram(QCoreApplication::translate("kestrin-readme",
-                                                  "nothing was written; choose another --encoding (such as utf-8), "
-                                                  "or --replace to write \"?\" in their place"));
+        complain(ReadmeTool::tr("  and more"));
+    complainAsProgram(ReadmeTool::tr("nothing was written; choose another --encoding (such as utf-8), "
+                                     "or --replace to write \"?\" in their place"));
     return false;
 }
 
@@ -193,8 +194,7 @@ int writeBytesToStandardOutput(const QByteArray &bytes)
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()
         || !out.flush()) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write to standard output: %1")
-                              .arg(out.errorString()));
+        complainAsProgram(ReadmeTool::tr("cannot write to standard output: %1").arg(out.errorString()));
         return kExitNotWritten;
     }
     return kExitWritten;
@@ -222,8 +222,7 @@ int writeExport(const Options &options, const Article &article)
         renderReadmeUtf8(model, options.format, write);
     });
     if (!saved.ok) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
-                              .arg(quoted(options.outputPath), saved.error));
+        complainAsProgram(ReadmeTool::tr("cannot write %1: %2").arg(quoted(options.outputPath), saved.error));
         return kExitNotWritten;
     }
     return kExitWritten;
@@ -237,13 +236,12 @@ bool takeImport(const Options &options, Article &article)
     const import::OfficialAddons official = import::resolveOfficialAddons(options.gamePath);
     const import::ImportResult result = import::importArticle(options.importPath, official);
     for (const import::ImportNote &note : result.notes)
-        complain(QCoreApplication::translate("kestrin-readme", "%1: note: %2").arg(options.importPath, note.display()));
+        complain(ReadmeTool::tr("%1: note: %2").arg(options.importPath, note.display()));
     if (!result.readSomething()) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme", "nothing could be read from %1")
-                              .arg(quoted(options.importPath)));
+        complainAsProgram(ReadmeTool::tr("nothing could be read from %1").arg(quoted(options.importPath)));
         return false;
     }
-    complain(QCoreApplication::translate("kestrin-readme", "%1: %2").arg(options.importPath, result.official));
+    complain(ReadmeTool::tr("%1: %2").arg(options.importPath, result.official));
     article = import::applyProposals(article, result, import::allFields(result));
     return true;
 }
@@ -258,8 +256,7 @@ int writeArticle(const Options &options, const Article &article)
     files.setWaitForPipeReader(true);
     const SaveResult saved = files.writeBytes(options.outputPath, json);
     if (!saved.ok) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
-                              .arg(quoted(options.outputPath), saved.error));
+        complainAsProgram(ReadmeTool::tr("cannot write %1: %2").arg(quoted(options.outputPath), saved.error));
         return kExitNotWritten;
     }
     return kExitWritten;
@@ -281,22 +278,17 @@ int run(const QStringList &arguments)
 
     const std::optional<Encoding> encoding = encodingByName(options.encoding, options.replace);
     if (!encoding) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme",
-                                                      "unknown encoding %1; the encodings are ansi, windows-1250 to "
-                                                      "windows-1258, utf-8 and utf-8-bom")
+        complainAsProgram(ReadmeTool::tr("unknown encoding %1; the encodings are ansi, windows-1250 to "
+                                         "windows-1258, utf-8 and utf-8-bom")
                               .arg(quoted(options.encoding)));
         return kExitBadInput;
     }
     if (!options.articlePath.isEmpty() && outputIsArticle(options)) {
         if (isStandardStream(options.outputPath))
-            complainAsProgram(
-                QCoreApplication::translate("kestrin-readme",
-                                            "standard output is the article file itself; nothing was written"));
+            complainAsProgram(ReadmeTool::tr("standard output is the article file itself; nothing was written"));
         else
-            complainAsProgram(
-                QCoreApplication::translate("kestrin-readme",
-                                            "the output file %1 is the article file itself; nothing was written")
-                    .arg(quoted(options.outputPath)));
+            complainAsProgram(ReadmeTool::tr("the output file %1 is the article file itself; nothing was written")
+                                  .arg(quoted(options.outputPath)));
         return kExitBadInput;
     }
 
@@ -330,11 +322,9 @@ int run(const QStringList &arguments)
     files.setWaitForPipeReader(true); // as a shell's redirection waits
     const SaveResult saved = files.writeLine(options.outputPath, text, encoding->encoder);
     if (!saved.ok) {
-        complainAsProgram(QCoreApplication::translate("kestrin-readme", "cannot write %1: %2")
+        complainAsProgram(ReadmeTool::tr("cannot write %1: %2")
                               .arg(quoted(options.outputPath),
-                                   saved.unmappable
-                                       ? QCoreApplication::translate("kestrin-readme", "a character cannot be encoded")
-                                       : saved.error));
+                                   saved.unmappable ? ReadmeTool::tr("a character cannot be encoded") : saved.error));
         return kExitNotWritten;
     }
     return kExitWritten;
