@@ -16,7 +16,9 @@
 //     well-formed text survives UTF-8 unchanged;
 //   - a saved file is the text in the chosen encoding followed by CR LF;
 //   - the form's article, written to an article file and read back, gives
-//     the same ReadMe in every format.
+//     the same ReadMe in every format;
+//   - each format's text, UTF-8 bytes and streamed chunks agree, also when
+//     a text is several of the sink's chunks long.
 
 #include "fuzzsupport.h"
 
@@ -24,7 +26,6 @@
 #include "articlewriter.h"
 #include "codepage.h"
 #include "memoryform.h"
-#include "oldformats.h"
 #include "plaintextrenderer.h"
 #include "readmedocument.h"
 #include "readmeformats.h"
@@ -305,8 +306,8 @@ void checkText(const QString &text, const MemoryForm &form, const ReadmeDocument
     checkEncoder(TextEncoder::utf8(data.ConsumeBool()), text, chunk);
 }
 
-// The renderers against the oracle, as text, as bytes and as a stream, on
-// the form's model and on one whose description is several chunks long.
+// The renderers' three outputs agree, as text, as bytes and as a stream,
+// on the form's model and on one whose description is several chunks long.
 void checkRenderers(ReadmeModel model, FuzzedDataProvider &data)
 {
     if (data.ConsumeBool() && model.sections.size() > 2) {
@@ -314,9 +315,10 @@ void checkRenderers(ReadmeModel model, FuzzedDataProvider &data)
         description = description.repeated(70000 / (description.size() + 1) + 1);
     }
     for (ReadmeFormat format : kReadmeFormats) {
-        KESTRIN_FUZZ_CHECK(renderReadme(model, format) == oracle::renderReadme(model, format));
-        const QByteArray bytes = oracle::renderReadmeUtf8(model, format);
-        KESTRIN_FUZZ_CHECK(renderReadmeUtf8(model, format) == bytes);
+        const QString text = renderReadme(model, format);
+        const QByteArray bytes = renderReadmeUtf8(model, format);
+        if (isWellFormed(text))
+            KESTRIN_FUZZ_CHECK(bytes == text.toUtf8());
         QByteArray streamed;
         KESTRIN_FUZZ_CHECK(renderReadmeUtf8(model, format, [&streamed](QByteArrayView chunk) {
             streamed += chunk;
