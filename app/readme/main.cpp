@@ -262,6 +262,56 @@ int writeArticle(const Options &options, const Article &article)
     return kExitWritten;
 }
 
+// The output would overwrite the article file: says so.
+bool refuseToOverwriteArticle(const Options &options)
+{
+    if (options.articlePath.isEmpty() || !outputIsArticle(options))
+        return false;
+    if (isStandardStream(options.outputPath))
+        complainAsProgram(ReadmeTool::tr("standard output is the article file itself; nothing was written"));
+    else
+        complainAsProgram(ReadmeTool::tr("the output file %1 is the article file itself; nothing was written")
+                              .arg(quoted(options.outputPath)));
+    return true;
+}
+
+// The article of the article file (if any) with the import on top; false
+// when either could not be read (the reason is reported).
+bool takeArticle(const Options &options, Article &article)
+{
+    if (!options.articlePath.isEmpty()) {
+        const std::optional<ArticleReadResult> source = readSource(options);
+        if (!source)
+            return false;
+        if (!source->ok()) {
+            reportProblems(options, source->problems, source->unlistedProblems);
+            return false;
+        }
+        article = source->article;
+    }
+    return options.importPath.isEmpty() || takeImport(options, article);
+}
+
+// The plain-text ReadMe in the chosen encoding, to the output.
+int writePlainText(const Options &options, const Encoding &encoding, const Article &article)
+{
+    const QString text = plainText(readmeModel(article));
+    if (!checkEncodable(encoding, text))
+        return kExitNotWritten;
+    if (isStandardStream(options.outputPath))
+        return writeStandardOutput(encoding, text);
+    AtomicTextFileService files;
+    files.setWaitForPipeReader(true); // as a shell's redirection waits
+    const SaveResult saved = files.writeLine(options.outputPath, text, encoding.encoder);
+    if (!saved.ok) {
+        complainAsProgram(ReadmeTool::tr("cannot write %1: %2")
+                              .arg(quoted(options.outputPath),
+                                   saved.unmappable ? ReadmeTool::tr("a character cannot be encoded") : saved.error));
+        return kExitNotWritten;
+    }
+    return kExitWritten;
+}
+
 int run(const QStringList &arguments)
 {
     const CommandLine line = parseCommandLine(arguments);
@@ -283,51 +333,17 @@ int run(const QStringList &arguments)
                               .arg(quoted(options.encoding)));
         return kExitBadInput;
     }
-    if (!options.articlePath.isEmpty() && outputIsArticle(options)) {
-        if (isStandardStream(options.outputPath))
-            complainAsProgram(ReadmeTool::tr("standard output is the article file itself; nothing was written"));
-        else
-            complainAsProgram(ReadmeTool::tr("the output file %1 is the article file itself; nothing was written")
-                                  .arg(quoted(options.outputPath)));
+    if (refuseToOverwriteArticle(options))
         return kExitBadInput;
-    }
 
     Article article;
-    if (!options.articlePath.isEmpty()) {
-        const std::optional<ArticleReadResult> source = readSource(options);
-        if (!source)
-            return kExitBadInput;
-        const ArticleReadResult &read = *source;
-        if (!read.ok()) {
-            reportProblems(options, read.problems, read.unlistedProblems);
-            return kExitBadInput;
-        }
-        article = read.article;
-    }
-    if (!options.importPath.isEmpty() && !takeImport(options, article))
+    if (!takeArticle(options, article))
         return kExitBadInput;
     if (options.importOnly)
         return writeArticle(options, article);
-
     if (options.format != ReadmeFormat::PlainText)
         return writeExport(options, article);
-
-    const QString text = plainText(readmeModel(article));
-    if (!checkEncodable(*encoding, text))
-        return kExitNotWritten;
-
-    if (isStandardStream(options.outputPath))
-        return writeStandardOutput(*encoding, text);
-    AtomicTextFileService files;
-    files.setWaitForPipeReader(true); // as a shell's redirection waits
-    const SaveResult saved = files.writeLine(options.outputPath, text, encoding->encoder);
-    if (!saved.ok) {
-        complainAsProgram(ReadmeTool::tr("cannot write %1: %2")
-                              .arg(quoted(options.outputPath),
-                                   saved.unmappable ? ReadmeTool::tr("a character cannot be encoded") : saved.error));
-        return kExitNotWritten;
-    }
-    return kExitWritten;
+    return writePlainText(options, *encoding, article);
 }
 
 } // namespace
