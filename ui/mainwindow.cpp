@@ -13,27 +13,18 @@
 #include "windowlayout.h"
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QStyleFactory>
-#include <QTabBar>
 #include <QTabWidget>
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -84,43 +75,6 @@ protected:
     }
 };
 
-// The tabs in one row across the whole tab control: the room left beside
-// the captions is shared out equally.
-class RowTabBar : public QTabBar {
-public:
-    using QTabBar::QTabBar;
-
-protected:
-    QSize tabSizeHint(int index) const override
-    {
-        QSize size = QTabBar::tabSizeHint(index);
-        const QWidget *tabs = parentWidget();
-        if (!tabs || count() == 0)
-            return size;
-        int captions = 0;
-        for (int i = 0; i < count(); ++i)
-            captions += QTabBar::tabSizeHint(i).width();
-        const int room = tabs->width() - 2 * kRowMargin - captions;
-        if (room > 0)
-            size.rwidth() += room / count() + (index < room % count() ? 1 : 0);
-        return size;
-    }
-
-private:
-    static constexpr int kRowMargin = 2;
-};
-
-class MainTabWidget : public QTabWidget {
-public:
-    explicit MainTabWidget(QWidget *parent)
-        : QTabWidget(parent)
-    {
-        setTabBar(new RowTabBar(this));
-        setUsesScrollButtons(false);
-        setElideMode(Qt::ElideNone);
-    }
-};
-
 // A status bar of fixed panels side by side from the left edge, each as wide
 // as its design says (two pixels of it the gap to the next).
 class PanelStatusBar : public QStatusBar {
@@ -164,27 +118,6 @@ private:
 
     std::vector<std::pair<QLabel *, int>> m_panels;
 };
-
-// The option buttons of a group are one stop of the Tab key, at the selected
-// one; the arrow keys move the selection within the group.
-void keepOneTabStop(QButtonGroup *group)
-{
-    for (QAbstractButton *button : group->buttons()) {
-        const Qt::FocusPolicy policy = button->focusPolicy();
-        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
-                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
-    }
-}
-
-QLabel *makeLabel(const ControlPlacement &p, const QString &caption, QWidget *page)
-{
-    auto *label = new QLabel(page);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(fromCrLf(caption));
-    label->setAlignment((p.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-    label->setWordWrap(caption.contains(u'\n'));
-    return label;
-}
 
 } // namespace
 
@@ -236,7 +169,6 @@ MainWindow::MainWindow(MessageBoxService &messages, SaveDialogService &dialog, T
     setFixedSize(clientWidth, menuBar()->heightForWidth(clientWidth) + clientHeight);
     centreOnScreen(this);
 
-    m_form.connectControls();
     // Every file the window reads or writes goes through its file work.
     m_fileWork = std::make_unique<FileWork>(this);
     m_backgroundFiles = std::make_unique<BackgroundFiles>(*m_fileWork, &files, &articleFiles);
@@ -255,8 +187,10 @@ MainWindow::~MainWindow()
 {
     // The form and the document go before the widgets do: nothing a widget
     // reports while it is destroyed may reach them.
-    for (int i = 0; i < kControlCount; ++i)
-        control(Control(i))->blockSignals(true);
+    for (int i = 0; i < kControlCount; ++i) {
+        if (QWidget *built = m_form.control(Control(i)))
+            built->blockSignals(true);
+    }
 }
 
 void MainWindow::buildMenus()
@@ -303,165 +237,6 @@ void MainWindow::buildMenus()
     addItem(help, "mnuHelpContents", tr("Help Contents"), QKeySequence(Qt::Key_F1), &MainWindow::showHelpContents);
     addSeparator(help, "space3");
     addItem(help, "mnuAbout", tr("About"), {}, &MainWindow::showAbout);
-}
-
-void MainWindow::buildTabs()
-{
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(pixels(kClientWidthTwips), pixels(kStatusBarTopTwips));
-    setCentralWidget(client);
-
-    m_mainTab = new MainTabWidget(client);
-    m_mainTab->setObjectName(QStringLiteral("MainTab"));
-    m_mainTab->setGeometry(pixels(kMainTabTwips.x()), pixels(kMainTabTwips.y()), pixels(kMainTabTwips.width()),
-                           pixels(kMainTabTwips.height()));
-
-    std::array<QWidget *, kTabPageCount> pages{};
-    for (int i = 0; i < kTabPageCount; ++i) {
-        pages[size_t(i)] = new QWidget;
-        m_mainTab->addTab(pages[size_t(i)], tabCaption(TabPage(i)));
-    }
-
-    auto *options = new QButtonGroup(this);
-    options->setObjectName(QStringLiteral("InstallationOptions"));
-    options->setExclusive(true);
-
-    std::vector<std::pair<int, QWidget *>> tabOrder;
-    std::vector<std::pair<QLabel *, const char *>> buddies;
-    for (const ControlPlacement &p : controlPlacements()) {
-        QWidget *page = pages[size_t(p.page)];
-        const std::optional<Control> id = documentControl(p);
-        const ControlDesign *d = id ? &design(*id) : nullptr;
-        QWidget *widget = nullptr;
-        switch (p.kind) {
-        case WidgetKind::Label: {
-            QLabel *label = makeLabel(p, layoutText(p.caption), page);
-            label->lower();
-            if (p.buddy)
-                buddies.emplace_back(label, p.buddy);
-            widget = label;
-            break;
-        }
-        case WidgetKind::ReadOnlyField: {
-            auto *field = new ReadOnlyField(page);
-            field->setCaption(d ? d->text : QString());
-            widget = field;
-            break;
-        }
-        case WidgetKind::LineEdit: {
-            auto *edit = new QLineEdit(page);
-            // No length limit (QLineEdit's default is 32767 characters).
-            edit->setMaxLength(std::numeric_limits<int>::max());
-            edit->setText(d ? d->text : QString());
-            edit->setCursorPosition(0);
-            widget = edit;
-            break;
-        }
-        case WidgetKind::MultiLineEdit: {
-            auto *edit = new MultiLineEdit(page);
-            edit->setCrLfText(d ? d->text : QString());
-            widget = edit;
-            break;
-        }
-        case WidgetKind::ComboBox: {
-            auto *combo = new QComboBox(page);
-            combo->setEditable(false);
-            for (const char *item : kArticleKinds)
-                combo->addItem(QLatin1String(item));
-            combo->setCurrentIndex(-1);
-            widget = combo;
-            break;
-        }
-        case WidgetKind::CheckBox: {
-            auto *box = new QCheckBox(d ? controlCaption(*d) : QString(), page);
-            box->setChecked(d && d->value == 1);
-            widget = box;
-            break;
-        }
-        case WidgetKind::OptionButton: {
-            auto *option = new QRadioButton(d ? controlCaption(*d) : QString(), page);
-            options->addButton(option);
-            option->setChecked(d && d->value == 1);
-            widget = option;
-            break;
-        }
-        }
-        widget->setObjectName(QLatin1String(p.name));
-        widget->setGeometry(pageRect(p));
-        if (p.toolTip)
-            widget->setToolTip(layoutText(p.toolTip));
-        if (d)
-            widget->QWidget::setEnabled(d->enabled);
-        if (id)
-            m_form.addControl(*id, widget);
-        if (widget->focusPolicy() & Qt::TabFocus)
-            tabOrder.emplace_back(p.tabIndex, widget);
-    }
-
-    for (const auto &[label, buddyName] : buddies)
-        label->setBuddy(m_mainTab->findChild<QWidget *>(QLatin1String(buddyName)));
-    for (QWidget *page : pages)
-        widenCaptionsIntoFreeRoom(page);
-
-    // The Tab key follows the tab indexes; the tab strip has index 0.
-    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    // From the strip itself: ordered after the tab widget, the chain would
-    // start after whichever of its descendants last takes focus.
-    QWidget *previous = m_mainTab->tabBar();
-    for (const auto &[index, widget] : tabOrder) {
-        QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-    keepOneTabStop(options);
-    connect(options, &QButtonGroup::buttonToggled, this, [options] { keepOneTabStop(options); });
-}
-
-namespace {
-
-// The width a check box or option needs to draw its whole caption: the
-// indicator, the style's spacing and the text (its size hint adds a focus
-// frame margin the control does not need).
-int captionWidth(const QAbstractButton *button)
-{
-    const QStyle *style = button->style();
-    const bool option = qobject_cast<const QRadioButton *>(button);
-    const int indicator =
-        style->pixelMetric(option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, button);
-    const int spacing =
-        style->pixelMetric(option ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
-                           button);
-    return indicator + spacing + button->fontMetrics().horizontalAdvance(button->text());
-}
-
-} // namespace
-
-void MainWindow::widenCaptionsIntoFreeRoom(QWidget *page)
-{
-    // A translated caption longer than its control's design width takes the
-    // room to its right where no other control stands; the English captions
-    // all fit, so the design itself is unchanged.
-    const QList<QWidget *> controls = page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QWidget *w : controls) {
-        auto *label = qobject_cast<QLabel *>(w);
-        if ((!label || label->wordWrap()) && !qobject_cast<QCheckBox *>(w) && !qobject_cast<QRadioButton *>(w))
-            continue;
-        const int needed = label ? label->sizeHint().width() : captionWidth(static_cast<QAbstractButton *>(w));
-        if (needed <= w->width())
-            continue;
-        QRect wider = w->geometry();
-        wider.setWidth(needed);
-        // The room taken, less the edge rows where the design lets a field
-        // below touch its caption.
-        const QRect taken =
-            QRect(w->geometry().right() + 1, w->y(), needed - w->width(), w->height()).adjusted(0, 2, 0, -2);
-        const bool free = page->rect().contains(wider)
-                          && std::none_of(controls.begin(), controls.end(), [w, &taken](const QWidget *other) {
-                                 return other != w && other->geometry().intersects(taken);
-                             });
-        if (free)
-            w->setGeometry(wider);
-    }
 }
 
 void MainWindow::buildStatusBar()

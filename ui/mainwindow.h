@@ -12,6 +12,7 @@
 #include "readmedocument.h"
 #include "services.h"
 #include "widgetform.h"
+#include "windowlayout.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,8 +21,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
+class QButtonGroup;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -54,7 +58,12 @@ public:
     WidgetForm &form() { return m_form; }
     const WidgetForm &form() const { return m_form; }
     QTabWidget *mainTab() const { return m_mainTab; }
-    QWidget *control(Control control) const { return m_form.control(control); }
+    // The widget of a control; its tab page is built first if it has not
+    // been shown yet.
+    QWidget *control(Control control) { return m_form.widget(control); }
+    // Whether a tab page's controls exist: a page is built when it is first
+    // shown, or when a control on it is reached for.
+    bool isPageBuilt(TabPage page) const { return m_pageBuilt[size_t(page)]; }
     // Where the window's file reads and saves run.
     FileWork &fileWork() { return *m_fileWork; }
 
@@ -111,7 +120,12 @@ private:
     void fillRecentMenu();
     void showArticleFile();
     void acceptFileDrops();
+    void acceptFileDropsOn(QWidget *field);
     void buildTabs();
+    void buildPage(TabPage page);
+    QWidget *makeControl(const ControlPlacement &placement, QWidget *page);
+    void finishPage(QWidget *page, const std::vector<std::pair<QLabel *, const char *>> &buddies);
+    void chainTabOrder();
     static void widenCaptionsIntoFreeRoom(QWidget *page);
     void buildStatusBar();
     void showIndicators(KeyIndicators::State state);
@@ -120,6 +134,11 @@ private:
     MessageBoxService &m_messages;
     WidgetForm m_form;
     QTabWidget *m_mainTab = nullptr;
+    std::array<QWidget *, kTabPageCount> m_pages{};
+    std::array<bool, kTabPageCount> m_pageBuilt{};
+    // The widget of each placement of the layout table, once built.
+    std::vector<QWidget *> m_placed;
+    QButtonGroup *m_options = nullptr;
     QLabel *m_numPanel = nullptr;
     QLabel *m_capsPanel = nullptr;
     QLabel *m_insertPanel = nullptr;

@@ -5,6 +5,8 @@
 
 #include "mainwindow.h"
 
+#include "publishcommands.h"
+
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -76,6 +78,7 @@ void MainWindow::startArticleFiles(ArticleDialogService &dialogs, ByteFileServic
         // Only a title that names a file shows the modified mark.
         if (!m_articles->currentFile().isEmpty())
             m_modifiedCheck->start();
+        m_publish->notifyFormChanged();
     });
     acceptFileDrops();
 }
@@ -148,14 +151,15 @@ void MainWindow::openArticleAtStart(const QString &path)
 void MainWindow::acceptFileDrops()
 {
     setAcceptDrops(true);
+}
+
+void MainWindow::acceptFileDropsOn(QWidget *field)
+{
     // The text fields take dropped text, but a dropped file opens as an
     // article wherever it lands.
-    for (int i = 0; i < kControlCount; ++i) {
-        QWidget *w = control(Control(i));
-        w->installEventFilter(this);
-        if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
-            edit->viewport()->installEventFilter(this);
-    }
+    field->installEventFilter(this);
+    if (auto *edit = qobject_cast<QPlainTextEdit *>(field))
+        edit->viewport()->installEventFilter(this);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

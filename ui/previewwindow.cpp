@@ -6,7 +6,6 @@
 #include "windowlayout.h"
 #include "windowplacement.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -15,7 +14,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -107,7 +105,7 @@ PreviewWindow::PreviewWindow(QMainWindow &owner, PublishCommands &commands)
 
     m_pending.setSingleShot(true);
     connect(&m_pending, &QTimer::timeout, this, &PreviewWindow::refresh);
-    watchForm(owner.centralWidget());
+    watchForm(commands);
 
     placeBesideOwner(owner);
 }
@@ -239,18 +237,11 @@ void PreviewWindow::setFormat(ReadmeFormat format)
     m_formatCombo->setCurrentIndex(m_formatCombo->findData(int(format)));
 }
 
-void PreviewWindow::watchForm(QWidget *form)
+void PreviewWindow::watchForm(PublishCommands &commands)
 {
     // Every field, switch, option and the article kind; a change only
     // starts the timer, so typing never waits for the preview.
-    for (auto *edit : form->findChildren<QLineEdit *>())
-        connect(edit, &QLineEdit::textChanged, this, &PreviewWindow::formChanged);
-    for (auto *edit : form->findChildren<QPlainTextEdit *>())
-        connect(edit, &QPlainTextEdit::textChanged, this, &PreviewWindow::formChanged);
-    for (auto *combo : form->findChildren<QComboBox *>())
-        connect(combo, &QComboBox::currentTextChanged, this, &PreviewWindow::formChanged);
-    for (auto *button : form->findChildren<QAbstractButton *>())
-        connect(button, &QAbstractButton::toggled, this, &PreviewWindow::formChanged);
+    connect(&commands, &PublishCommands::formChanged, this, &PreviewWindow::formChanged);
 }
 
 void PreviewWindow::formChanged()

@@ -60,7 +60,7 @@ private:
     // Where the user left it last time, else beside the main window.
     void placeBesideOwner(const QWidget &owner);
     void rememberPlace() const;
-    void watchForm(QWidget *form);
+    void watchForm(PublishCommands &commands);
     void formChanged();
     void showText(const QString &text, bool replaceAll);
     void markUnmappable();

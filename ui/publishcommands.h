@@ -54,6 +54,13 @@ public:
     int codePage() const;
 
     PreviewWindow *previewWindow() const;
+    // Called by the window at every change of the form.
+    void notifyFormChanged() { emit formChanged(); }
+
+signals:
+    // A field, switch, option or the article kind changed, by the user or by
+    // the program, whether or not its tab page has been built yet.
+    void formChanged();
 
 public slots:
     void showPreview();

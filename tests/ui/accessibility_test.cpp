@@ -19,6 +19,8 @@ namespace {
 
 class Accessibility : public ::testing::Test {
 protected:
+    // What a screen reader finds once the user has been through every tab.
+    void SetUp() override { harness.showEveryTab(); }
     QWidget *widget(const char *name) { return harness.window().findChild<QWidget *>(QLatin1String(name)); }
     static QString accessible(QObject *object, QAccessible::Text text)
     {

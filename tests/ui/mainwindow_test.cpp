@@ -108,6 +108,8 @@ protected:
     {
         harness = std::make_unique<WidgetHarness>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+        // The design as the user sees it once every tab has been shown.
+        harness->showEveryTab();
     }
     MainWindow &window() { return harness->window(); }
     template <typename T = QWidget>

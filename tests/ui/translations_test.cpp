@@ -46,6 +46,8 @@ protected:
         EXPECT_EQ(installTranslations(*qApp, QLocale(QLatin1String(GetParam().locale))),
                   QLatin1String(GetParam().loaded));
         m_harness = std::make_unique<WidgetHarness>();
+        // Every page as it looks once its tab has been shown.
+        m_harness->showEveryTab();
     }
     void TearDown() override
     {

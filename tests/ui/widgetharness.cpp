@@ -38,6 +38,14 @@ void WidgetHarness::showTabOf(QWidget *widget)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
 }
 
+void WidgetHarness::showEveryTab()
+{
+    QTabWidget *tabs = m_window.mainTab();
+    for (int i = 0; i < tabs->count(); ++i)
+        tabs->setCurrentIndex(i);
+    tabs->setCurrentIndex(0);
+}
+
 void WidgetHarness::userClick(Control control)
 {
     QWidget *widget = m_window.control(control);

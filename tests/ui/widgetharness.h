@@ -24,6 +24,9 @@ public:
 
     // Clicks the tab that holds the widget, unless it is showing already.
     void showTabOf(QWidget *widget);
+    // Shows every tab in turn, as a user looking through the window does
+    // (a page is built when first shown), and comes back to the first.
+    void showEveryTab();
     // Types a text into the focused field key by key; CR LF presses Enter.
     static void typeKeys(QWidget *field, const QString &text, bool multiLine);
 

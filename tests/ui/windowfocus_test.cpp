@@ -103,7 +103,7 @@ TEST_F(WindowFocus, TabReachesTheSelectedOptionAndArrowsSelect)
 
 TEST_F(WindowFocus, ClickOnTheDisclaimerLeavesTheFocusWhereItWas)
 {
-    auto *disclaimer = window().findChild<QLabel *>(QStringLiteral("DisclaimerText"));
+    auto *disclaimer = qobject_cast<QLabel *>(window().control(Control::Disclaimer));
     QWidget *credits = window().control(Control::Credits);
     harness->showTabOf(credits);
     credits->setFocus(Qt::MouseFocusReason);
