@@ -15,6 +15,7 @@ ctest --preset default -j2
 # DESTDIR) and validated the desktop and metainfo files.
 #
 #   KESTRIN_QUICK=1         stop after the default suite
+#   KESTRIN_WINDOWS=0       without the Windows build and its tests
 #   KESTRIN_FUZZ_SECONDS=N  fuzz each target N seconds (default 30)
 [ "${KESTRIN_QUICK:-0}" = 1 ] && exit 0
 
@@ -41,6 +42,15 @@ step "licence lines (scripts/spdx.sh --check)" scripts/spdx.sh --check
 
 # The Debian package: built from the default build, installed, tried, removed.
 step "Debian package (packaging/package-test.sh)" packaging/package-test.sh build/default build/package
+
+# The Windows build: both programs cross-built with MinGW-w64 against a
+# static Qt (built once into ~/.cache/kestrin-windows, reused afterwards),
+# the suites run under Wine, the window driven under Wine, the installer
+# and the zip made, installed and removed silently. KESTRIN_WINDOWS=0
+# leaves it out.
+if [ "${KESTRIN_WINDOWS:-1}" = 1 ]; then
+    step "Windows build, tests under Wine, installer (scripts/windows.sh)" scripts/windows.sh
+fi
 
 # libFuzzer targets, about a minute each, side by side.
 fuzz() {
