@@ -158,7 +158,13 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
         warn(lines.join(QStringLiteral("\r\n")));
         return false;
     }
-    m_document.applyArticle(read.result.article);
+    // A big article fills the form for a while; given up midway, the form
+    // gets back what it held.
+    const Article before = currentArticle();
+    if (!m_work->fill([&read, this] { m_document.applyArticle(read.result.article); })) {
+        m_document.applyArticle(before);
+        return false;
+    }
     setCurrentFile(absolute, currentArticle());
     return true;
 }

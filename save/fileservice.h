@@ -39,6 +39,15 @@ public:
         work();
         return true;
     }
+    // Fills the form with what was read. The window fills big texts in
+    // slices from its event loop, answering meanwhile, and lets the user
+    // cancel: false then, with the form half filled, for the caller to put
+    // back. Here it runs at once.
+    virtual bool fill(const std::function<void()> &apply)
+    {
+        apply();
+        return true;
+    }
 };
 
 // Writes one text, followed by CR LF, as a whole file. When the encoder

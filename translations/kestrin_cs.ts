@@ -318,6 +318,10 @@ Všechna neuložená data budou ztracena.</translation>
 <context>
     <name>FileWork</name>
     <message>
+        <source>Filling in the form...</source>
+        <translation>Vyplňování formuláře...</translation>
+    </message>
+    <message>
         <source>Reading the file...</source>
         <translation>Čtení souboru...</translation>
     </message>
@@ -1304,6 +1308,10 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>
+    <message>
+        <source>The field now holds %1 characters and shows the first %2 of them. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Pole nyní obsahuje %1 znaků a zobrazuje prvních %2 z nich. Chcete-li text změnit, označte jej celý a pište, smažte jej nebo vložte jiný; Zpět vložení vrátí.</translation>
+    </message>
     <message>
         <source>File</source>
         <translation>Soubor</translation>

@@ -318,6 +318,10 @@ Alle ungespeicherten Daten gehen verloren.</translation>
 <context>
     <name>FileWork</name>
     <message>
+        <source>Filling in the form...</source>
+        <translation>Das Formular wird ausgefüllt...</translation>
+    </message>
+    <message>
         <source>Reading the file...</source>
         <translation>Die Datei wird gelesen...</translation>
     </message>
@@ -1304,6 +1308,10 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>
+    <message>
+        <source>The field now holds %1 characters and shows the first %2 of them. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Das Feld enthält jetzt %1 Zeichen und zeigt die ersten %2 davon. Um den Text zu ändern, markieren Sie ihn ganz und tippen, löschen oder fügen Sie ein; Rückgängig nimmt das Einfügen zurück.</translation>
+    </message>
     <message>
         <source>File</source>
         <translation>Datei</translation>

@@ -318,6 +318,10 @@ Wszystkie niezapisane dane zostaną utracone.</translation>
 <context>
     <name>FileWork</name>
     <message>
+        <source>Filling in the form...</source>
+        <translation>Wypełnianie formularza...</translation>
+    </message>
+    <message>
         <source>Reading the file...</source>
         <translation>Odczyt pliku...</translation>
     </message>
@@ -1304,6 +1308,10 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>
+    <message>
+        <source>The field now holds %1 characters and shows the first %2 of them. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Pole zawiera teraz %1 znaków i pokazuje pierwsze %2 z nich. Aby zmienić tekst, zaznacz go w całości i pisz, usuń go lub wklej inny; Cofnij wycofuje wklejenie.</translation>
+    </message>
     <message>
         <source>File</source>
         <translation>Plik</translation>

@@ -318,6 +318,10 @@ All unsaved data will be lost.</source>
 <context>
     <name>FileWork</name>
     <message>
+        <source>Filling in the form...</source>
+        <translation>Заполнение формы...</translation>
+    </message>
+    <message>
         <source>Reading the file...</source>
         <translation>Чтение файла...</translation>
     </message>
@@ -1304,6 +1308,10 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
 </context>
 <context>
     <name>kestrin::ui::MainWindow</name>
+    <message>
+        <source>The field now holds %1 characters and shows the first %2 of them. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Поле теперь содержит %1 символов и показывает первые %2 из них. Чтобы изменить текст, выделите его целиком и печатайте, удалите или вставьте другой; «Отменить» возвращает вставку назад.</translation>
+    </message>
     <message>
         <source>File</source>
         <translation>Файл</translation>

@@ -5,7 +5,11 @@
 // differently from what the window promises.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+
+#include <functional>
+#include <optional>
 
 namespace kestrin::ui {
 
@@ -26,8 +30,75 @@ public:
     QString crLfText() const;
     void setCrLfText(const QString &text);
 
+    // What runs a long job in steps from the window's event loop, the
+    // window answering meanwhile (FileWork::runSteps); false when the user
+    // cancelled. With it, a text longer than kSlicedText characters is
+    // filled in or pasted a slice at a time; without it, at once.
+    using StepRunner = std::function<bool(const std::function<bool()> &step)>;
+    void setStepRunner(StepRunner runner) { m_steps = std::move(runner); }
+    static constexpr qsizetype kSlicedText = 256 * 1024;
+    // The characters one step inserts (up to the end of their line), the
+    // lines one step reads.
+    static constexpr qsizetype kStepChars = 4096;
+    static constexpr int kStepLines = 2048;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    // Inserts the text at the cursor a step at a time, all of it one step
+    // to undo (with the edit before it, when joined); false when cancelled.
+    bool insertInSteps(QTextCursor &cursor, const QString &text, bool joined = false);
+    // Reads the text into the copy crLfText() keeps, a step at a time.
+    void readInSteps();
+
+    StepRunner m_steps;
+    mutable QString m_crLf;
+    mutable bool m_crLfValid = false;
+};
+
+// A one-line text box without a length limit. A text longer than
+// kShownChars, which Qt would lay out anew at every key press (seconds for
+// megabytes), is held whole but shown cut, ending in "…", and read-only:
+// the user may select and copy it (all selected, the whole text is copied),
+// undo the paste that brought it, or replace all of it by typing, deleting
+// or pasting with everything selected.
+class LineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LineEdit(QWidget *parent = nullptr);
+
+    static constexpr qsizetype kShownChars = 65536;
+
+    // The text, however long, and setting it (as setText, the cursor at
+    // the start).
+    QString wholeText() const { return m_cut ? m_whole : text(); }
+    void setWholeText(const QString &text);
+    bool isCut() const { return m_cut; }
+
+signals:
+    // A paste or drop made the text longer than is shown.
+    void shownCut(qsizetype characters);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Puts the text in place of the selection, as a paste does; true when
+    // done here (the result too long to show whole, or replacing a cut text).
+    bool insertWhole(const QString &text);
+    bool allSelected() const { return hasSelectedText() && selectedText().size() == text().size(); }
+    void replaceCut(const QString &text);
+    void showCut(const QString &whole, std::optional<QString> before);
+
+    bool m_cut = false;
+    QString m_whole;
+    // What undo brings back: the text before the paste that made it long.
+    std::optional<QString> m_beforeCut;
 };
 
 // A label shown as a read-only text field: sunken border, the field colours

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace kestrin::ui {
 
@@ -52,6 +53,8 @@ FileWork::FileWork(QWidget *window)
 {
 }
 
+FileWork::~FileWork() = default;
+
 bool FileWork::run(Kind kind, const std::function<void()> &work)
 {
     m_running = true;
@@ -73,19 +76,13 @@ bool FileWork::run(Kind kind, const std::function<void()> &work)
         firstPhase = loop.exec();
     }
     if (firstPhase == 1 && thread->isRunning()) {
-        QProgressDialog progress(kind == Kind::Reading ? tr("Reading the file...") : tr("Writing the file..."),
-                                 tr("Cancel"), 0, 0, m_window);
-        progress.setObjectName(QStringLiteral("FileProgress"));
-        progress.setWindowTitle(kProgramTitle);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setAutoClose(false);
-        progress.setAutoReset(false);
-        progress.setMinimumDuration(0);
-        QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] {
+        const std::unique_ptr<QProgressDialog> progress =
+            makeProgress(kind == Kind::Reading ? tr("Reading the file...") : tr("Writing the file..."), true);
+        QObject::connect(progress.get(), &QProgressDialog::canceled, &loop, [&] {
             cancelled = true;
             thread->requestInterruption();
         });
-        progress.show();
+        progress->show();
         if (thread->isRunning())
             loop.exec();
     }
@@ -98,6 +95,84 @@ bool FileWork::run(Kind kind, const std::function<void()> &work)
     thread->wait();
     m_running = false;
     return !cancelled;
+}
+
+std::unique_ptr<QProgressDialog> FileWork::makeProgress(const QString &label, bool cancellable) const
+{
+    auto progress = std::make_unique<QProgressDialog>(label, tr("Cancel"), 0, 0, m_window);
+    progress->setObjectName(QStringLiteral("FileProgress"));
+    progress->setWindowTitle(kProgramTitle);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setMinimumDuration(0);
+    if (!cancellable)
+        progress->setCancelButton(nullptr);
+    return progress;
+}
+
+bool FileWork::runSteps(const std::function<bool()> &step)
+{
+    if (m_filling && m_fillCancelled)
+        return false;
+    QElapsedTimer started;
+    started.start();
+    const QElapsedTimer &since = m_filling ? m_fillStarted : started;
+    std::unique_ptr<QProgressDialog> ownProgress;
+    QEventLoop loop;
+    bool cancelled = false;
+    std::optional<InputBlocker> blocked;
+    blocked.emplace();
+
+    auto showProgress = [&] {
+        std::unique_ptr<QProgressDialog> &progress = m_filling ? m_fillProgress : ownProgress;
+        if (!progress) {
+            progress = makeProgress(tr("Filling in the form..."), m_filling);
+            progress->show();
+        }
+        QObject::connect(progress.get(), &QProgressDialog::canceled, &loop, [&] {
+            cancelled = true;
+            loop.quit();
+        });
+        // The dialog is modal now and takes the user's Cancel.
+        blocked.reset();
+    };
+    QTimer slices;
+    slices.setInterval(0);
+    bool more = true;
+    QObject::connect(&slices, &QTimer::timeout, &loop, [&] {
+        QElapsedTimer slice;
+        slice.start();
+        while (more && slice.elapsed() < kSliceMs)
+            more = step();
+        if (!more)
+            loop.quit();
+        else if (blocked && since.elapsed() >= kProgressDelayMs)
+            showProgress();
+    });
+    m_running = true;
+    slices.start();
+    loop.exec();
+    slices.stop();
+    m_running = false;
+    if (more && !cancelled) {
+        // The program is ending while the steps run: what is left is given up.
+        cancelled = true;
+    }
+    if (cancelled && m_filling)
+        m_fillCancelled = true;
+    return !cancelled;
+}
+
+bool FileWork::fill(const std::function<void()> &apply)
+{
+    m_filling = true;
+    m_fillCancelled = false;
+    m_fillStarted.start();
+    apply();
+    m_filling = false;
+    m_fillProgress.reset();
+    return !m_fillCancelled;
 }
 
 BackgroundFiles::BackgroundFiles(FileWorkRunner &work, TextFileService *text, ByteFileService *bytes)

@@ -11,7 +11,11 @@
 #include "services.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
+#include <memory>
+
+class QProgressDialog;
 class QWidget;
 
 namespace kestrin::ui {
@@ -23,6 +27,9 @@ public:
     static constexpr int kProgressDelayMs = 400;
 
     explicit FileWork(QWidget *window);
+    ~FileWork() override;
+    FileWork(const FileWork &) = delete;
+    FileWork &operator=(const FileWork &) = delete;
 
     // Runs the work on a thread of its own and returns when it has ended;
     // meanwhile the window draws, takes no input, and after the delay shows
@@ -30,11 +37,31 @@ public:
     // cancelled: the work was asked to stop and has stopped.
     bool run(Kind kind, const std::function<void()> &work) override;
 
+    // Runs step() on the window's thread, again and again for a slice of
+    // time at each turn of its event loop, until it returns false; in
+    // between the window draws and takes no input, and after the delay the
+    // progress dialog shows. Inside fill() the dialog has Cancel, and false
+    // means the user cancelled (every later call of the same fill returns
+    // false at once).
+    bool runSteps(const std::function<bool()> &step);
+    bool fill(const std::function<void()> &apply) override;
+
     bool isRunning() const { return m_running; }
 
+    // One slice of steps takes about this long.
+    static constexpr int kSliceMs = 20;
+
 private:
+    std::unique_ptr<QProgressDialog> makeProgress(const QString &label, bool cancellable) const;
+
     QWidget *m_window;
     bool m_running = false;
+    // The fill under way: when it began, its progress dialog once shown,
+    // and whether the user cancelled it.
+    bool m_filling = false;
+    bool m_fillCancelled = false;
+    QElapsedTimer m_fillStarted;
+    std::unique_ptr<QProgressDialog> m_fillProgress;
 };
 
 // Text and byte files written through the window's file work.

@@ -14,9 +14,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -174,12 +176,31 @@ QWidget *MainWindow::makeControl(const ControlPlacement &p, QWidget *page)
     }
     case WidgetKind::ReadOnlyField: return new ReadOnlyField(page);
     case WidgetKind::LineEdit: {
-        auto *edit = new QLineEdit(page);
-        // No length limit (QLineEdit's default is 32767 characters).
-        edit->setMaxLength(std::numeric_limits<int>::max());
+        auto *edit = new LineEdit(page);
+        // A text too long to show whole is shown cut, and the user told so.
+        connect(edit, &LineEdit::shownCut, this, [this](qsizetype characters) {
+            MessageRequest request;
+            request.prompt = tr("The field now holds %1 characters and shows the first %2 of them. To change "
+                                "the text, select all of it and type, delete or paste; Undo takes the paste "
+                                "back.")
+                                 .arg(QLocale().toString(characters), QLocale().toString(LineEdit::kShownChars));
+            request.title = kProgramTitle;
+            QTimer::singleShot(0, this, [this, request] { m_messages.show(request); });
+        });
         return edit;
     }
-    case WidgetKind::MultiLineEdit: return new MultiLineEdit(page);
+    case WidgetKind::MultiLineEdit: {
+        auto *edit = new MultiLineEdit(page);
+        // Big texts come a slice at a time, the window answering meanwhile.
+        edit->setStepRunner([this](const std::function<bool()> &step) {
+            if (m_fileWork)
+                return m_fileWork->runSteps(step);
+            while (step()) {
+            }
+            return true;
+        });
+        return edit;
+    }
     case WidgetKind::ComboBox: {
         auto *combo = new QComboBox(page);
         combo->setEditable(false);

@@ -107,12 +107,7 @@ void WidgetForm::takeHeldState(Control c, QWidget *w)
         combo->setCurrentIndex(combo->findText(held.text, Qt::MatchExactly | Qt::MatchCaseSensitive));
         break;
     }
-    case ControlKind::LineEdit: {
-        auto *edit = static_cast<QLineEdit *>(w);
-        edit->setText(held.text);
-        edit->setCursorPosition(0);
-        break;
-    }
+    case ControlKind::LineEdit: static_cast<LineEdit *>(w)->setWholeText(held.text); break;
     case ControlKind::MultiLineEdit: static_cast<MultiLineEdit *>(w)->setCrLfText(held.text); break;
     case ControlKind::Label: static_cast<ReadOnlyField *>(w)->setCaption(held.text); break;
     case ControlKind::CheckBox:
@@ -172,7 +167,7 @@ QString WidgetForm::text(Control c) const
         return m_held[size_t(c)].text;
     switch (controlKind(c)) {
     case ControlKind::ComboBox: return static_cast<QComboBox *>(w)->currentText();
-    case ControlKind::LineEdit: return static_cast<QLineEdit *>(w)->text();
+    case ControlKind::LineEdit: return static_cast<LineEdit *>(w)->wholeText();
     case ControlKind::MultiLineEdit: return static_cast<MultiLineEdit *>(w)->crLfText();
     case ControlKind::Label: return static_cast<ReadOnlyField *>(w)->caption();
     case ControlKind::CheckBox:
@@ -197,12 +192,7 @@ void WidgetForm::setText(Control c, const QString &text)
         combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
         break;
     }
-    case ControlKind::LineEdit: {
-        auto *edit = static_cast<QLineEdit *>(w);
-        edit->setText(text);
-        edit->setCursorPosition(0);
-        break;
-    }
+    case ControlKind::LineEdit: static_cast<LineEdit *>(w)->setWholeText(text); break;
     case ControlKind::MultiLineEdit: static_cast<MultiLineEdit *>(w)->setCrLfText(text); break;
     case ControlKind::Label: static_cast<ReadOnlyField *>(w)->setCaption(text); break;
     case ControlKind::CheckBox:
