@@ -5,6 +5,7 @@
 // answering (its thread spends no second of processor time on a step and
 // handles a queued call meanwhile), show its progress, and Cancel must end
 // the work with the old file as it was.
+#include "fields.h"
 #include "fileservice.h"
 #include "filework.h"
 #include "golden.h"
@@ -14,7 +15,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -243,4 +247,137 @@ TEST_F(FileWorkWindow, CancelLeavesTheOldFileAsItWas)
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(readFileBytes(path), "the old ReadMe\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("readme.txt")});
+}
+
+namespace {
+
+// A valid article whose description has this many one-letter lines.
+QByteArray articleOfLines(int lines)
+{
+    QByteArray json("{\"formatVersion\": 1, \"name\": \"Big\", \"description\": [\n");
+    for (int i = 0; i < lines; ++i)
+        json += i + 1 < lines ? "\"x\",\n" : "\"x\"\n";
+    return json + "]}\n";
+}
+
+} // namespace
+
+// An article big enough that filling the form takes a while: the window
+// answers meanwhile and shows its progress; Cancel puts the form back as it
+// was, with no file named; otherwise every line arrives.
+TEST_F(FileWorkWindow, ABigArticleFillsTheFormWithTheWindowAnsweringAndCancelPutsItBack)
+{
+    constexpr int kLines = 300000;
+    const QString path = dir.filePath(QStringLiteral("big.json"));
+    ASSERT_TRUE(writeFileBytes(path, articleOfLines(kLines)));
+    auto *description = qobject_cast<QPlainTextEdit *>(window().control(Control::Description));
+    ASSERT_NE(description, nullptr);
+
+    const struct {
+        const char *name;
+        bool cancel;
+    } rows[] = {{"cancelled while the form fills", true}, {"filled whole", false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        harness->form().setText(Control::Name, QStringLiteral("Before"));
+        harness->form().setText(Control::Description, QStringLiteral("typed\r\nby hand"));
+        harness->messages.clear();
+        harness->messages.answerNext(MessageAnswer::Discard); // what the form holds
+        harness->articleDialog.chooseNext(path);
+        const QString title = window().windowTitle();
+        bool opened = false;
+        {
+            WindowWatch watch(window(), row.cancel);
+            const StepGuard guard(row.name);
+            opened = window().articleFiles().open();
+            EXPECT_TRUE(watch.progressShown);
+            EXPECT_GT(watch.ticks, 1) << "the window did not answer";
+        }
+        ASSERT_EQ(harness->messages.shown().size(), 1);
+        EXPECT_TRUE(harness->messages.shown().first().prompt.startsWith(QLatin1String("Save changes")));
+        if (row.cancel) {
+            EXPECT_FALSE(opened);
+            EXPECT_EQ(harness->form().text(Control::Name), QStringLiteral("Before"));
+            EXPECT_EQ(harness->form().text(Control::Description), QStringLiteral("typed\r\nby hand"));
+            EXPECT_EQ(window().articleFiles().currentFile(), QString());
+            EXPECT_EQ(window().windowTitle(), title);
+        } else {
+            EXPECT_TRUE(opened);
+            EXPECT_EQ(harness->form().text(Control::Name), QStringLiteral("Big"));
+            EXPECT_EQ(description->blockCount(), kLines);
+            EXPECT_EQ(harness->form().text(Control::Description).size(), qsizetype(kLines) * 3 - 2);
+            EXPECT_FALSE(window().articleFiles().isModified());
+            EXPECT_EQ(window().articleFiles().currentFile(), path);
+        }
+    }
+}
+
+// Megabytes pasted into a field land whole. A one-line field shows them cut
+// and says so; Undo takes the paste back, and all of it selected, a key
+// replaces it. A multi-line field takes them a few lines at a time.
+TEST_F(FileWorkWindow, MegabytesPastedLandWholeAndCanBeTakenBack)
+{
+    const QString oneLine(4 << 20, u'n');
+    QString lines;
+    while (lines.size() < (4 << 20))
+        lines += QStringLiteral("a line of the pasted text\n");
+    const struct {
+        const char *name;
+        Control field;
+        const QString &pasted;
+        bool cut; // shown cut, with a message
+    } rows[] = {
+        {"into Name", Control::Name, oneLine, true},
+        {"into Version, typed before", Control::Version, oneLine, true},
+        {"into the description", Control::Description, lines, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        harness->form().setText(row.field, QStringLiteral("ab"));
+        harness->messages.clear();
+        QWidget *field = window().control(row.field);
+        harness->showTabOf(field);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_End);
+        QGuiApplication::clipboard()->setText(row.pasted);
+        {
+            WindowWatch watch(window(), false);
+            const StepGuard guard(row.name);
+            const double cpu = threadCpuSeconds();
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+            if (row.cut) {
+                EXPECT_LT(threadCpuSeconds() - cpu, kCpuLimitSeconds) << "the window's thread was busy";
+            }
+        }
+        QString expected = QStringLiteral("ab") + row.pasted;
+        expected.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        EXPECT_EQ(harness->form().text(row.field), expected);
+        if (auto *line = qobject_cast<LineEdit *>(field)) {
+            EXPECT_EQ(line->isCut(), row.cut);
+            EXPECT_TRUE(line->isReadOnly());
+            EXPECT_EQ(line->text().size(), LineEdit::kShownChars + 1);
+            ASSERT_EQ(harness->messages.shown().size(), 1);
+            EXPECT_TRUE(harness->messages.shown().first().prompt.contains(QLocale().toString(row.pasted.size() + 2)));
+            // Typing into part of it changes nothing; Undo takes the paste back.
+            QTest::keyClick(field, 'z');
+            EXPECT_EQ(harness->form().text(row.field).size(), expected.size());
+            QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(harness->form().text(row.field), QStringLiteral("ab"));
+            EXPECT_FALSE(line->isReadOnly());
+            // Pasted again, then replaced whole by a key.
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(harness->messages.shown().size(), 2);
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(field, 'q');
+            EXPECT_EQ(harness->form().text(row.field), QStringLiteral("q"));
+            EXPECT_FALSE(line->isCut());
+        } else {
+            EXPECT_TRUE(harness->messages.shown().isEmpty());
+            // One Undo takes the whole paste back.
+            QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(harness->form().text(row.field), QStringLiteral("ab"));
+        }
+    }
 }
