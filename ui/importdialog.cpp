@@ -2,6 +2,7 @@
 #include "importdialog.h"
 
 #include "articleproposals.h"
+#include "fileicons.h"
 #include "officialsource.h"
 
 #include <QDialogButtonBox>
@@ -118,10 +119,13 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
     QPushButton *gameFolder = buttons->addButton(tr("&Game Folder..."), QDialogButtonBox::ResetRole);
     gameFolder->setObjectName(QStringLiteral("ImportGameFolder"));
     connect(gameFolder, &QPushButton::clicked, this, [this, officialSource] {
-        const QString folder =
-            QFileDialog::getExistingDirectory(this, tr("Choose the Game Folder"), import::savedGameFolder());
-        if (folder.isEmpty())
+        QFileDialog dialog(this, tr("Choose the Game Folder"), import::savedGameFolder());
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        NameOnlyIconProvider::useIn(dialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
+        const QString folder = dialog.selectedFiles().first();
         import::saveGameFolder(folder);
         officialSource->setText(tr("From the next import on, the addons of the game in %1 count as official.")
                                     .arg(QDir::toNativeSeparators(folder)));

@@ -10,6 +10,7 @@
 
 #include "articleform.h"
 #include "articleproposals.h"
+#include "fileicons.h"
 #include "importdialog.h"
 #include "officialsource.h"
 
@@ -44,12 +45,14 @@ void MainWindow::importFromMissionOrAddon()
     if (m_importChooser) {
         chosen = m_importChooser();
     } else {
-        const QString path = QFileDialog::getOpenFileName(
-            this, tr("Choose a Mission, Addon or Mod"), QString(),
+        QFileDialog dialog(this, tr("Choose a Mission, Addon or Mod"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(
             tr("Missions, addons and Mods (*.pbo mission.sqm description.ext config.cpp config.bin mod.cpp);;"
                "All files (*)"));
-        if (!path.isEmpty())
-            chosen = path;
+        NameOnlyIconProvider::useIn(dialog);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().first();
     }
     if (chosen)
         importFrom(*chosen);

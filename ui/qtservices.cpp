@@ -2,6 +2,7 @@
 #include "qtservices.h"
 
 #include "fields.h"
+#include "fileicons.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -97,6 +98,7 @@ bool QtSaveDialogService::showSave()
 {
     QFileDialog dialog(m_parent, m_proposal.title.isEmpty() ? kProgramTitle : m_proposal.title);
     dialog.setObjectName(QStringLiteral("Dialog"));
+    NameOnlyIconProvider::useIn(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Added, before the dialog asks about replacing a file, to a name typed
@@ -143,6 +145,7 @@ std::optional<QString> QtArticleDialogService::chooseOpen(const QString &folder)
 {
     QFileDialog dialog(m_parent, QCoreApplication::translate("QtArticleDialogService", "Open Article"));
     dialog.setObjectName(QStringLiteral("OpenArticleDialog"));
+    NameOnlyIconProvider::useIn(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters());
@@ -157,6 +160,7 @@ std::optional<QString> QtArticleDialogService::chooseSave(const QString &propose
 {
     QFileDialog dialog(m_parent, QCoreApplication::translate("QtArticleDialogService", "Save Article As"));
     dialog.setObjectName(QStringLiteral("SaveArticleDialog"));
+    NameOnlyIconProvider::useIn(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters());

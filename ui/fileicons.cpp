@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#include "fileicons.h"
+
+#include <QFileDialog>
+#include <QIcon>
+
+namespace kestrin::ui {
+
+QIcon NameOnlyIconProvider::icon(const QFileInfo &info) const
+{
+    // Folders, devices, pipes and sockets Qt tells from the file system's
+    // own record; only a file's type would come from its contents.
+    if (!info.isFile())
+        return QFileIconProvider::icon(info);
+    const QMimeType type = m_mime.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    QIcon icon = QIcon::fromTheme(type.iconName());
+    if (icon.isNull())
+        icon = QIcon::fromTheme(type.genericIconName());
+    return icon.isNull() ? QFileIconProvider::icon(QFileIconProvider::File) : icon;
+}
+
+QString NameOnlyIconProvider::type(const QFileInfo &info) const
+{
+    if (!info.isFile())
+        return QFileIconProvider::type(info);
+    const QMimeType type = m_mime.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    return type.comment().isEmpty() ? type.name() : type.comment();
+}
+
+NameOnlyIconProvider *NameOnlyIconProvider::shared()
+{
+    static NameOnlyIconProvider provider;
+    return &provider;
+}
+
+void NameOnlyIconProvider::useIn(QFileDialog &dialog)
+{
+    dialog.setIconProvider(shared());
+}
+
+} // namespace kestrin::ui
