@@ -5,6 +5,59 @@
 
 namespace kestrin::import::textconfig {
 
+namespace {
+
+bool startsComment(const char *p, qsizetype n, qsizetype i)
+{
+    return p[i] == '/' && i + 1 < n && (p[i + 1] == '/' || p[i + 1] == '*');
+}
+
+// Past the comment that starts at i: a line comment up to its line break,
+// a block comment past its "*/" (counting the lines it spans).
+qsizetype pastComment(const char *p, qsizetype n, qsizetype i, int &line)
+{
+    if (p[i + 1] == '/') {
+        while (i < n && p[i] != '\n')
+            ++i;
+        return i;
+    }
+    i += 2;
+    while (i < n && !(p[i] == '*' && i + 1 < n && p[i + 1] == '/')) {
+        if (p[i] == '\n')
+            ++line;
+        ++i;
+    }
+    return qMin(i + 2, n);
+}
+
+} // namespace
+
+qsizetype Lexer::pastRawText(const Frame &frame, qsizetype i, int line)
+{
+    // From the opening quote at i; a doubled quote stands for itself.
+    const char *p = frame.data.constData();
+    const qsizetype n = frame.data.size();
+    const char quote = p[i];
+    ++i;
+    while (i < n && p[i] != '\n') {
+        if (p[i] == quote) {
+            if (i + 1 < n && p[i + 1] == quote) {
+                i += 2;
+                continue;
+            }
+            break;
+        }
+        ++i;
+    }
+    if (i >= n || p[i] == '\n') {
+        SourceRef at = frame.where;
+        at.line = line;
+        note(at, ImportText::tr("a text has no closing quote"));
+        return i; // the text ends with its line
+    }
+    return i + 1;
+}
+
 int Lexer::skipRaw(int depth)
 {
     if (!m_buffer.empty() || m_frames.empty() || !m_macros.isEmpty())
@@ -12,9 +65,8 @@ int Lexer::skipRaw(int depth)
     Frame &frame = m_frames.back();
     if (!frame.macro.isEmpty())
         return depth;
-    const QByteArray &d = frame.data;
-    const char *p = d.constData();
-    const qsizetype n = d.size();
+    const char *p = frame.data.constData();
+    const qsizetype n = frame.data.size();
     qsizetype i = frame.pos;
     int line = frame.where.line;
     bool lineStart = false;
@@ -34,46 +86,13 @@ int Lexer::skipRaw(int depth)
             break;
         lineStart = false;
         if (c == '"' || c == '\'') {
+            i = pastRawText(frame, i, line);
+        } else if (startsComment(p, n, i)) {
+            i = pastComment(p, n, i, line);
+        } else {
+            depth += c == '{' ? 1 : c == '}' ? -1 : 0;
             ++i;
-            while (i < n && p[i] != '\n') {
-                if (p[i] == c) {
-                    if (i + 1 < n && p[i + 1] == c) {
-                        i += 2;
-                        continue;
-                    }
-                    break;
-                }
-                ++i;
-            }
-            if (i >= n || p[i] == '\n') {
-                SourceRef at = frame.where;
-                at.line = line;
-                note(at, ImportText::tr("a text has no closing quote"));
-                continue; // the text ends with its line
-            }
-            ++i;
-            continue;
         }
-        if (c == '/' && i + 1 < n && p[i + 1] == '/') {
-            while (i < n && p[i] != '\n')
-                ++i;
-            continue;
-        }
-        if (c == '/' && i + 1 < n && p[i + 1] == '*') {
-            i += 2;
-            while (i < n && !(p[i] == '*' && i + 1 < n && p[i + 1] == '/')) {
-                if (p[i] == '\n')
-                    ++line;
-                ++i;
-            }
-            i = qMin(i + 2, n);
-            continue;
-        }
-        if (c == '{')
-            ++depth;
-        else if (c == '}')
-            --depth;
-        ++i;
     }
     // Stopped after the closing brace, at a directive (line start) or at
     // the end of the file; the token reader goes on from there.

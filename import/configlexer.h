@@ -100,6 +100,7 @@ public:
     int skipRaw(int depth);
 
 private:
+    qsizetype pastRawText(const Frame &frame, qsizetype i, int line);
     Token lex();
     void endFrame();
     bool skipBlank(Frame &frame);
@@ -109,6 +110,11 @@ private:
     bool lexName(Frame &frame, Token &token);
     qsizetype callEnd(Frame &frame, qsizetype at);
     void directive(Frame &frame);
+    void includeDirective(Frame &frame, const SourceRef &at, const QByteArray &rest);
+    bool mayInclude(const SourceRef &at, const QString &path);
+    bool readableInclude(const SourceRef &at, const QString &path, const IncludedFile &file);
+    void defineDirective(const QByteArray &rest);
+    void conditionalDirective(Frame &frame, const SourceRef &at, const QByteArray &word, const QByteArray &rest);
     enum class Stop { Else, Endif, End };
     Stop skipConditional(Frame &frame, bool stopAtElse);
     QByteArray directiveLine(Frame &frame);

@@ -86,66 +86,91 @@ void Lexer::directive(Frame &frame)
         ++split;
     const QByteArray word = line.left(split);
     const QByteArray rest = line.mid(split).trimmed();
-    if (word == "include") {
-        QByteArray written = rest;
-        if (written.size() >= 2
-            && ((written.front() == '"' && written.back() == '"') || (written.front() == '<' && written.back() == '>')))
-            written = written.mid(1, written.size() - 2);
-        const QString path = decode(frame, written);
-        if (!m_resolve) {
-            note(at, ImportText::tr("the included file %1 is not read").arg(path));
-            return;
-        }
-        if (m_totalNoted)
-            return;
-        if (fileDepth() >= m_limits.maxIncludeDepth) {
-            note(at, ImportText::tr("the included file %1 is nested too deeply and is not read").arg(path));
-            return;
-        }
-        IncludedFile file = m_resolve(path, at);
-        if (!file.problem.isEmpty()) {
-            note(at, ImportText::tr("the included file %1 is not read: %2").arg(path, file.problem));
-            return;
-        }
-        for (const Frame &f : m_frames) {
-            if (f.macro.isEmpty() && f.identity == file.identity) {
-                note(at, ImportText::tr("the file %1 includes itself; it is read once").arg(path));
-                return;
-            }
-        }
-        if (m_total + file.data.size() > m_limits.maxTotalBytes) {
-            if (!m_totalNoted)
-                note(at, ImportText::tr("the included files are too large together; %1 and later ones are not read")
-                             .arg(path));
-            m_totalNoted = true;
-            return;
-        }
-        // The file starts on the line after the directive.
-        if (frame.pos < frame.data.size() && frame.data[frame.pos] == '\n') {
-            ++frame.pos;
-            ++frame.where.line;
-            frame.atLineStart = true;
-        }
-        pushFile(file.data, file.where, file.identity);
-        return;
-    }
-    if (word == "define") {
-        qsizetype n = 0;
-        while (n < rest.size() && isIdentChar(rest[n]))
-            ++n;
-        const QString name = QString::fromLatin1(rest.left(n));
-        if (name.isEmpty())
-            return;
-        Macro macro;
-        macro.hasArguments = n < rest.size() && rest[n] == '(';
-        macro.body = rest.mid(n).trimmed();
-        m_macros.insert(name, macro);
-        return;
-    }
-    if (word == "undef") {
+    if (word == "include")
+        includeDirective(frame, at, rest);
+    else if (word == "define")
+        defineDirective(rest);
+    else if (word == "undef")
         m_macros.remove(QString::fromLatin1(rest));
-        return;
+    else
+        conditionalDirective(frame, at, word, rest);
+    // #pragma, #line and the like change nothing that is read here.
+}
+
+bool Lexer::mayInclude(const SourceRef &at, const QString &path)
+{
+    if (!m_resolve) {
+        note(at, ImportText::tr("the included file %1 is not read").arg(path));
+        return false;
     }
+    if (m_totalNoted)
+        return false;
+    if (fileDepth() >= m_limits.maxIncludeDepth) {
+        note(at, ImportText::tr("the included file %1 is nested too deeply and is not read").arg(path));
+        return false;
+    }
+    return true;
+}
+
+bool Lexer::readableInclude(const SourceRef &at, const QString &path, const IncludedFile &file)
+{
+    if (!file.problem.isEmpty()) {
+        note(at, ImportText::tr("the included file %1 is not read: %2").arg(path, file.problem));
+        return false;
+    }
+    for (const Frame &f : m_frames) {
+        if (f.macro.isEmpty() && f.identity == file.identity) {
+            note(at, ImportText::tr("the file %1 includes itself; it is read once").arg(path));
+            return false;
+        }
+    }
+    if (m_total + file.data.size() > m_limits.maxTotalBytes) {
+        if (!m_totalNoted)
+            note(at,
+                 ImportText::tr("the included files are too large together; %1 and later ones are not read").arg(path));
+        m_totalNoted = true;
+        return false;
+    }
+    return true;
+}
+
+void Lexer::includeDirective(Frame &frame, const SourceRef &at, const QByteArray &rest)
+{
+    QByteArray written = rest;
+    if (written.size() >= 2
+        && ((written.front() == '"' && written.back() == '"') || (written.front() == '<' && written.back() == '>')))
+        written = written.mid(1, written.size() - 2);
+    const QString path = decode(frame, written);
+    if (!mayInclude(at, path))
+        return;
+    const IncludedFile file = m_resolve(path, at);
+    if (!readableInclude(at, path, file))
+        return;
+    // The file starts on the line after the directive.
+    if (frame.pos < frame.data.size() && frame.data[frame.pos] == '\n') {
+        ++frame.pos;
+        ++frame.where.line;
+        frame.atLineStart = true;
+    }
+    pushFile(file.data, file.where, file.identity);
+}
+
+void Lexer::defineDirective(const QByteArray &rest)
+{
+    qsizetype n = 0;
+    while (n < rest.size() && isIdentChar(rest[n]))
+        ++n;
+    const QString name = QString::fromLatin1(rest.left(n));
+    if (name.isEmpty())
+        return;
+    Macro macro;
+    macro.hasArguments = n < rest.size() && rest[n] == '(';
+    macro.body = rest.mid(n).trimmed();
+    m_macros.insert(name, macro);
+}
+
+void Lexer::conditionalDirective(Frame &frame, const SourceRef &at, const QByteArray &word, const QByteArray &rest)
+{
     if (word == "ifdef" || word == "ifndef") {
         const bool defined = m_macros.contains(QString::fromLatin1(rest));
         if (defined == (word == "ifdef")) {
@@ -153,26 +178,18 @@ void Lexer::directive(Frame &frame)
         } else if (skipConditional(frame, true) == Stop::Else) {
             ++frame.conditionals; // the #else block is read up to its #endif
         }
-        return;
-    }
-    if (word == "else") {
+    } else if (word == "else") {
         // The block before was read: the #else block is not.
         skipConditional(frame, false);
         if (frame.conditionals > 0)
             --frame.conditionals;
-        return;
-    }
-    if (word == "endif") {
+    } else if (word == "endif") {
         if (frame.conditionals > 0)
             --frame.conditionals;
-        return;
-    }
-    if (word == "if" || word == "elif") {
+    } else if (word == "if" || word == "elif") {
         note(at, ImportText::tr("an #if condition cannot be worked out here; its block is skipped"));
         skipConditional(frame, false);
-        return;
     }
-    // #pragma, #line and the like change nothing that is read here.
 }
 
 bool Lexer::expand(const QString &name, const Frame &from)
