@@ -37,7 +37,7 @@ done
 start=$SECONDS
 eval "$(scripts/windows-deps.sh | grep '^KESTRIN_[A-Z_]*=')"
 echo "=== Windows libraries ready in $((SECONDS - start)) s"
-export KESTRIN_QT_PREFIX KESTRIN_CHMLIB_PREFIX KESTRIN_GTEST_PREFIX KESTRIN_QT_HOST_CMAKE_DIR
+export KESTRIN_QT_PREFIX KESTRIN_CHMLIB_PREFIX KESTRIN_GTEST_PREFIX KESTRIN_RAPIDJSON_PREFIX KESTRIN_QT_HOST_CMAKE_DIR
 
 # The Linux kestrin-readme, whose bytes the Windows one must equal.
 cmake --preset default >/dev/null
