@@ -3,6 +3,7 @@
 // on a pipe: it connects or fails at once) and its type is read from the
 // handle; the handle is then given to the C runtime for QFile.
 #include "readopen.h"
+#include "systemmessage_windows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,19 +15,6 @@
 namespace kestrin::fileio {
 
 namespace {
-
-QString systemMessage(DWORD code)
-{
-    wchar_t *buffer = nullptr;
-    const DWORD n =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
-    QString text = n > 0 ? QString::fromWCharArray(buffer, int(n)).trimmed() : QStringLiteral("Error %1").arg(code);
-    LocalFree(buffer);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
-}
 
 ReadOpening failed(DWORD code)
 {

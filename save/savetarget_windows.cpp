@@ -10,6 +10,7 @@
 // extension) is written to directly and stays a device. Paths are passed in
 // their extended-length form, so that they may exceed 260 characters.
 #include "savetargetimpl.h"
+#include "systemmessage_windows.h"
 #include "windowspaths.h"
 
 #include <QByteArray>
@@ -22,21 +23,6 @@
 namespace kestrin {
 
 namespace {
-
-// The system's words for an error code, without the closing period and line
-// break, as the other systems give them.
-QString systemMessage(DWORD code)
-{
-    wchar_t *buffer = nullptr;
-    const DWORD n =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
-    QString text = n > 0 ? QString::fromWCharArray(buffer, int(n)).trimmed() : QString();
-    LocalFree(buffer);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text.isEmpty() ? QStringLiteral("Error %1").arg(code) : text;
-}
 
 const wchar_t *wide(const QString &text)
 {
@@ -82,7 +68,7 @@ private:
             return fail(QStringLiteral("\"%1\" is open in another program, which does not let it be changed; "
                                        "close it there and try again")
                             .arg(shownName));
-        return fail(systemMessage(code));
+        return fail(fileio::systemMessage(code));
     }
     bool failAndDiscard(DWORD code)
     {

@@ -6,8 +6,8 @@
 #include "gamefiles.h"
 #include "lzss.h"
 #include "pboarchive.h"
+#include "pipesanddevices.h"
 #include "rapreader.h"
-#include "specialfiles.h"
 #include "textconfig.h"
 
 #include <QFile>

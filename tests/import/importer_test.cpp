@@ -6,7 +6,7 @@
 #include "gamefiles.h"
 #include "gamescan.h"
 #include "importer.h"
-#include "specialfiles.h"
+#include "pipesanddevices.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "specialfiles.h"
+#include "pipesanddevices.h"
 
 #include <QDir>
 #include <QFile>
