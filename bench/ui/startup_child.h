@@ -6,7 +6,6 @@
 // print "ready <peak memory in kB>" and end.
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -15,17 +14,10 @@
 
 namespace startupbench {
 
-inline long peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
+// The process's peak memory in kB (the resident set's high-water mark on
+// Linux, the peak working set on Windows), -1 when unknown; one file per
+// system (peakmemory_*.cpp).
+long peakMemoryKb();
 
 class ReadyWhenExposed : public QObject {
 public:

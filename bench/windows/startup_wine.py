@@ -59,8 +59,9 @@ def run_once(program, env):
     child.wait(timeout=30)
     if len(line) != 2 or line[0] != "ready":
         sys.exit(f"{program} did not report ready")
-    # The programs read their peak memory from Linux's /proc, which a
-    # Windows program does not have: -1, and no memory figures.
+    # The peak working set that the program itself reads from Windows's
+    # process counters (under Wine: the Wine process's resident memory, Wine's
+    # own share the same in all three).
     return elapsed, int(line[1])
 
 
