@@ -138,11 +138,11 @@ const ScanCache::Item *ScanCache::find(const QString &pbo, qint64 size, qint64 m
     return &*it;
 }
 
-ScanResult scanInstallations(const QStringList &installations, ScanCache *cache, const ScanProgress &progress)
+namespace {
+
+// The official PBOs of the installations, with the product each belongs to.
+QList<QPair<QFileInfo, GameProduct>> officialPbos(const QStringList &installations)
 {
-    ScanResult result;
-    result.addons.setOrigin(OfficialAddons::Origin::Installation);
-    result.addons.setInstallations(installations);
     QList<QPair<QFileInfo, GameProduct>> pbos;
     for (const QString &installation : installations) {
         for (const auto &[folder, product] : officialAddonFolders(installation)) {
@@ -152,6 +152,46 @@ ScanResult scanInstallations(const QStringList &installations, ScanCache *cache,
                     pbos.append({file, product});
         }
     }
+    return pbos;
+}
+
+// The classes that the configs of one PBO patch; a PBO that cannot be
+// opened is noted in the result.
+QStringList readPatchedClasses(const QFileInfo &info, ScanResult &result)
+{
+    QStringList classes;
+    auto pbo = std::make_shared<PboArchive>(info.absoluteFilePath());
+    if (pbo->open()) {
+        PboSource source(pbo, info.fileName());
+        ImportNotes ignored; // the game's own PBOs: nothing to tell the user
+        for (const PboEntry &entry : pbo->entries()) {
+            if (!isConfigEntry(entry.name))
+                continue;
+            QString problem;
+            auto data = pbo->read(entry, MaxOfficialConfigBytes, &problem);
+            if (!data)
+                continue;
+            QString relative = entry.name;
+            relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+            const ConfigParse parse = parseConfig(*data, source.ref(relative), &source, relative, patchesClassWanted);
+            for (const PatchFacts &patch : queryPatches(parse.root))
+                classes.append(patch.className.value);
+        }
+    } else {
+        result.notes.append({SourceRef{info.absoluteFilePath(), {}, 0}, pbo->error()});
+    }
+    result.bytesRead += pbo->bytesRead();
+    return classes;
+}
+
+} // namespace
+
+ScanResult scanInstallations(const QStringList &installations, ScanCache *cache, const ScanProgress &progress)
+{
+    ScanResult result;
+    result.addons.setOrigin(OfficialAddons::Origin::Installation);
+    result.addons.setInstallations(installations);
+    const QList<QPair<QFileInfo, GameProduct>> pbos = officialPbos(installations);
     const int total = int(pbos.size());
     for (int i = 0; i < total; ++i) {
         if (progress.cancel && progress.cancel->load()) {
@@ -169,28 +209,7 @@ ScanResult scanInstallations(const QStringList &installations, ScanCache *cache,
             classes = hit->classes;
             ++result.fromCache;
         } else {
-            auto pbo = std::make_shared<PboArchive>(path);
-            if (pbo->open()) {
-                PboSource source(pbo, info.fileName());
-                ImportNotes ignored; // the game's own PBOs: nothing to tell the user
-                for (const PboEntry &entry : pbo->entries()) {
-                    if (!isConfigEntry(entry.name))
-                        continue;
-                    QString problem;
-                    auto data = pbo->read(entry, MaxOfficialConfigBytes, &problem);
-                    if (!data)
-                        continue;
-                    QString relative = entry.name;
-                    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-                    const ConfigParse parse =
-                        parseConfig(*data, source.ref(relative), &source, relative, patchesClassWanted);
-                    for (const PatchFacts &patch : queryPatches(parse.root))
-                        classes.append(patch.className.value);
-                }
-            } else {
-                result.notes.append({SourceRef{path, {}, 0}, pbo->error()});
-            }
-            result.bytesRead += pbo->bytesRead();
+            classes = readPatchedClasses(info, result);
             if (cache)
                 cache->insert(path, {size, modified, classes});
         }

@@ -94,83 +94,94 @@ bool PboArchive::open()
     return parseHeader();
 }
 
-bool PboArchive::parseHeader()
-{
-    // The header is read in pieces that double in size until its end is
-    // found, up to the file's size and MaxHeaderBytes.
-    QByteArray header;
-    qint64 have = 0;
-    const qint64 limit = qMin(m_fileSize, MaxHeaderBytes);
-    const auto grow = [&](qint64 need) {
-        if (need <= have)
+// The header, read in pieces that double in size until its end is found,
+// up to the file's size and MaxHeaderBytes.
+class PboArchive::HeaderReader {
+public:
+    explicit HeaderReader(PboArchive &archive)
+        : m_archive(archive)
+        , m_limit(qMin(archive.m_fileSize, MaxHeaderBytes))
+    {
+    }
+    // Whether the header's first need bytes are at hand.
+    bool grow(qint64 need)
+    {
+        if (need <= m_have)
             return true;
-        if (need > limit)
+        if (need > m_limit)
             return false;
-        qint64 want = qMax(need, qMin(limit, qMax(FirstHeaderPiece, have * 2)));
+        const qint64 want = qMax(need, qMin(m_limit, qMax(FirstHeaderPiece, m_have * 2)));
         QByteArray more;
-        if (!readAt(have, want - have, more))
+        if (!m_archive.readAt(m_have, want - m_have, more))
             return false;
-        header.append(more);
-        have = want;
+        m_header.append(more);
+        m_have = want;
         return true;
-    };
-    const auto tooShort = [&] {
-        m_error = m_fileSize < 21 ? ImportText::tr("the file is too short to be a PBO")
-                                  : ImportText::tr("the PBO's header is damaged or has no end");
-        return false;
-    };
-    // Reads a zero-terminated string at pos, at most maxBytes long.
-    const auto readString = [&](qint64 &pos, QByteArray &out) {
+    }
+    // Reads a zero-terminated string at pos, at most MaxNameBytes long.
+    bool readString(qint64 &pos, QByteArray &out)
+    {
         for (qint64 end = pos;; ++end) {
             if (end - pos > MaxNameBytes)
                 return false;
             if (!grow(end + 1))
                 return false;
-            if (header.at(end) == '\0') {
-                out = header.mid(pos, end - pos);
+            if (m_header.at(end) == '\0') {
+                out = m_header.mid(pos, end - pos);
                 pos = end + 1;
                 return true;
             }
         }
-    };
-
-    qint64 pos = 0;
-    bool first = true;
-    qint64 dataOffset = 0;
-    QList<PboEntry> entries;
-    for (;;) {
-        QByteArray name;
-        if (!readString(pos, name))
-            return tooShort();
-        if (!grow(pos + 20))
-            return tooShort();
-        const char *f = header.constData() + pos;
-        PboEntry entry;
+    }
+    // An entry's name and its 20 bytes of fields at pos.
+    bool readEntry(qint64 &pos, QByteArray &name, PboEntry &entry)
+    {
+        if (!readString(pos, name) || !grow(pos + 20))
+            return false;
+        const char *f = m_header.constData() + pos;
         entry.method = le32(f);
         entry.originalSize = le32(f + 4);
         entry.timeStamp = le32(f + 12);
         entry.dataSize = le32(f + 16);
         pos += 20;
+        return true;
+    }
+
+private:
+    PboArchive &m_archive;
+    QByteArray m_header;
+    qint64 m_have = 0;
+    const qint64 m_limit;
+};
+
+bool PboArchive::parseHeader()
+{
+    HeaderReader header(*this);
+    qint64 pos = 0;
+    QList<PboEntry> entries;
+    if (!readEntries(header, pos, entries)) {
+        m_error = m_fileSize < 21 ? ImportText::tr("the file is too short to be a PBO")
+                                  : ImportText::tr("the PBO's header is damaged or has no end");
+        return false;
+    }
+    placeEntries(std::move(entries), pos);
+    return true;
+}
+
+bool PboArchive::readEntries(HeaderReader &header, qint64 &pos, QList<PboEntry> &entries)
+{
+    for (bool first = true;; first = false) {
+        QByteArray name;
+        PboEntry entry;
+        if (!header.readEntry(pos, name, entry))
+            return false;
         if (name.isEmpty()) {
-            if (first && entry.method == MethodProduct) {
-                first = false;
-                for (int n = 0;; ++n) {
-                    QByteArray key;
-                    if (!readString(pos, key))
-                        return tooShort();
-                    if (key.isEmpty())
-                        break;
-                    QByteArray value;
-                    if (!readString(pos, value))
-                        return tooShort();
-                    if (n < MaxProperties)
-                        m_properties.append({decodeGameText(key), decodeGameText(value)});
-                }
-                continue;
-            }
-            break; // the end of the header
+            if (!first || entry.method != MethodProduct)
+                return true; // the end of the header
+            if (!readProperties(header, pos))
+                return false;
+            continue;
         }
-        first = false;
         entry.name = decodeGameText(name);
         entry.encrypted = entry.method == MethodEncrypted;
         entry.compressed = entry.method == MethodCompressed
@@ -183,7 +194,28 @@ bool PboArchive::parseHeader()
         // Every entry takes at least 21 bytes of header, so the count is
         // bounded by the header's own bound.
     }
-    dataOffset = pos;
+}
+
+bool PboArchive::readProperties(HeaderReader &header, qint64 &pos)
+{
+    // Key and value strings up to an empty key.
+    for (int n = 0;; ++n) {
+        QByteArray key;
+        if (!header.readString(pos, key))
+            return false;
+        if (key.isEmpty())
+            return true;
+        QByteArray value;
+        if (!header.readString(pos, value))
+            return false;
+        if (n < MaxProperties)
+            m_properties.append({decodeGameText(key), decodeGameText(value)});
+    }
+}
+
+void PboArchive::placeEntries(QList<PboEntry> entries, qint64 dataOffset)
+{
+    // The data follows the header in the entries' order.
     for (PboEntry &entry : entries) {
         entry.offset = dataOffset;
         dataOffset += entry.dataSize; // 64-bit: cannot overflow with 32-bit sizes
@@ -197,7 +229,6 @@ bool PboArchive::parseHeader()
         QByteArray zero;
         m_hasChecksum = readAt(m_dataEnd, 1, zero) && zero.at(0) == '\0';
     }
-    return true;
 }
 
 QString PboArchive::property(QStringView key) const

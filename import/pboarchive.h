@@ -89,8 +89,12 @@ public:
     qint64 bytesRead() const { return m_bytesRead; }
 
 private:
+    class HeaderReader;
     bool readAt(qint64 offset, qint64 size, QByteArray &into);
     bool parseHeader();
+    bool readEntries(HeaderReader &header, qint64 &pos, QList<PboEntry> &entries);
+    bool readProperties(HeaderReader &header, qint64 &pos);
+    void placeEntries(QList<PboEntry> entries, qint64 dataOffset);
 
     QString m_path;
     QFile m_file;

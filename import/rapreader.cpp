@@ -77,6 +77,11 @@ private:
     }
     bool scalar(qint64 &pos, quint8 type, ConfigValue &out);
     bool array(qint64 &pos, ConfigValue &out, int depth);
+    // One member of a class body, of the given type; false when the rest
+    // of the body is to be skipped.
+    bool member(qint64 &pos, quint8 type, ConfigClass &into, int depth);
+    // A class with a body of its own, read where the body's offset points.
+    bool childClass(qint64 &pos, ConfigClass &into, int depth);
     bool node()
     {
         if (++m_nodes <= m_limits.maxNodes)
@@ -172,55 +177,64 @@ bool RapReader::readBody(qint64 offset, ConfigClass &into, int depth)
         quint8 type = 0;
         if (!byte(pos, type))
             return damaged(pos);
-        switch (type) {
-        case 0: {
-            ConfigClass child;
-            quint32 body = 0;
-            if (!string(pos, child.name) || !u32(pos, body))
-                return damaged(pos);
-            child.where = m_where;
-            m_path.append(child.name);
-            if (!m_keep || m_keep(m_path))
-                readBody(body, child, depth + 1);
-            m_path.removeLast();
-            into.classes.push_back(std::move(child));
-            break;
-        }
-        case 1: {
-            ConfigEntry entry;
-            quint8 sub = 0;
-            if (!byte(pos, sub) || !string(pos, entry.name) || !scalar(pos, sub, entry.value))
-                return damaged(pos);
-            entry.where = m_where;
-            into.values.push_back(std::move(entry));
-            break;
-        }
-        case 2:
-        case 5: {
-            ConfigEntry entry;
-            quint32 flags = 0;
-            if ((type == 5 && !u32(pos, flags)) || !string(pos, entry.name) || !array(pos, entry.value, depth + 1))
-                return damaged(pos);
-            entry.where = m_where;
-            into.values.push_back(std::move(entry));
-            break;
-        }
-        case 3:
-        case 4: {
-            ConfigClass child;
-            if (!string(pos, child.name))
-                return damaged(pos);
-            child.declarationOnly = true;
-            child.where = m_where;
-            into.classes.push_back(std::move(child));
-            break;
-        }
-        default:
-            note(ImportText::tr("the binarized file has an entry of unknown type %1; the rest of this class is skipped")
-                     .arg(type));
+        if (!member(pos, type, into, depth))
             return false;
-        }
     }
+    return true;
+}
+
+bool RapReader::member(qint64 &pos, quint8 type, ConfigClass &into, int depth)
+{
+    switch (type) {
+    case 0: return childClass(pos, into, depth);
+    case 1: {
+        ConfigEntry entry;
+        quint8 sub = 0;
+        if (!byte(pos, sub) || !string(pos, entry.name) || !scalar(pos, sub, entry.value))
+            return damaged(pos);
+        entry.where = m_where;
+        into.values.push_back(std::move(entry));
+        return true;
+    }
+    case 2:
+    case 5: {
+        ConfigEntry entry;
+        quint32 flags = 0;
+        if ((type == 5 && !u32(pos, flags)) || !string(pos, entry.name) || !array(pos, entry.value, depth + 1))
+            return damaged(pos);
+        entry.where = m_where;
+        into.values.push_back(std::move(entry));
+        return true;
+    }
+    case 3:
+    case 4: {
+        ConfigClass child;
+        if (!string(pos, child.name))
+            return damaged(pos);
+        child.declarationOnly = true;
+        child.where = m_where;
+        into.classes.push_back(std::move(child));
+        return true;
+    }
+    default:
+        note(ImportText::tr("the binarized file has an entry of unknown type %1; the rest of this class is skipped")
+                 .arg(type));
+        return false;
+    }
+}
+
+bool RapReader::childClass(qint64 &pos, ConfigClass &into, int depth)
+{
+    ConfigClass child;
+    quint32 body = 0;
+    if (!string(pos, child.name) || !u32(pos, body))
+        return damaged(pos);
+    child.where = m_where;
+    m_path.append(child.name);
+    if (!m_keep || m_keep(m_path))
+        readBody(body, child, depth + 1);
+    m_path.removeLast();
+    into.classes.push_back(std::move(child));
     return true;
 }
 

@@ -33,6 +33,15 @@ private:
     bool value(ConfigValue &out, bool inArray);
     bool array(ConfigValue &out, int depth);
     void classStatement(ConfigClass &into, int depth);
+    // "class name" or "class name : base"; false (the statement skipped)
+    // when a name is missing.
+    bool classHead(ConfigClass &child);
+    void closeClass(const ConfigClass &child);
+    void skipClassBody();
+    void deleteStatement(ConfigClass &into);
+    void entryStatement(ConfigClass &into, int depth);
+    // What follows an entry's name: "= value" or "[] = {...}".
+    bool entryValue(ConfigValue &out, int depth);
     void unexpandable(const Token &at)
     {
         error(at, ImportText::tr("the macro %1 cannot be expanded here; the statement is skipped").arg(at.text));
@@ -160,16 +169,15 @@ bool Parser::array(ConfigValue &out, int depth)
     }
 }
 
-void Parser::classStatement(ConfigClass &into, int depth)
+bool Parser::classHead(ConfigClass &child)
 {
     const Token keyword = m_lex.take();
     const Token name = m_lex.take();
     if (name.type != Token::Word && name.type != Token::Unexpandable) {
         unexpected(name);
         skipStatement();
-        return;
+        return false;
     }
-    ConfigClass child;
     child.name = name.text;
     child.where = keyword.where;
     if (name.type == Token::Unexpandable)
@@ -180,10 +188,18 @@ void Parser::classStatement(ConfigClass &into, int depth)
         if (base.type != Token::Word && base.type != Token::Unexpandable) {
             unexpected(base);
             skipStatement();
-            return;
+            return false;
         }
         child.base = base.text;
     }
+    return true;
+}
+
+void Parser::classStatement(ConfigClass &into, int depth)
+{
+    ConfigClass child;
+    if (!classHead(child))
+        return;
     if (m_lex.peek().is(';')) {
         m_lex.take();
         child.declarationOnly = true;
@@ -205,35 +221,39 @@ void Parser::classStatement(ConfigClass &into, int depth)
     }
     m_lex.take();
     m_path.append(child.name);
-    const bool keep = !m_keep || m_keep(m_path);
-    m_path.removeLast();
-    if (!keep) {
-        // Not wanted: passed over without building anything.
-        for (int open = m_lex.skipRaw(1); open > 0;) {
-            const Token t = m_lex.take();
-            if (t.type == Token::End)
-                break;
-            if (t.is('{'))
-                ++open;
-            else if (t.is('}') && --open > 0)
-                open = m_lex.skipRaw(open);
-        }
-        if (m_lex.peek().is(';'))
-            m_lex.take();
-        into.classes.push_back(std::move(child));
-        return;
+    if (!m_keep || m_keep(m_path)) {
+        body(child, depth + 1);
+        closeClass(child);
+    } else {
+        skipClassBody();
     }
-    m_path.append(child.name);
-    body(child, depth + 1);
     m_path.removeLast();
+    if (m_lex.peek().is(';'))
+        m_lex.take();
+    into.classes.push_back(std::move(child));
+}
+
+void Parser::closeClass(const ConfigClass &child)
+{
     const Token close = m_lex.peek();
     if (close.is('}'))
         m_lex.take();
     else
         error(close, ImportText::tr("the class %1 has no closing brace").arg(child.name));
-    if (m_lex.peek().is(';'))
-        m_lex.take();
-    into.classes.push_back(std::move(child));
+}
+
+void Parser::skipClassBody()
+{
+    // Not wanted: passed over without building anything.
+    for (int open = m_lex.skipRaw(1); open > 0;) {
+        const Token t = m_lex.take();
+        if (t.type == Token::End)
+            break;
+        if (t.is('{'))
+            ++open;
+        else if (t.is('}') && --open > 0)
+            open = m_lex.skipRaw(open);
+    }
 }
 
 void Parser::body(ConfigClass &into, int depth)
@@ -247,89 +267,86 @@ void Parser::body(ConfigClass &into, int depth)
                 return;
             unexpected(t);
             m_lex.take();
-            continue;
-        }
-        if (t.is(';')) {
+        } else if (t.is(';')) {
             m_lex.take();
-            continue;
-        }
-        if (t.isWord(QLatin1StringView("class"))) {
+        } else if (t.isWord(QLatin1StringView("class"))) {
             classStatement(into, depth);
-            continue;
-        }
-        if (t.isWord(QLatin1StringView("delete"))) {
-            m_lex.take();
-            const Token name = m_lex.take();
-            if (name.type == Token::Word) {
-                ConfigClass gone;
-                gone.name = name.text;
-                gone.where = name.where;
-                gone.declarationOnly = true;
-                into.classes.push_back(std::move(gone));
-            }
-            skipStatement();
-            continue;
-        }
-        if (t.isWord(QLatin1StringView("enum"))) {
+        } else if (t.isWord(QLatin1StringView("delete"))) {
+            deleteStatement(into);
+        } else if (t.isWord(QLatin1StringView("enum"))) {
             m_lex.take();
             skipBraces();
             if (m_lex.peek().is(';'))
                 m_lex.take();
-            continue;
-        }
-        if (t.type == Token::Unexpandable) {
+        } else if (t.type == Token::Unexpandable) {
             unexpandable(t);
             skipStatement();
-            continue;
-        }
-        if (t.type != Token::Word) {
+        } else if (t.type != Token::Word) {
             unexpected(t);
             m_lex.take();
             skipStatement();
-            continue;
-        }
-        ConfigEntry entry;
-        const Token name = m_lex.take();
-        entry.name = name.text;
-        entry.where = name.where;
-        if (m_lex.peek().is('[') && m_lex.peek(1).is(']')) {
-            m_lex.take();
-            m_lex.take();
-            if (m_lex.peek().is('+'))
-                m_lex.take();
-            const Token eq = m_lex.take();
-            if (!eq.is('=')) {
-                unexpected(eq);
-                skipStatement();
-                continue;
-            }
-            if (!m_lex.peek().is('{')) {
-                unexpected(m_lex.peek());
-                skipStatement();
-                continue;
-            }
-            const bool ok = array(entry.value, depth + 1);
-            if (!ok) {
-                skipStatement();
-                continue;
-            }
-        } else if (m_lex.peek().is('=')) {
-            m_lex.take();
-            if (!value(entry.value, false)) {
-                skipStatement();
-                continue;
-            }
         } else {
-            unexpected(m_lex.peek());
-            skipStatement();
-            continue;
+            entryStatement(into, depth);
         }
-        if (m_lex.peek().is(';'))
-            m_lex.take();
-        else if (!m_lex.peek().is('}'))
-            unexpected(m_lex.peek());
-        into.values.push_back(std::move(entry));
     }
+}
+
+void Parser::deleteStatement(ConfigClass &into)
+{
+    m_lex.take();
+    const Token name = m_lex.take();
+    if (name.type == Token::Word) {
+        ConfigClass gone;
+        gone.name = name.text;
+        gone.where = name.where;
+        gone.declarationOnly = true;
+        into.classes.push_back(std::move(gone));
+    }
+    skipStatement();
+}
+
+void Parser::entryStatement(ConfigClass &into, int depth)
+{
+    ConfigEntry entry;
+    const Token name = m_lex.take();
+    entry.name = name.text;
+    entry.where = name.where;
+    if (!entryValue(entry.value, depth)) {
+        skipStatement();
+        return;
+    }
+    if (m_lex.peek().is(';'))
+        m_lex.take();
+    else if (!m_lex.peek().is('}'))
+        unexpected(m_lex.peek());
+    into.values.push_back(std::move(entry));
+}
+
+bool Parser::entryValue(ConfigValue &out, int depth)
+{
+    if (m_lex.peek().is('[') && m_lex.peek(1).is(']')) {
+        // "name[] = {...}", or "name[] += {...}" that adds to the base's array
+        m_lex.take();
+        m_lex.take();
+        if (m_lex.peek().is('+'))
+            m_lex.take();
+        const Token eq = m_lex.take();
+        if (!eq.is('=')) {
+            unexpected(eq);
+            return false;
+        }
+        if (!m_lex.peek().is('{')) {
+            unexpected(m_lex.peek());
+            return false;
+        }
+        return array(out, depth + 1);
+    }
+    if (m_lex.peek().is('=')) {
+        m_lex.take();
+        return value(out, false);
+    }
+    unexpected(m_lex.peek());
+    return false;
 }
 
 } // namespace

@@ -48,6 +48,17 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
+    // In this order, which is also the order of the keyboard's focus.
+    addFields(layout, current, result);
+    addAddons(layout, result);
+    QLabel *officialSource = addOfficial(layout, result);
+    addNotes(layout, result);
+    addButtons(layout, officialSource);
+    resize(760, 520);
+}
+
+void ImportDialog::addFields(QVBoxLayout *layout, const Article &current, const import::ImportResult &result)
+{
     m_fields = new QTreeWidget(this);
     m_fields->setObjectName(QStringLiteral("ImportFields"));
     m_fields->setRootIsDecorated(false);
@@ -70,7 +81,10 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
     }
     m_fields->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_fields, 2);
+}
 
+void ImportDialog::addAddons(QVBoxLayout *layout, const import::ImportResult &result)
+{
     const import::Proposal *addons = result.proposal(ProposalField::RequiredAddons);
     auto *addonsLabel = new QLabel(tr("&Required addons (one a line; official addons left out):"), this);
     layout->addWidget(addonsLabel);
@@ -81,6 +95,10 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
     m_addons->setEnabled(addons != nullptr);
     addonsLabel->setBuddy(m_addons);
     layout->addWidget(m_addons, 1);
+}
+
+QLabel *ImportDialog::addOfficial(QVBoxLayout *layout, const import::ImportResult &result)
+{
     if (!result.officialLeftOut.isEmpty()) {
         QStringList names;
         for (const import::Found &f : result.officialLeftOut)
@@ -96,7 +114,11 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
     officialSource->setTextFormat(Qt::PlainText);
     officialSource->setWordWrap(true);
     layout->addWidget(officialSource);
+    return officialSource;
+}
 
+void ImportDialog::addNotes(QVBoxLayout *layout, const import::ImportResult &result)
+{
     auto *notesLabel =
         new QLabel(result.notes.isEmpty() ? tr("Everything could be read.") : tr("What could not be read:"), this);
     layout->addWidget(notesLabel);
@@ -107,7 +129,10 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
         m_notes->addItem(note.display());
     m_notes->setVisible(!result.notes.isEmpty());
     layout->addWidget(m_notes, 1);
+}
 
+void ImportDialog::addButtons(QVBoxLayout *layout, QLabel *officialSource)
+{
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("ImportButtons"));
     QPushButton *apply = buttons->button(QDialogButtonBox::Apply);
@@ -118,22 +143,24 @@ ImportDialog::ImportDialog(const QString &source, const Article &current, const 
     // import on.
     QPushButton *gameFolder = buttons->addButton(tr("&Game Folder..."), QDialogButtonBox::ResetRole);
     gameFolder->setObjectName(QStringLiteral("ImportGameFolder"));
-    connect(gameFolder, &QPushButton::clicked, this, [this, officialSource] {
-        QFileDialog dialog(this, tr("Choose the Game Folder"), import::savedGameFolder());
-        dialog.setFileMode(QFileDialog::Directory);
-        dialog.setOption(QFileDialog::ShowDirsOnly);
-        NameOnlyIconProvider::useIn(dialog);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        const QString folder = dialog.selectedFiles().first();
-        import::saveGameFolder(folder);
-        officialSource->setText(tr("From the next import on, the addons of the game in %1 count as official.")
-                                    .arg(QDir::toNativeSeparators(folder)));
-    });
+    connect(gameFolder, &QPushButton::clicked, this, [this, officialSource] { chooseGameFolder(officialSource); });
     connect(apply, &QPushButton::clicked, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 520);
+}
+
+void ImportDialog::chooseGameFolder(QLabel *officialSource)
+{
+    QFileDialog dialog(this, tr("Choose the Game Folder"), import::savedGameFolder());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    NameOnlyIconProvider::useIn(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = dialog.selectedFiles().first();
+    import::saveGameFolder(folder);
+    officialSource->setText(tr("From the next import on, the addons of the game in %1 count as official.")
+                                .arg(QDir::toNativeSeparators(folder)));
 }
 
 QList<ProposalField> ImportDialog::tickedFields() const

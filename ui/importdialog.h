@@ -12,9 +12,11 @@
 
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace kestrin::ui {
 
@@ -32,6 +34,15 @@ public:
     void setTicked(import::ProposalField field, bool ticked);
 
 private:
+    void addFields(QVBoxLayout *layout, const Article &current, const import::ImportResult &result);
+    void addAddons(QVBoxLayout *layout, const import::ImportResult &result);
+    // The addons left out as official and which list said so; returns the
+    // latter, which the game folder's button updates.
+    QLabel *addOfficial(QVBoxLayout *layout, const import::ImportResult &result);
+    void addNotes(QVBoxLayout *layout, const import::ImportResult &result);
+    void addButtons(QVBoxLayout *layout, QLabel *officialSource);
+    void chooseGameFolder(QLabel *officialSource);
+
     QTreeWidget *m_fields = nullptr;
     QPlainTextEdit *m_addons = nullptr;
     QListWidget *m_notes = nullptr;

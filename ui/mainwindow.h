@@ -34,6 +34,10 @@ class QMenu;
 class QTabWidget;
 class QTimer;
 
+namespace kestrin::import {
+struct ImportResult;
+}
+
 namespace kestrin::ui {
 
 class AboutWindow;
@@ -113,6 +117,9 @@ private:
     MainWindow(MessageBoxService &messages, SaveDialogService &dialog, TextFileService &files,
                std::unique_ptr<OwnedServices> owned, QWidget *parent);
 
+    // Reads the mission or addon at path on a worker thread, behind a
+    // progress dialog whose Cancel stops the look-up of the official addons.
+    kestrin::import::ImportResult readImport(const QString &path);
     void buildMenus();
     void buildArticleFileMenu(QMenu *file);
     void startArticleFiles(ArticleDialogService &dialogs, ByteFileService &files, RecentArticlesStore &recent,

@@ -58,12 +58,8 @@ void MainWindow::importFromMissionOrAddon()
         importFrom(*chosen);
 }
 
-void MainWindow::importFrom(const QString &chosen)
+kestrin::import::ImportResult MainWindow::readImport(const QString &path)
 {
-    // A mission.sqm, config.cpp or mod.cpp stands for its folder.
-    const QFileInfo info(chosen);
-    const QString path = isImportable(chosen) ? info.absoluteFilePath() : info.absolutePath();
-
     QProgressDialog progress(tr("Reading %1...").arg(QDir::toNativeSeparators(path)), tr("Cancel"), 0, 0, this);
     progress.setObjectName(QStringLiteral("ImportProgress"));
     progress.setWindowTitle(kProgramTitle);
@@ -109,8 +105,15 @@ void MainWindow::importFrom(const QString &chosen)
     delete worker;
     QCoreApplication::removePostedEvents(&progress); // progress steps still queued
     progress.close();
+    return std::move(shared->result);
+}
 
-    const import::ImportResult &result = shared->result;
+void MainWindow::importFrom(const QString &chosen)
+{
+    // A mission.sqm, config.cpp or mod.cpp stands for its folder.
+    const QFileInfo info(chosen);
+    const QString path = isImportable(chosen) ? info.absoluteFilePath() : info.absolutePath();
+    const import::ImportResult result = readImport(path);
     if (!result.readSomething()) {
         QStringList notes;
         for (const import::ImportNote &note : result.notes)
