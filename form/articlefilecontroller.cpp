@@ -159,10 +159,10 @@ bool ArticleFileController::openFile(const QString &path, Origin origin)
         return false;
     }
     // A big article fills the form for a while; given up midway, the form
-    // gets back what it held.
-    const Article before = currentArticle();
+    // gets back all it held, switched-off fields included.
+    const ReadmeDocument::FormState before = m_document.formState();
     if (!m_work->fill([&read, this] { m_document.applyArticle(read.result.article); })) {
-        m_document.applyArticle(before);
+        m_document.restoreFormState(before);
         return false;
     }
     setCurrentFile(absolute, currentArticle());

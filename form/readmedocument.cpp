@@ -160,6 +160,56 @@ void ReadmeDocument::applyArticle(const Article &article)
     forgetOwnDescription();
 }
 
+ReadmeDocument::FormState ReadmeDocument::formState() const
+{
+    FormState state;
+    for (int i = 0; i < kControlCount; ++i) {
+        const Control c = Control(i);
+        const ControlKind kind = controlKind(c);
+        if (isTextBox(c) || kind == ControlKind::ComboBox)
+            state.texts[size_t(i)] = m_form.text(c);
+        else if (kind == ControlKind::CheckBox)
+            state.values[size_t(i)] = m_form.value(c);
+        else if (kind == ControlKind::OptionButton)
+            state.values[size_t(i)] = m_form.isSelected(c) ? 1 : 0;
+        state.enabled[size_t(i)] = m_form.isEnabled(c);
+        state.colours[size_t(i)] = m_form.background(c);
+    }
+    state.ownDescription = m_ownDescription;
+    state.ownDescriptionShown = m_ownDescriptionShown;
+    state.startInstallation = m_startInstallation;
+    return state;
+}
+
+void ReadmeDocument::restoreFormState(const FormState &state)
+{
+    // The switches and options first, as a user would click them; their
+    // handlers set texts, colours and the enabled state, which are then
+    // put back exactly as they were.
+    for (Control option : kInstallationOptions) {
+        if (state.values[size_t(option)] == 1)
+            m_form.select(option);
+    }
+    for (int i = 0; i < kControlCount; ++i) {
+        if (controlKind(Control(i)) == ControlKind::CheckBox)
+            m_form.setValue(Control(i), state.values[size_t(i)]);
+    }
+    for (int i = 0; i < kControlCount; ++i) {
+        const Control c = Control(i);
+        // Only what differs is set again: a field the fill had not reached
+        // keeps its edits and its undo steps.
+        if ((isTextBox(c) || controlKind(c) == ControlKind::ComboBox) && m_form.text(c) != state.texts[size_t(i)])
+            m_form.setText(c, state.texts[size_t(i)]);
+        if (m_form.isEnabled(c) != state.enabled[size_t(i)])
+            m_form.setEnabled(c, state.enabled[size_t(i)]);
+        if (m_form.background(c) != state.colours[size_t(i)])
+            m_form.setBackground(c, state.colours[size_t(i)]);
+    }
+    m_ownDescription = state.ownDescription;
+    m_ownDescriptionShown = state.ownDescriptionShown;
+    m_startInstallation = state.startInstallation;
+}
+
 bool ReadmeDocument::askForEncoder(TextEncoder &encoder, const QList<QStringView> &pieces)
 {
     bool more = false;

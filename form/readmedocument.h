@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <array>
 #include <optional>
 
 namespace kestrin {
@@ -90,6 +91,21 @@ public:
     void forgetOwnDescription();
 
     MessageAnswer lastNewAnswer() const { return m_newAnswer; }
+
+    // Everything the form holds, down to the text of a switched-off field
+    // and what is kept aside for Own description, so that a fill given up
+    // midway puts back exactly that.
+    struct FormState {
+        std::array<QString, kControlCount> texts; // text boxes and the combo box
+        std::array<int, kControlCount> values{};  // check boxes; options: 1 when selected
+        std::array<bool, kControlCount> enabled{};
+        std::array<SystemColor, kControlCount> colours{};
+        std::optional<QString> ownDescription;
+        bool ownDescriptionShown = false;
+        bool startInstallation = false;
+    };
+    FormState formState() const;
+    void restoreFormState(const FormState &state);
 
 private:
     void applyToggle(Control check);

@@ -65,7 +65,7 @@ bool FileWork::run(Kind kind, const std::function<void()> &work)
     delay.setSingleShot(true);
     QObject::connect(&delay, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
     thread->start();
-    delay.start(kProgressDelayMs);
+    delay.start(m_progressDelayMs);
 
     // First the window only draws and takes no input, as under a modal
     // dialog; then the progress dialog is that modal dialog.
@@ -147,7 +147,7 @@ bool FileWork::runSteps(const std::function<bool()> &step)
             more = step();
         if (!more)
             loop.quit();
-        else if (blocked && since.elapsed() >= kProgressDelayMs)
+        else if (blocked && since.elapsed() >= m_progressDelayMs)
             showProgress();
     });
     m_running = true;

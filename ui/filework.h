@@ -25,6 +25,8 @@ class FileWork : public FileWorkRunner {
 public:
     // The progress dialog shows this long after the work began.
     static constexpr int kProgressDelayMs = 400;
+    // Another delay (tests show the dialog at once, whatever the machine's speed).
+    void setProgressDelay(int ms) { m_progressDelayMs = ms; }
 
     explicit FileWork(QWidget *window);
     ~FileWork() override;
@@ -55,6 +57,7 @@ private:
     std::unique_ptr<QProgressDialog> makeProgress(const QString &label, bool cancellable) const;
 
     QWidget *m_window;
+    int m_progressDelayMs = kProgressDelayMs;
     bool m_running = false;
     // The fill under way: when it began, its progress dialog once shown,
     // and whether the user cancelled it.

@@ -131,7 +131,11 @@ void MainWindow::importFrom(const QString &chosen)
     const Article merged = import::applyProposals(current, result, dialog.tickedFields(), dialog.addonsText());
     // Every field is set to the merged article's value: those not taken
     // keep theirs, so only the taken ones change and run their handlers.
-    applyArticle(merged, m_form);
+    // Big texts come a slice at a time, as when an article is opened; given
+    // up midway, the form gets back all it held.
+    const ReadmeDocument::FormState before = m_document->formState();
+    if (!m_fileWork->fill([this, &merged] { applyArticle(merged, m_form); }))
+        m_document->restoreFormState(before);
 }
 
 } // namespace kestrin::ui

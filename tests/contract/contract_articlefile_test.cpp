@@ -229,3 +229,72 @@ TEST_P(Contract, ArticleFileSaveAsProposesTheArticlesNameAsAFileName)
     EXPECT_FALSE(harness->articleFiles().saveAs());
     EXPECT_EQ(harness->articleDialog.proposals().last(), dir.filePath(QStringLiteral("x.json")));
 }
+
+// A fill given up midway puts back all the form held: what was typed into a
+// switched-off field, the own installation text kept aside while another
+// kind is selected, the start state's installation. The form is filled with
+// a whole other article in between, as a fill would leave it at worst.
+TEST_P(Contract, ArticleFileAFormStatePutBackIsTheFormAsItWas)
+{
+    const struct {
+        const char *name;
+        std::function<void(FormHarness &)> setUp;
+    } rows[] = {
+        {"the start state", [](FormHarness &) {}},
+        {"texts typed into switched-off fields",
+         [](FormHarness &h) {
+             h.userClick(Control::SkypeAllowed);
+             h.userType(Control::Skype, QStringLiteral("kept.skype"));
+             h.userClick(Control::SkypeAllowed);
+             h.userClick(Control::FeaturesAllowed);
+             h.userType(Control::Features, QStringLiteral("a feature\r\nanother"));
+             h.userClick(Control::FeaturesAllowed);
+             h.userClick(Control::AddonsUserDefined);
+             h.userType(Control::RequiredAddons, QStringLiteral("cba_main"));
+             h.userClick(Control::AddonsOfficialOnly);
+         }},
+        {"an own installation kept aside under another kind",
+         [](FormHarness &h) {
+             h.userClick(Control::InstallOwnDescription);
+             h.userType(Control::Installation, QStringLiteral("Unpack it\r\nsomewhere"));
+             h.userClick(Control::InstallMod);
+             h.userType(Control::Name, QStringLiteral("Mine"));
+         }},
+        {"an own installation shown",
+         [](FormHarness &h) {
+             h.userClick(Control::InstallOwnDescription);
+             h.userType(Control::Installation, QStringLiteral("By hand"));
+             h.userClick(Control::NotesAllowed);
+         }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<FormHarness> h = GetParam()();
+        row.setUp(*h);
+        const QString shown = formState(h->form());
+        const QString readme = plainText(h->document().model());
+        const ReadmeDocument::FormState held = h->document().formState();
+
+        h->document().applyArticle(fullArticle());
+        ASSERT_NE(formState(h->form()), shown);
+        h->document().restoreFormState(held);
+        EXPECT_EQ(formState(h->form()).toStdString(), shown.toStdString());
+        EXPECT_EQ(plainText(h->document().model()).toStdString(), readme.toStdString());
+        // What was kept aside comes back when its switch or option does.
+        for (const AllowSwitch &s : kAllowSwitches) {
+            if (h->form().value(s.check) == 0)
+                h->userClick(s.check);
+        }
+        h->userClick(Control::InstallOwnDescription);
+        h->userClick(Control::AddonsUserDefined);
+        const Article after = h->document().article();
+        if (shown.contains(QLatin1String("kept.skype"))) {
+            EXPECT_EQ(after.skype.value_or(QString()), QStringLiteral("kept.skype"));
+            EXPECT_EQ(after.features.value_or(QString()), QStringLiteral("a feature\r\nanother"));
+            EXPECT_EQ(after.requiredAddons.value_or(QString()), QStringLiteral("cba_main"));
+        }
+        if (QByteArray(row.name).contains("kept aside")) {
+            EXPECT_EQ(after.installationText, QStringLiteral("Unpack it\r\nsomewhere"));
+        }
+    }
+}

@@ -281,6 +281,11 @@ TEST_F(FileWorkWindow, ABigArticleFillsTheFormWithTheWindowAnsweringAndCancelPut
         SCOPED_TRACE(row.name);
         harness->form().setText(Control::Name, QStringLiteral("Before"));
         harness->form().setText(Control::Description, QStringLiteral("typed\r\nby hand"));
+        // Typed into a field whose switch is off: no part of the article,
+        // but the form's all the same.
+        harness->form().setValue(Control::SkypeAllowed, 1);
+        harness->form().setText(Control::Skype, QStringLiteral("typed.skype"));
+        harness->form().setValue(Control::SkypeAllowed, 0);
         harness->messages.clear();
         harness->messages.answerNext(MessageAnswer::Discard); // what the form holds
         harness->articleDialog.chooseNext(path);
@@ -299,6 +304,8 @@ TEST_F(FileWorkWindow, ABigArticleFillsTheFormWithTheWindowAnsweringAndCancelPut
             EXPECT_FALSE(opened);
             EXPECT_EQ(harness->form().text(Control::Name), QStringLiteral("Before"));
             EXPECT_EQ(harness->form().text(Control::Description), QStringLiteral("typed\r\nby hand"));
+            EXPECT_EQ(harness->form().text(Control::Skype), QStringLiteral("typed.skype"));
+            EXPECT_EQ(harness->form().value(Control::SkypeAllowed), 0);
             EXPECT_EQ(window().articleFiles().currentFile(), QString());
             EXPECT_EQ(window().windowTitle(), title);
         } else {

@@ -20,8 +20,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -170,4 +173,64 @@ TEST_F(ImportWindow, DroppedPboIsImportedAndNothingReadableIsTold)
     ASSERT_EQ(harness->messages.shown().size(), 1);
     EXPECT_TRUE(harness->messages.shown().first().prompt.startsWith(QLatin1String("Nothing could be read from")));
     EXPECT_EQ(formArticle(), before);
+}
+
+// Big texts taken from an import fill the form a slice at a time, as an
+// opened article does: the progress dialog shows, and its Cancel puts back
+// all the form held, a text typed into a switched-off field included.
+TEST_F(ImportWindow, ABigImportFillsInSlicesAndCancelPutsTheFormBack)
+{
+    QString addons;
+    for (int i = 0; addons.size() < 900000; ++i)
+        addons += QStringLiteral("kst_addon_%1\n").arg(i, 8, 10, QLatin1Char('0'));
+    // The progress shows at the first slice, however fast the machine.
+    window().fileWork().setProgressDelay(0);
+    const struct {
+        const char *name;
+        bool cancel;
+    } rows[] = {{"cancelled while the form fills", true}, {"filled whole", false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        WidgetForm &form = window().form();
+        form.setText(Control::Name, QStringLiteral("Before"));
+        form.setValue(Control::SkypeAllowed, 1);
+        form.setText(Control::Skype, QStringLiteral("typed.skype"));
+        form.setValue(Control::SkypeAllowed, 0);
+        form.setValue(Control::AddonsUserDefined, 1);
+        form.setText(Control::RequiredAddons, QStringLiteral("typed_addon"));
+        form.setValue(Control::AddonsOfficialOnly, 1);
+        const Article before = formArticle();
+
+        bool progressShown = false;
+        QTimer canceller;
+        canceller.setInterval(20);
+        QObject::connect(&canceller, &QTimer::timeout, [&] {
+            auto *progress = window().findChild<QProgressDialog *>(QStringLiteral("FileProgress"));
+            if (!progress || !progress->isVisible() || progressShown)
+                return;
+            progressShown = true;
+            if (row.cancel)
+                QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+        canceller.start();
+        importWith(fixtures::addonPbo(base), [&](ImportDialog &dialog) {
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("ImportAddons"))->setPlainText(addons);
+            return true;
+        });
+        canceller.stop();
+        EXPECT_TRUE(progressShown);
+        const Article after = formArticle();
+        if (row.cancel) {
+            EXPECT_EQ(after, before);
+            EXPECT_EQ(form.text(Control::Skype), QStringLiteral("typed.skype"));
+            EXPECT_EQ(form.text(Control::RequiredAddons), QStringLiteral("typed_addon"));
+            EXPECT_EQ(form.value(Control::AddonsOfficialOnly), 1);
+        } else {
+            EXPECT_EQ(after.name, QStringLiteral("Kestrin Vehicles"));
+            QString expected = addons.trimmed();
+            expected.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+            EXPECT_EQ(after.requiredAddons.value_or(QString()).size(), expected.size());
+            EXPECT_TRUE(after.requiredAddons == expected);
+        }
+    }
 }
