@@ -4,7 +4,7 @@
 #   1. installs what is missing (MinGW-w64, Wine, NSIS, the locales the code
 #      page tests use);
 #   2. builds static Qt, chmlib and GoogleTest once into the cache
-#      (scripts/windows-deps.sh; about an hour on two cores the first time,
+#      (scripts/windows-deps.sh; about 20 minutes on two idle cores the first time,
 #      seconds afterwards);
 #   3. cross-builds both programs, the tests and the benchmarks (CMake
 #      preset "windows", into build/windows);
