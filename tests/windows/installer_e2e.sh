@@ -57,7 +57,7 @@ example=$(dirname "$0")/../../examples/harbour-raid.json
     fail "the installed kestrin-readme.exe did not write the worked example"
 # The editor finds its help beside it: the help window's title is the
 # file's own (an error would leave the plain one), seen on an X server.
-if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     "$wineserver" -k 2>/dev/null || true
     cat >"$work/help.sh" <<'SCRIPT'
 set -eu
@@ -80,7 +80,7 @@ boxes=$(xdotool search --onlyvisible --name '^Kestrin Editor$' | wc -l)
 "$3" -k
 [ -n "$help" ] && [ "$boxes" -eq 1 ] && echo found
 SCRIPT
-    found=$(xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/help.sh" "$wine" "$folder/kestrin-editor.exe" "$wineserver")
+    found=$("$(dirname "$0")/../e2e/xserver.sh" 1280x1024 bash "$work/help.sh" "$wine" "$folder/kestrin-editor.exe" "$wineserver")
     [ "$found" = found ] || fail "the installed editor did not show its help"
 fi
 
