@@ -1313,6 +1313,10 @@ stránka neumí uložit, nebo selhání zápisu); 2 při chybném vstupu nebo po
         <translation>Pole nyní obsahuje %1 znaků a zobrazuje prvních %2 z nich. Chcete-li text změnit, označte jej celý a pište, smažte jej nebo vložte jiný; Zpět vložení vrátí.</translation>
     </message>
     <message>
+        <source>The field now holds %1 lines (%2 characters), too many to edit: it shows them read-only. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Pole nyní obsahuje %1 řádků (%2 znaků), příliš mnoho na úpravy: zobrazuje je jen pro čtení. Chcete-li text změnit, označte jej celý a pište, smažte jej nebo vložte jiný; Zpět vrátí vložení.</translation>
+    </message>
+    <message>
         <source>File</source>
         <translation>Soubor</translation>
     </message>

@@ -1313,6 +1313,10 @@ die Codepage nicht darstellen kann, oder Schreibfehler); 2 bei falscher Eingabe.
         <translation>Das Feld enthält jetzt %1 Zeichen und zeigt die ersten %2 davon. Um den Text zu ändern, markieren Sie ihn ganz und tippen, löschen oder fügen Sie ein; Rückgängig nimmt das Einfügen zurück.</translation>
     </message>
     <message>
+        <source>The field now holds %1 lines (%2 characters), too many to edit: it shows them read-only. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Das Feld enthält jetzt %1 Zeilen (%2 Zeichen), zu viele zum Bearbeiten: Es zeigt sie schreibgeschützt. Um den Text zu ändern, markieren Sie ihn ganz und tippen, löschen oder fügen Sie ein; Rückgängig nimmt das Einfügen zurück.</translation>
+    </message>
+    <message>
         <source>File</source>
         <translation>Datei</translation>
     </message>

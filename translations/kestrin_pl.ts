@@ -1313,6 +1313,10 @@ kodowa nie obsługuje, lub błąd zapisu); 2 przy błędnych danych lub użyciu.
         <translation>Pole zawiera teraz %1 znaków i pokazuje pierwsze %2 z nich. Aby zmienić tekst, zaznacz go w całości i pisz, usuń go lub wklej inny; Cofnij wycofuje wklejenie.</translation>
     </message>
     <message>
+        <source>The field now holds %1 lines (%2 characters), too many to edit: it shows them read-only. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Pole zawiera teraz %1 wierszy (%2 znaków), zbyt wiele do edycji: pokazuje je tylko do odczytu. Aby zmienić tekst, zaznacz go w całości i pisz, usuń go lub wklej inny; Cofnij wycofuje wklejenie.</translation>
+    </message>
+    <message>
         <source>File</source>
         <translation>Plik</translation>
     </message>

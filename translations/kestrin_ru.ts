@@ -1313,6 +1313,10 @@ the code page cannot hold, or the write failed); 2 for bad input or usage.
         <translation>Поле теперь содержит %1 символов и показывает первые %2 из них. Чтобы изменить текст, выделите его целиком и печатайте, удалите или вставьте другой; «Отменить» возвращает вставку назад.</translation>
     </message>
     <message>
+        <source>The field now holds %1 lines (%2 characters), too many to edit: it shows them read-only. To change the text, select all of it and type, delete or paste; Undo takes the paste back.</source>
+        <translation>Поле теперь содержит %1 строк (%2 символов), слишком много для правки: оно показывает их только для чтения. Чтобы изменить текст, выделите его целиком и введите, удалите или вставьте другой; Отменить возвращает вставку.</translation>
+    </message>
+    <message>
         <source>File</source>
         <translation>Файл</translation>
     </message>

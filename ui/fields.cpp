@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "fields.h"
 
+#include "bigtextview.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -60,6 +62,8 @@ QString MultiLineEdit::crLfText() const
     // The raw text keeps non-breaking spaces, which toPlainText() would turn
     // into plain blanks. Kept until the text changes: the title's modified
     // mark reads every field whenever typing rests.
+    if (isShownBig())
+        return m_big->text();
     if (!m_crLfValid) {
         m_crLf = toCrLf(document()->toRawText());
         m_crLfValid = true;
@@ -69,6 +73,23 @@ QString MultiLineEdit::crLfText() const
 
 void MultiLineEdit::setCrLfText(const QString &text)
 {
+    // As setPlainText does: the old text and its undo steps go.
+    m_bigUndo.clear();
+    if (isBigText(text)) {
+        // In a step of its own, so that the window answers between the big
+        // texts of one fill (and a fill given up sets no more of them).
+        auto show = [&] {
+            setPlainText(QString());
+            showBig(text);
+            return false;
+        };
+        if (m_steps)
+            m_steps(show);
+        else
+            show();
+        return;
+    }
+    hideBig();
     if (!m_steps || text.size() <= kSlicedText) {
         setPlainText(fromCrLf(text));
         return;
@@ -133,6 +154,8 @@ bool MultiLineEdit::insertInSteps(QTextCursor &cursor, const QString &text, bool
 
 void MultiLineEdit::insertFromMimeData(const QMimeData *source)
 {
+    if (!isReadOnly() && source && source->hasText() && insertBig(source->text()))
+        return;
     if (!m_steps || isReadOnly() || !source || !source->hasText() || source->text().size() <= kSlicedText) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
@@ -152,8 +175,36 @@ void MultiLineEdit::insertFromMimeData(const QMimeData *source)
     ensureCursorVisible();
 }
 
+bool MultiLineEdit::insertBig(const QString &text)
+{
+    // Only a text that comes out too big for the document is taken here:
+    // shown by the light view, the document keeps what it held, and its
+    // undo steps, for Undo to bring back.
+    if (document()->characterCount() + text.size() <= kBigChars) {
+        const qsizetype newLines =
+            text.count(u'\n') + text.count(QChar::ParagraphSeparator) + text.count(QChar::LineSeparator);
+        if (document()->blockCount() + newLines <= kBigLines)
+            return false;
+    }
+    const QString raw = document()->toRawText();
+    const QTextCursor cursor = textCursor();
+    const QString result = toCrLf(raw.left(cursor.selectionStart()) + text + raw.mid(cursor.selectionEnd()));
+    if (!isBigText(result))
+        return false;
+    m_bigUndo.emplace_back(std::nullopt);
+    showBig(result);
+    emit shownBig(m_big->text().size(), m_big->lineCount());
+    return true;
+}
+
 void MultiLineEdit::keyPressEvent(QKeyEvent *event)
 {
+    if (isShownBig() && bigKey(event))
+        return;
+    // Undo past the document's first step brings back a big text that an
+    // edit replaced.
+    if (event->matches(QKeySequence::Undo) && !document()->isUndoAvailable() && undoBig())
+        return event->accept();
     if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier && !isReadOnly()) {
         insertPlainText(QStringLiteral("\t"));
         event->accept();
@@ -171,37 +222,78 @@ LineEdit::LineEdit(QWidget *parent)
 
 void LineEdit::setWholeText(const QString &text)
 {
-    if (text.size() > kShownChars) {
-        showCut(text, std::nullopt);
-    } else {
-        if (m_cut) {
-            m_cut = false;
-            m_whole.clear();
-            m_beforeCut.reset();
-            setReadOnly(false);
-        }
-        setText(text);
+    // As setText does: the old text and its undo steps go.
+    const QString whole = text; // the caller's may be one of ours
+    m_cuts.clear();
+    m_cutsBehind = 0;
+    m_cut = whole.size() > kShownChars;
+    m_whole = m_cut ? whole : QString();
+    if (m_cut) {
+        m_cuts.push_back(whole);
+        m_cutsBehind = 1;
     }
+    setReadOnly(m_cut);
+    setText(m_cut ? shortened(whole) : whole);
     setCursorPosition(0);
 }
 
-void LineEdit::showCut(const QString &whole, std::optional<QString> before)
+QString LineEdit::shortened(const QString &whole)
 {
-    m_whole = whole;
-    m_beforeCut = std::move(before);
-    m_cut = true;
-    setReadOnly(true);
-    setText(whole.left(kShownChars) + QChar(0x2026));
-    setCursorPosition(0);
+    return whole.left(kShownChars) + QChar(0x2026);
 }
 
-void LineEdit::replaceCut(const QString &text)
+void LineEdit::editWhole(const QString &whole)
 {
-    const std::optional<QString> before = m_whole;
-    setWholeText(text);
-    if (m_cut)
-        m_beforeCut = before;
-    setCursorPosition(int(std::min(text.size(), kShownChars)));
+    // One edit of the line edit's own, so that its undo steps, those before
+    // included, stay in order; a cut text is remembered by where it stands
+    // among them.
+    const bool cut = whole.size() > kShownChars;
+    if (cut) {
+        m_cuts.resize(size_t(m_cutsBehind));
+        m_cuts.push_back(whole);
+        ++m_cutsBehind;
+    }
+    m_cut = cut;
+    m_whole = cut ? whole : QString();
+    setReadOnly(false);
+    selectAll();
+    insert(cut ? shortened(whole) : whole);
+    setReadOnly(cut);
+    if (cut)
+        setCursorPosition(int(kShownChars));
+}
+
+void LineEdit::followHistory()
+{
+    // Only a cut text is shown longer than kShownChars.
+    m_cut = text().size() > kShownChars && m_cutsBehind > 0;
+    m_whole = m_cut ? m_cuts[size_t(m_cutsBehind - 1)] : QString();
+    setReadOnly(m_cut);
+    emit textChanged(text());
+}
+
+void LineEdit::undoEdit()
+{
+    // A read-only line edit has no undo steps to offer.
+    setReadOnly(false);
+    if (!isUndoAvailable())
+        return setReadOnly(m_cut);
+    const bool wasCut = m_cut;
+    undo();
+    if (wasCut)
+        --m_cutsBehind;
+    followHistory();
+}
+
+void LineEdit::redoEdit()
+{
+    setReadOnly(false);
+    if (!isRedoAvailable())
+        return setReadOnly(m_cut);
+    redo();
+    if (text().size() > kShownChars)
+        ++m_cutsBehind;
+    followHistory();
 }
 
 bool LineEdit::insertWhole(const QString &text)
@@ -210,7 +302,7 @@ bool LineEdit::insertWhole(const QString &text)
         // Only all of a cut text can be replaced.
         if (!allSelected())
             return true;
-        replaceCut(text);
+        editWhole(text);
         if (m_cut)
             emit shownCut(m_whole.size());
         return true;
@@ -220,33 +312,37 @@ bool LineEdit::insertWhole(const QString &text)
     const qsizetype removed = hasSelectedText() ? selectedText().size() : 0;
     if (before.size() - removed + text.size() <= kShownChars)
         return false;
-    showCut(before.left(start) + text + before.mid(start + removed), before);
+    editWhole(before.left(start) + text + before.mid(start + removed));
     emit shownCut(m_whole.size());
     return true;
 }
 
 void LineEdit::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        event->matches(QKeySequence::Undo) ? undoEdit() : redoEdit();
+        return event->accept();
+    }
+    const QString typed = event->text();
+    const bool typing = !typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier);
     if (event->matches(QKeySequence::Paste)) {
         if (insertWhole(QGuiApplication::clipboard()->text()))
             return event->accept();
-    } else if (m_cut) {
-        if (event->matches(QKeySequence::Undo) && m_beforeCut) {
-            setWholeText(*m_beforeCut);
+    } else if (typing && !m_cut && !isReadOnly()) {
+        // Typing that makes the text too long to show goes the same way.
+        if (insertWhole(typed))
             return event->accept();
-        }
+    } else if (m_cut) {
         if (event->matches(QKeySequence::Copy) && allSelected()) {
             QGuiApplication::clipboard()->setText(m_whole);
             return event->accept();
         }
         const bool deleting =
             event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace || event->matches(QKeySequence::Cut);
-        const QString typed = event->text();
-        const bool typing = !typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier);
         if ((deleting || typing) && allSelected()) {
             if (event->matches(QKeySequence::Cut))
                 QGuiApplication::clipboard()->setText(m_whole);
-            replaceCut(typing ? typed : QString());
+            editWhole(typing ? typed : QString());
             return event->accept();
         }
     }
@@ -270,15 +366,20 @@ void LineEdit::contextMenuEvent(QContextMenuEvent *event)
         if (!insertWhole(clip))
             insert(clip);
     });
+    setReadOnly(false);
+    const bool undoable = isUndoAvailable();
+    const bool redoable = isRedoAvailable();
+    setReadOnly(m_cut);
+    take("edit-undo", undoable, [this] { undoEdit(); });
+    take("edit-redo", redoable, [this] { redoEdit(); });
     if (m_cut) {
-        take("edit-undo", m_beforeCut.has_value(), [this] { setWholeText(m_beforeCut.value_or(QString())); });
         take("edit-copy", hasSelectedText(),
              [this] { QGuiApplication::clipboard()->setText(allSelected() ? m_whole : selectedText()); });
         take("edit-cut", allSelected(), [this] {
             QGuiApplication::clipboard()->setText(m_whole);
-            replaceCut(QString());
+            editWhole(QString());
         });
-        take("edit-delete", allSelected(), [this] { replaceCut(QString()); });
+        take("edit-delete", allSelected(), [this] { editWhole(QString()); });
     }
     menu->popup(event->globalPos());
 }

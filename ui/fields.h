@@ -10,8 +10,11 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace kestrin::ui {
+
+class BigTextView;
 
 // CR LF line breaks (the document's) to "\n" (the widgets') and back. Line
 // and paragraph separators, which some keys and pastes insert, are line
@@ -22,6 +25,12 @@ QString toCrLf(const QString &text);
 // A multi-line text box: wraps words, always shows its vertical scroll bar,
 // Enter starts a new line, Tab and Shift+Tab move the focus, Ctrl+Tab types
 // a tab character. Its text comes and goes with CR LF line breaks.
+//
+// A text of more than kBigChars characters or kBigLines lines, which Qt's
+// text document would hold at hundreds of bytes a line, is held whole and
+// shown read-only in a BigTextView: the user may scroll it, select all of
+// it and copy it, replace all of it by typing, deleting or pasting, and
+// undo the paste that brought it (and then the edits before it).
 class MultiLineEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -29,6 +38,13 @@ public:
 
     QString crLfText() const;
     void setCrLfText(const QString &text);
+
+    static constexpr qsizetype kBigChars = 1000000;
+    static constexpr qsizetype kBigLines = 50000;
+    static bool isBigText(QStringView crLf);
+    // The text is shown by the light view (bigView()), read-only.
+    bool isShownBig() const;
+    BigTextView *bigView() const { return m_big; }
 
     // What runs a long job in steps from the window's event loop, the
     // window answering meanwhile (FileWork::runSteps); false when the user
@@ -42,11 +58,33 @@ public:
     static constexpr qsizetype kStepChars = 4096;
     static constexpr int kStepLines = 2048;
 
+signals:
+    // An edit made the text too big for the document: it is shown read-only.
+    void shownBig(qsizetype characters, qsizetype lines);
+
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // The big text's view and its edits: shown over the document (which
+    // keeps what it held, and its undo steps, underneath), replaced whole,
+    // undone.
+    bool insertBig(const QString &text);
+    void showBig(const QString &crLf);
+    void hideBig();
+    void replaceBig(const QString &text);
+    bool undoBig();
+    bool bigKey(QKeyEvent *event);
+    void bigMenu(const QPoint &globalPos);
+    // What undo brings back, the latest last: a text, or (no value) what
+    // the document underneath holds.
+    std::vector<std::optional<QString>> m_bigUndo;
+    BigTextView *m_big = nullptr;
+
     // Inserts the text at the cursor a step at a time, all of it one step
     // to undo (with the edit before it, when joined); false when cancelled.
     bool insertInSteps(QTextCursor &cursor, const QString &text, bool joined = false);
@@ -92,13 +130,20 @@ private:
     // done here (the result too long to show whole, or replacing a cut text).
     bool insertWhole(const QString &text);
     bool allSelected() const { return hasSelectedText() && selectedText().size() == text().size(); }
-    void replaceCut(const QString &text);
-    void showCut(const QString &whole, std::optional<QString> before);
+    static QString shortened(const QString &whole);
+    // Replaces all of the text as one edit that Undo takes back.
+    void editWhole(const QString &whole);
+    // Undo and Redo through the line edit's own steps, a cut text among them.
+    void undoEdit();
+    void redoEdit();
+    void followHistory();
 
     bool m_cut = false;
     QString m_whole;
-    // What undo brings back: the text before the paste that made it long.
-    std::optional<QString> m_beforeCut;
+    // The cut texts among the undo steps, oldest first, and how many of
+    // them lie at or before the text shown.
+    std::vector<QString> m_cuts;
+    qsizetype m_cutsBehind = 0;
 };
 
 // A label shown as a read-only text field: sunken border, the field colours

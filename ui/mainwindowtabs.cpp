@@ -191,6 +191,16 @@ QWidget *MainWindow::makeControl(const ControlPlacement &p, QWidget *page)
     }
     case WidgetKind::MultiLineEdit: {
         auto *edit = new MultiLineEdit(page);
+        // A text too big to edit is shown read-only, and the user told so.
+        connect(edit, &MultiLineEdit::shownBig, this, [this](qsizetype characters, qsizetype lines) {
+            MessageRequest request;
+            request.prompt = tr("The field now holds %1 lines (%2 characters), too many to edit: it shows them "
+                                "read-only. To change the text, select all of it and type, delete or paste; Undo "
+                                "takes the paste back.")
+                                 .arg(QLocale().toString(lines), QLocale().toString(characters));
+            request.title = kProgramTitle;
+            QTimer::singleShot(0, this, [this, request] { m_messages.show(request); });
+        });
         // Big texts come a slice at a time, the window answering meanwhile.
         edit->setStepRunner([this](const std::function<bool()> &step) {
             if (m_fileWork)
