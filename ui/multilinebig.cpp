@@ -165,7 +165,10 @@ void MultiLineEdit::bigMenu(const QPoint &globalPos)
 {
     // The document's own menu (in the user's language), its actions doing
     // what they do to the big text.
+    // (Made as for an editable text: a read-only one's has no edit actions.)
+    setReadOnly(false);
     QMenu *menu = createStandardContextMenu();
+    setReadOnly(true);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool all = m_big->isAllSelected();
     auto take = [&](const char *name, bool enabled, std::function<void()> run) {

@@ -6,7 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QTest>
+
+#include <memory>
 
 using namespace kestrin::ui;
 
@@ -104,6 +110,26 @@ TEST(Fields, TextsTooBigForTheDocumentAreShownWholeByTheLightView)
                 EXPECT_EQ(view->line(i).toString(), QStringLiteral("L%1").arg(i));
             }
         }
+        // Its menu offers what the big text allows: Select All, then Copy.
+        auto menuAction = [&](const char *name) {
+            QContextMenuEvent click(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
+            QCoreApplication::sendEvent(edit.bigView(), &click);
+            const QList<QMenu *> menus = edit.findChildren<QMenu *>();
+            QAction *action = menus.isEmpty() ? nullptr : menus.last()->findChild<QAction *>(QLatin1String(name));
+            EXPECT_NE(action, nullptr) << name;
+            return action;
+        };
+        QAction *copy = menuAction("edit-copy");
+        ASSERT_NE(copy, nullptr);
+        EXPECT_FALSE(copy->isEnabled());
+        QAction *all = menuAction("select-all");
+        ASSERT_NE(all, nullptr);
+        all->trigger();
+        EXPECT_TRUE(view->isAllSelected());
+        QAction *cut = menuAction("edit-cut");
+        ASSERT_NE(cut, nullptr);
+        EXPECT_TRUE(cut->isEnabled());
+        qDeleteAll(edit.findChildren<QMenu *>());
         // A small text takes the document back.
         edit.setCrLfText(QStringLiteral("small\r\ntext"));
         EXPECT_FALSE(edit.isShownBig());
