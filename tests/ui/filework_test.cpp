@@ -5,6 +5,7 @@
 // answering (its thread spends no second of processor time on a step and
 // handles a queued call meanwhile), show its progress, and Cancel must end
 // the work with the old file as it was.
+#include "articlereader.h"
 #include "bigtextview.h"
 #include "fields.h"
 #include "fileservice.h"
@@ -338,6 +339,13 @@ TEST_F(FileWorkWindow, ABigArticleFillsTheFormWithTheWindowAnsweringAndCancelPut
             EXPECT_EQ(harness->form().text(Control::Description).size(), qsizetype(row.lines) * (lineChars + 2) - 2);
             EXPECT_FALSE(window().articleFiles().isModified());
             EXPECT_EQ(window().articleFiles().currentFile(), path);
+            // Saved as another file, the whole text goes with it.
+            const QString copy = dir.filePath(QStringLiteral("copy.json"));
+            harness->articleDialog.chooseNext(copy);
+            ASSERT_TRUE(window().articleFiles().saveAs());
+            const ArticleFileRead reread = readArticleFile(copy);
+            EXPECT_TRUE(reread.result.article.description == harness->form().text(Control::Description));
+            EXPECT_EQ(reread.result.article.description.size(), qsizetype(row.lines) * (lineChars + 2) - 2);
         }
     }
 }
