@@ -291,12 +291,13 @@ QString ArticleFileController::proposedFileName(const QString &articleName)
     // What Windows, macOS and Linux file systems cannot all hold in a name.
     static const QString forbidden = QStringLiteral("<>:\"/\\|?*");
     constexpr qsizetype kLongestName = 120;
-    QString name;
-    for (const QChar c : articleName) {
-        const bool bad = c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c);
-        name += bad ? QChar(u'_') : c;
+    // Only the name's start can be part of the file's name: a name of
+    // megabytes is not gone through.
+    QString name = articleName.left(kLongestName);
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c))
+            c = u'_';
     }
-    name.truncate(kLongestName);
     if (!name.isEmpty() && name.back().isHighSurrogate())
         name.chop(1);
     name = name.trimmed();

@@ -3,8 +3,6 @@
 
 #include "renderrules.h"
 
-#include <cstring>
-
 namespace kestrin {
 
 namespace {
@@ -18,18 +16,7 @@ void forEachLine(QStringView text, F f)
     const qsizetype size = text.size();
     qsizetype start = 0;
     while (true) {
-        qsizetype end = start;
-        // Four characters at a time while none is below 16 (CR and LF are).
-        constexpr quint64 kLow = 0xFFF0FFF0FFF0FFF0, kOnes = 0x0001000100010001, kHigh = 0x8000800080008000;
-        for (; end + 4 <= size; end += 4) {
-            quint64 four;
-            std::memcpy(&four, chars + end, sizeof four);
-            const quint64 masked = four & kLow;
-            if (((masked - kOnes) & ~masked & kHigh) != 0)
-                break;
-        }
-        while (end < size && chars[end] != u'\n' && chars[end] != u'\r')
-            ++end;
+        const qsizetype end = findLineBreak(chars, start, size);
         f(text.mid(start, end - start));
         if (end == size)
             return;
@@ -45,16 +32,9 @@ bool isDigit(QChar c)
 // Characters that CommonMark (and GitHub's tables and strikethrough) would
 // take as markup anywhere in a line; in headings "#" too (a closing
 // sequence).
-constexpr EscapeTable markupTable(bool heading)
-{
-    EscapeTable table{};
-    for (char c : {'\\', '`', '*', '_', '[', ']', '<', '&', '~', '|'})
-        table[size_t(c)] = true;
-    table[size_t('#')] = heading;
-    return table;
-}
-constexpr EscapeTable kInlineMarkup = markupTable(false);
-constexpr EscapeTable kHeadingMarkup = markupTable(true);
+constexpr EscapeTable kInlineMarkup{'\\', '`', '*', '_', '[', ']', '<', '&', '~', '|'};
+constexpr EscapeTable kHeadingMarkup{'\\', '`', '*', '_', '[', ']', '<', '&', '~', '|', '#'};
+static_assert(kInlineMarkup.scannedInBlocks() && kHeadingMarkup.scannedInBlocks());
 
 // Writes text with a backslash before each character that would be markup.
 void mdInline(TextSink &out, QStringView text, bool heading = false)

@@ -6,35 +6,6 @@
 
 namespace kestrin {
 
-namespace {
-
-// ASCII, with a backslash first where the table asks for one, straight
-// into the buffer; stops at the first character that is not ASCII and
-// returns where it stopped.
-template <typename Out, bool Escape>
-qsizetype copyAscii(Out *&out, const char16_t *in, qsizetype from, qsizetype size, const EscapeTable *escape)
-{
-    qsizetype i = from;
-    for (; i < size; ++i) {
-        const char16_t c = in[i];
-        if (c >= 0x80)
-            break;
-        if constexpr (Escape) {
-            // Without a branch: the backslash is written every time and
-            // overwritten by the character when it needs none.
-            const bool escaped = (*escape)[c];
-            *out = Out('\\');
-            out[escaped] = Out(c);
-            out += 1 + escaped;
-        } else {
-            *out++ = Out(c);
-        }
-    }
-    return i;
-}
-
-} // namespace
-
 TextSink::TextSink(Mode mode, ChunkWriter write)
     : m_mode(mode)
     , m_write(std::move(write))
@@ -43,8 +14,11 @@ TextSink::TextSink(Mode mode, ChunkWriter write)
 
 void TextSink::expect(qsizetype size)
 {
-    if (m_mode == Mode::Utf8)
+    if (m_mode == Mode::Utf8) {
         m_bytes.reserve(size);
+        m_bytesData = m_bytes.data();
+        m_bytesRoom = m_bytes.size();
+    }
 }
 
 void TextSink::append(QStringView text, const EscapeTable *escape)
@@ -80,11 +54,11 @@ char16_t *TextSink::textRoom(qsizetype size)
     return reinterpret_cast<char16_t *>(m_text.data()) + m_textUsed;
 }
 
-char *TextSink::byteRoom(qsizetype size)
+void TextSink::growBytes(qsizetype need)
 {
-    if (m_bytesUsed + size > m_bytes.size())
-        m_bytes.resize(std::max(m_bytesUsed + size, m_bytes.size() + m_bytes.size() / 2 + 1024));
-    return m_bytes.data() + m_bytesUsed;
+    m_bytes.resize(std::max(need, m_bytes.size() + m_bytes.size() / 2 + 1024));
+    m_bytesData = m_bytes.data();
+    m_bytesRoom = m_bytes.size();
 }
 
 void TextSink::appendText(QStringView text, const EscapeTable *escape)
@@ -98,7 +72,7 @@ void TextSink::appendText(QStringView text, const EscapeTable *escape)
         out += size;
     } else {
         for (qsizetype i = 0; i < size;) {
-            i = copyAscii<char16_t, true>(out, in, i, size, escape);
+            i = copyAsciiEscaped(out, in, i, size, *escape);
             for (; i < size && in[i] >= 0x80; ++i)
                 *out++ = in[i];
         }
@@ -108,12 +82,23 @@ void TextSink::appendText(QStringView text, const EscapeTable *escape)
 
 void TextSink::appendUtf8(QStringView text, const EscapeTable *escape)
 {
+    const qsizetype size = text.size();
+    // At most three bytes a character (a backslash and ASCII are two),
+    // room for a held surrogate's replacement, and for the eight bytes that
+    // a store of eight may write beyond the end.
+    char *const start = byteRoom(3 * size + 16);
+    char *out = start;
+    // The usual case: all of it ASCII, straight into the buffer.
+    const qsizetype ascii = m_encoderHolds ? 0 : copyAsciiToUtf8(out, text.utf16(), 0, size, escape);
+    if (ascii < size)
+        out = appendUtf8From(out, text, ascii, escape);
+    m_bytesUsed += out - start;
+}
+
+char *TextSink::appendUtf8From(char *out, QStringView text, qsizetype i, const EscapeTable *escape)
+{
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();
-    // At most three bytes a character (a backslash and ASCII are two), and
-    // room for a held surrogate's replacement.
-    char *const start = byteRoom(3 * size + 8);
-    char *out = start;
     // Hands one ASCII character (and its backslash) to the encoder, so that
     // a high surrogate it holds is written first, as it would be.
     auto throughEncoder = [&](char16_t c) {
@@ -124,15 +109,13 @@ void TextSink::appendUtf8(QStringView text, const EscapeTable *escape)
         pair[n++] = c;
         out = m_encoder.appendToBuffer(out, QStringView(pair, n));
     };
-    qsizetype i = 0;
     if (m_encoderHolds && size > 0 && in[0] < 0x80) {
         throughEncoder(in[0]);
         i = 1;
     }
     m_encoderHolds = false;
     while (i < size) {
-        i = escape ? copyAscii<char, true>(out, in, i, size, escape)
-                   : copyAscii<char, false>(out, in, i, size, nullptr);
+        i = copyAsciiToUtf8(out, in, i, size, escape);
         if (i == size)
             break;
         qsizetype end = i + 1;
@@ -147,7 +130,7 @@ void TextSink::appendUtf8(QStringView text, const EscapeTable *escape)
         }
         i = end;
     }
-    m_bytesUsed += out - start;
+    return out;
 }
 
 void TextSink::flush()
@@ -169,6 +152,8 @@ QByteArray TextSink::takeBytes()
 {
     m_bytes.resize(m_bytesUsed);
     m_bytesUsed = 0;
+    m_bytesData = nullptr;
+    m_bytesRoom = 0;
     return std::move(m_bytes);
 }
 

@@ -6,6 +6,8 @@
 // they are kept. Text reaches the bytes in one pass, without a copy in
 // between.
 
+#include "textscan.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -13,13 +15,9 @@
 #include <QStringEncoder>
 #include <QStringView>
 
-#include <array>
 #include <functional>
 
 namespace kestrin {
-
-// Which ASCII characters get a backslash before them (see appendEscaped).
-using EscapeTable = std::array<bool, 128>;
 
 class TextSink {
 public:
@@ -64,9 +62,17 @@ private:
     void append(QStringView text, const EscapeTable *escape);
     void appendText(QStringView text, const EscapeTable *escape);
     void appendUtf8(QStringView text, const EscapeTable *escape);
+    // From the first character that is not ASCII, or with a surrogate held.
+    char *appendUtf8From(char *out, QStringView text, qsizetype i, const EscapeTable *escape);
     // Room for size more characters (Text) or bytes (the others).
     char16_t *textRoom(qsizetype size);
-    char *byteRoom(qsizetype size);
+    char *byteRoom(qsizetype size)
+    {
+        if (m_bytesUsed + size > m_bytesRoom)
+            growBytes(m_bytesUsed + size);
+        return m_bytesData + m_bytesUsed;
+    }
+    void growBytes(qsizetype need);
     void flush();
 
     Mode m_mode;
@@ -77,6 +83,9 @@ private:
     qsizetype m_textUsed = 0;
     QByteArray m_bytes;
     qsizetype m_bytesUsed = 0;
+    // m_bytes's storage and size, kept at hand for the many small appends.
+    char *m_bytesData = nullptr;
+    qsizetype m_bytesRoom = 0;
     // Everything that is not ASCII goes through Qt's encoder, which keeps a
     // high surrogate that ended its input until the next call; the next
     // character then goes through it too.

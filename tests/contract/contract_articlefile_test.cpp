@@ -218,6 +218,21 @@ TEST_P(Contract, ArticleFileSaveAsProposesTheArticlesNameAsAFileName)
         {"  dots...  ", "dots.json"},
         {"", "article.json"},
     };
+    // Long names: the first 120 characters, without half a surrogate pair,
+    // then trimmed; what comes later plays no part.
+    const QString x = QStringLiteral("x");
+    const std::pair<QString, QString> longCases[] = {
+        {x.repeated(200), x.repeated(120)},
+        {x.repeated(119) + QStringLiteral("\U0001F600") + QStringLiteral("y*\t"), x.repeated(119)},
+        {QStringLiteral("  ") + x.repeated(130), x.repeated(118)},
+        {x.repeated(118) + QStringLiteral("\t.") + x.repeated(10), x.repeated(118) + QStringLiteral("_")},
+    };
+    for (const auto &[name, proposed] : longCases) {
+        harness->userType(Control::Name, name);
+        harness->articleDialog.chooseNext(std::nullopt);
+        EXPECT_FALSE(harness->articleFiles().save());
+        EXPECT_EQ(harness->articleDialog.proposals().last(), proposed + QStringLiteral(".json"));
+    }
     for (const auto &[name, proposed] : cases) {
         harness->userType(Control::Name, QString::fromUtf8(name));
         harness->articleDialog.chooseNext(std::nullopt);
