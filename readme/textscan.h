@@ -45,7 +45,7 @@ qsizetype findLineBreak(const char16_t *chars, qsizetype from, qsizetype size);
 // Copies in[from, size) as bytes, with a backslash before each character
 // that escape marks (no escaping without a table), up to the first
 // character that is not ASCII; returns where it stopped, with out moved past
-// what it wrote. It may write up to 8 bytes beyond that: the caller leaves
+// what it wrote. It may write up to 16 bytes beyond that: the caller leaves
 // room for them.
 qsizetype copyAsciiToUtf8(char *&out, const char16_t *in, qsizetype from, qsizetype size, const EscapeTable *escape);
 // The same into UTF-16, one character at a time, without writing beyond

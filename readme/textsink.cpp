@@ -21,7 +21,7 @@ void TextSink::expect(qsizetype size)
     }
 }
 
-void TextSink::append(QStringView text, const EscapeTable *escape)
+void TextSink::appendSlices(QStringView text, const EscapeTable *escape)
 {
     if (text.isEmpty())
         return;
@@ -78,21 +78,6 @@ void TextSink::appendText(QStringView text, const EscapeTable *escape)
         }
     }
     m_textUsed += out - start;
-}
-
-void TextSink::appendUtf8(QStringView text, const EscapeTable *escape)
-{
-    const qsizetype size = text.size();
-    // At most three bytes a character (a backslash and ASCII are two),
-    // room for a held surrogate's replacement, and for the eight bytes that
-    // a store of eight may write beyond the end.
-    char *const start = byteRoom(3 * size + 16);
-    char *out = start;
-    // The usual case: all of it ASCII, straight into the buffer.
-    const qsizetype ascii = m_encoderHolds ? 0 : copyAsciiToUtf8(out, text.utf16(), 0, size, escape);
-    if (ascii < size)
-        out = appendUtf8From(out, text, ascii, escape);
-    m_bytesUsed += out - start;
 }
 
 char *TextSink::appendUtf8From(char *out, QStringView text, qsizetype i, const EscapeTable *escape)

@@ -59,9 +59,33 @@ private:
     // slice of this many characters at a time.
     static constexpr qsizetype kChunk = 64 * 1024;
 
-    void append(QStringView text, const EscapeTable *escape);
+    // Here, so that the renderers' many short appends of ASCII cost little.
+    void append(QStringView text, const EscapeTable *escape)
+    {
+        if (m_mode == Mode::Text || text.size() > kChunk || m_stopped) {
+            appendSlices(text, escape);
+            return;
+        }
+        appendUtf8(text, escape);
+        if (m_mode == Mode::Stream && m_bytesUsed >= kChunk)
+            flush();
+    }
+    void appendSlices(QStringView text, const EscapeTable *escape);
     void appendText(QStringView text, const EscapeTable *escape);
-    void appendUtf8(QStringView text, const EscapeTable *escape);
+    void appendUtf8(QStringView text, const EscapeTable *escape)
+    {
+        const qsizetype size = text.size();
+        // At most three bytes a character (a backslash and ASCII are two),
+        // room for a held surrogate's replacement, and for the sixteen bytes
+        // that copyAsciiToUtf8 may write beyond the end.
+        char *const start = byteRoom(3 * size + 32);
+        char *out = start;
+        // The usual case: all of it ASCII, straight into the buffer.
+        const qsizetype ascii = m_encoderHolds ? 0 : copyAsciiToUtf8(out, text.utf16(), 0, size, escape);
+        if (ascii < size)
+            out = appendUtf8From(out, text, ascii, escape);
+        m_bytesUsed += out - start;
+    }
     // From the first character that is not ASCII, or with a surrogate held.
     char *appendUtf8From(char *out, QStringView text, qsizetype i, const EscapeTable *escape);
     // Room for size more characters (Text) or bytes (the others).

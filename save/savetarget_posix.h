@@ -50,6 +50,11 @@ private:
     int target = -1;      // the existing file, opened for writing (Replace, InPlace)
     int fd = -1;          // where the bytes go
     QByteArray temporary; // the temporary file's name in the folder while it exists
+    // Of the temporary file: how much is written, and how much of it was
+    // handed to the disk's writeback early, a step at a time.
+    off_t written = 0;
+    off_t handedOn = 0;
+    static constexpr off_t kWritebackStep = 4 * 1024 * 1024;
 };
 
 namespace posixsave {
