@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QHash>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -33,18 +34,42 @@ const ControlPlacement *rowLabel(const ControlPlacement &control)
     return best;
 }
 
-template <typename T>
-T *find(QWidget *root, const char *name)
-{
-    return name ? root->findChild<T *>(QLatin1String(name)) : nullptr;
-}
+// The widgets under a root by their names, gathered in one walk of the tree
+// (a search per name walks the whole window, its menus and unbuilt pages
+// included, for each of the table's fifty-odd names).
+class NamedWidgets {
+public:
+    explicit NamedWidgets(QWidget *root)
+    {
+        for (QWidget *w : root->findChildren<QWidget *>()) {
+            if (!w->objectName().isEmpty())
+                m_byName[w->objectName()].append(w);
+        }
+    }
 
-void nameFields(QWidget *window)
+    // The first widget of the name that is a T, as findChild gives it.
+    template <typename T>
+    T *find(const char *name) const
+    {
+        if (!name)
+            return nullptr;
+        for (QWidget *w : m_byName.value(QLatin1String(name))) {
+            if (auto *found = qobject_cast<T *>(w))
+                return found;
+        }
+        return nullptr;
+    }
+
+private:
+    QHash<QString, QList<QWidget *>> m_byName;
+};
+
+void nameFields(const NamedWidgets &window)
 {
     for (const ControlPlacement &p : controlPlacements()) {
         if (p.kind == WidgetKind::Label && p.buddy) {
-            auto *label = find<QLabel>(window, p.name);
-            auto *field = find<QWidget>(window, p.buddy);
+            auto *label = window.find<QLabel>(p.name);
+            auto *field = window.find<QWidget>(p.buddy);
             if (!label || !field)
                 continue;
             label->setBuddy(field);
@@ -55,33 +80,33 @@ void nameFields(QWidget *window)
             if (auto *readOnly = qobject_cast<QLabel *>(field))
                 readOnly->setAccessibleDescription(spokenText(readOnly));
         } else if (p.kind == WidgetKind::CheckBox || p.kind == WidgetKind::OptionButton) {
-            auto *button = find<QAbstractButton>(window, p.name);
+            auto *button = window.find<QAbstractButton>(p.name);
             const ControlPlacement *row = rowLabel(p);
             if (!button)
                 continue;
             button->setAccessibleName(button->text());
-            if (auto *label = row ? find<QLabel>(window, row->name) : nullptr)
+            if (auto *label = row ? window.find<QLabel>(row->name) : nullptr)
                 button->setAccessibleDescription(spokenText(label));
         }
     }
     // The installation instructions have no label of their own: the one
     // above the options asks which article's instructions to load.
-    if (auto *installation = find<QWidget>(window, "InstallationText"))
+    if (auto *installation = window.find<QWidget>("InstallationText"))
         installation->setAccessibleName(QCoreApplication::translate("Accessibility", "Installation instructions"));
 }
 
-void nameTabPages(QWidget *window)
+void nameTabPages(const NamedWidgets &window)
 {
-    auto *tabs = find<QTabWidget>(window, "MainTab");
+    auto *tabs = window.find<QTabWidget>("MainTab");
     if (!tabs)
         return;
     for (int i = 0; i < tabs->count(); ++i)
         tabs->widget(i)->setAccessibleName(tabs->tabText(i));
 }
 
-void nameStatusBar(QWidget *window)
+void nameStatusBar(const NamedWidgets &window)
 {
-    if (auto *bar = find<QStatusBar>(window, "StatusBar1"))
+    if (auto *bar = window.find<QStatusBar>("StatusBar1"))
         bar->setAccessibleName(QCoreApplication::translate("Accessibility", "Status bar"));
     struct Panel {
         const char *name;
@@ -93,11 +118,11 @@ void nameStatusBar(QWidget *window)
         {"InsertPanel", QT_TRANSLATE_NOOP("Accessibility", "Insert")},
     };
     for (const Panel &panel : panels) {
-        if (auto *label = find<QLabel>(window, panel.name))
+        if (auto *label = window.find<QLabel>(panel.name))
             label->setAccessibleName(QCoreApplication::translate("Accessibility", panel.spoken));
     }
     // The first panel's name is its text, as a label's is.
-    if (auto *first = find<QLabel>(window, "StatusPanel1"))
+    if (auto *first = window.find<QLabel>("StatusPanel1"))
         first->setAccessibleName(first->text());
 }
 
@@ -107,9 +132,10 @@ void nameControlsForAccessibility(QWidget *mainWindow)
 {
     if (!mainWindow)
         return;
-    nameFields(mainWindow);
-    nameTabPages(mainWindow);
-    nameStatusBar(mainWindow);
+    const NamedWidgets widgets(mainWindow);
+    nameFields(widgets);
+    nameTabPages(widgets);
+    nameStatusBar(widgets);
 }
 
 } // namespace kestrin::ui

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "windowlayout.h"
 
+#include "pngiconengine.h"
+
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
@@ -159,11 +162,29 @@ std::optional<Control> documentControl(const ControlPlacement &placement)
     return controlByName(QString::fromLatin1(placement.name));
 }
 
+QStringList installedFamilies(const QStringList &wanted)
+{
+    // A family that several foundries make is listed as "Family [Foundry]".
+    QStringList installed = QFontDatabase::families();
+    for (QString &family : installed)
+        family = family.section(QLatin1String(" ["), 0, 0);
+    QStringList found;
+    for (const QString &family : wanted) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            found.append(family);
+    }
+    return found.isEmpty() ? wanted : found;
+}
+
 QFont windowFont(qreal pointSize)
 {
     QFont font;
     // DejaVu Sans shares Verdana's wide, open shapes where Verdana is missing.
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    // Only the installed faces are named: a missing first one would have the
+    // font system work out a list of substitutes for it (a good part of the
+    // start-up's time) before it takes the next one named.
+    font.setFamilies(installedFamilies(
+        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")}));
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     return font;
@@ -171,12 +192,7 @@ QFont windowFont(qreal pointSize)
 
 QIcon applicationIcon()
 {
-    static const QIcon icon = [] {
-        QIcon i;
-        // With its size given, the file is not decoded until it is drawn.
-        i.addFile(QStringLiteral(":/icons/kestrin-editor.png"), QSize(128, 128));
-        return i;
-    }();
+    static const QIcon icon(new PngIconEngine(QStringLiteral(":/icons/kestrin-editor.png"), QSize(128, 128)));
     return icon;
 }
 

@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -81,6 +82,10 @@ void centreOnScreen(QWidget *window);
 // The windows' font (Verdana, or a close substitute where it is missing) in
 // the given size.
 QFont windowFont(qreal pointSize);
+
+// Those of the wanted font families that are installed, in the same order;
+// all of them when none is (the font system then substitutes).
+QStringList installedFamilies(const QStringList &wanted);
 QRect pageRect(const ControlPlacement &placement);
 
 // The document's control that a placement shows, if any.

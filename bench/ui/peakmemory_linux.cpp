@@ -3,14 +3,29 @@
 
 #include <QFile>
 
-long startupbench::peakMemoryKb()
+namespace {
+
+// A "Key: value kB" line of a /proc/self file; -1 when it cannot be read.
+long procKb(const char *file, const QByteArray &key)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status{QString::fromLatin1(file)};
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toLong();
     }
     return -1;
+}
+
+} // namespace
+
+long startupbench::peakMemoryKb()
+{
+    return procKb("/proc/self/status", "VmHWM:");
+}
+
+long startupbench::privateDirtyKb()
+{
+    return procKb("/proc/self/smaps_rollup", "Private_Dirty:");
 }

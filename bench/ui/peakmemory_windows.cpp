@@ -13,3 +13,9 @@ long startupbench::peakMemoryKb()
         return -1;
     return long(counters.PeakWorkingSetSize / 1024);
 }
+
+long startupbench::privateDirtyKb()
+{
+    // Windows counts committed private memory, not what has been written.
+    return -1;
+}

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What both start-up children do once their window exists: show it, wait
+// What the start-up children do once their window exists: show it, wait
 // until it is on the screen and the event loop has nothing left to do, then
-// print "ready <peak memory in kB>" and end.
+// print "ready <peak memory> <private dirty memory> <width>x<height>" (the
+// memory in kB, -1 where the system does not tell) and end.
 
 #include <QApplication>
 #include <QTimer>
@@ -15,9 +16,12 @@
 namespace startupbench {
 
 // The process's peak memory in kB (the resident set's high-water mark on
-// Linux, the peak working set on Windows), -1 when unknown; one file per
+// Linux, the peak working set on Windows), and what only the process has
+// written (its heap, the window's back buffer, the libraries' relocated
+// data: Linux's private dirty memory); -1 when unknown. One file per
 // system (peakmemory_*.cpp).
 long peakMemoryKb();
+long privateDirtyKb();
 
 class ReadyWhenExposed : public QObject {
 public:
@@ -31,8 +35,9 @@ public:
         if (event->type() == QEvent::Expose && m_window->windowHandle()->isExposed() && !m_reported) {
             m_reported = true;
             // Once everything queued so far (the first paint included) is done.
-            QTimer::singleShot(0, qApp, [] {
-                std::printf("ready %ld\n", peakMemoryKb());
+            QTimer::singleShot(0, qApp, [this] {
+                std::printf("ready %ld %ld %dx%d\n", peakMemoryKb(), privateDirtyKb(), m_window->width(),
+                            m_window->height());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
