@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <ctime>
+
 namespace {
 
 // A "Key: value kB" line of a /proc/self file; -1 when it cannot be read.
@@ -28,4 +30,12 @@ long startupbench::peakMemoryKb()
 long startupbench::privateDirtyKb()
 {
     return procKb("/proc/self/smaps_rollup", "Private_Dirty:");
+}
+
+double startupbench::processorMs()
+{
+    timespec used{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used) != 0)
+        return -1;
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
 }

@@ -19,3 +19,13 @@ long startupbench::privateDirtyKb()
     // Windows counts committed private memory, not what has been written.
     return -1;
 }
+
+double startupbench::processorMs()
+{
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return -1;
+    // 100 ns units.
+    auto ms = [](const FILETIME &t) { return double((quint64(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4; };
+    return ms(kernel) + ms(user);
+}
