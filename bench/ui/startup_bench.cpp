@@ -11,10 +11,12 @@
 // the targets' baseline: the font system's start is a fixed cost that any
 // window showing text pays.
 //
-// A fourth program is the one-label window at the editor's size: a window's
+// The one-label window runs a second time at the editor's size: a window's
 // pixels (its back buffer, about 1 MB at the editor's size) cost memory
 // whatever stands in it, and the ratio against it shows what the editor's
-// own content costs.
+// own content costs. A fourth program, the one-label window with one of
+// each kind of the editor's controls (Qt alone, at the editor's size),
+// shows what Qt's own code and fonts for those controls cost.
 //
 // Further editor programs named on the command line (another build's
 // startup_editor, copied aside) run in the same alternation, so that a
@@ -91,21 +93,25 @@ const char *verdict(double ratio, double target)
 
 bool measure(const char *where, const QProcessEnvironment &env, std::vector<Program> programs, int rounds)
 {
-    constexpr size_t kText = 1, kTextAtSize = 2, kEditor = 3;
+    constexpr size_t kText = 1, kTextAtSize = 2, kControls = 3, kEditor = 4;
     // One unmeasured start of each to warm the file cache; the editor's
     // gives its window's size to the one-label window of that size.
     for (size_t p = 0; p < programs.size(); ++p) {
-        if (p == kTextAtSize)
+        if (p == kTextAtSize || p == kControls)
             continue;
         const auto sample = runOnce(programs[p], env);
-        if (p == kEditor && sample && !sample->size.isEmpty())
-            programs[kTextAtSize].arguments = {QString::fromLatin1(sample->size)};
+        if (p == kEditor && sample && !sample->size.isEmpty()) {
+            for (size_t sized : {kTextAtSize, kControls})
+                programs[sized].arguments = {QString::fromLatin1(sample->size)};
+        }
     }
     if (programs[kTextAtSize].arguments.isEmpty()) {
         std::printf("%s: the editor did not tell its window's size\n", where);
         return false;
     }
     programs[kTextAtSize].label += QLatin1Char(' ') + programs[kTextAtSize].arguments.first();
+    for (size_t sized : {kTextAtSize, kControls})
+        runOnce(programs[sized], env);
 
     std::vector<std::vector<double>> ms(programs.size()), peak(programs.size()), dirty(programs.size()),
         cpu(programs.size());
@@ -148,6 +154,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("bare window"), QStringLiteral(KESTRIN_BARE_EXE), {}},
         {QStringLiteral("one-label window"), QStringLiteral(KESTRIN_TEXT_EXE), {}},
         {QStringLiteral("one-label at"), QStringLiteral(KESTRIN_TEXT_EXE), {}},
+        {QStringLiteral("same controls, Qt"), QStringLiteral(KESTRIN_CONTROLS_EXE), {}},
         {QStringLiteral("editor"), QStringLiteral(KESTRIN_EDITOR_EXE), {}},
     };
     for (int i = 2; i < argc; ++i)
