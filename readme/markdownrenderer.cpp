@@ -58,7 +58,8 @@ QStringView mdLeadingBlanks(TextSink &out, QStringView text)
 void mdLineStart(TextSink &out, QStringView text)
 {
     const qsizetype size = text.size();
-    text = mdLeadingBlanks(out, text);
+    if (size > 0 && (text[0] == u' ' || text[0] == u'\t'))
+        text = mdLeadingBlanks(out, text);
     if (text.isEmpty() || text.size() != size) {
         mdInline(out, text);
         return;

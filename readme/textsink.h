@@ -75,6 +75,21 @@ private:
     void appendUtf8(QStringView text, const EscapeTable *escape)
     {
         const qsizetype size = text.size();
+        // A few characters as they stand (line breaks, list marks): copied
+        // here when they are ASCII.
+        if (!escape && size <= 4 && !m_encoderHolds) {
+            const char16_t *in = text.utf16();
+            bool ascii = true;
+            for (qsizetype k = 0; k < size; ++k)
+                ascii = ascii && in[k] < 0x80;
+            if (ascii) {
+                char *out = byteRoom(size);
+                for (qsizetype k = 0; k < size; ++k)
+                    out[k] = char(in[k]);
+                m_bytesUsed += size;
+                return;
+            }
+        }
         // At most three bytes a character (a backslash and ASCII are two),
         // room for a held surrogate's replacement, and for the sixteen bytes
         // that copyAsciiToUtf8 may write beyond the end.
