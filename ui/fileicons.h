@@ -8,7 +8,10 @@
 // one) or any other special file that looks like a regular one.
 
 #include <QFileIconProvider>
+#include <QHash>
+#include <QIcon>
 #include <QMimeDatabase>
+#include <QMutex>
 
 class QFileDialog;
 
@@ -27,6 +30,10 @@ public:
 
 private:
     QMimeDatabase m_mime;
+    // The icon of each type, by its name; the dialog's file information
+    // thread asks for icons too.
+    mutable QMutex m_iconsLock;
+    mutable QHash<QString, QIcon> m_icons;
 };
 
 } // namespace kestrin::ui
