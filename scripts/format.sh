@@ -34,7 +34,11 @@ if ! command -v "$clang_format" >/dev/null 2>&1; then
 fi
 
 if [ $# -gt 0 ]; then
-    files=("$@")
+    # A generated file keeps its generator's layout, even when named.
+    files=()
+    for f in "$@"; do
+        printf '%s\n' "${generated[@]}" | grep -qxF -- "${f#./}" || files+=("$f")
+    done
 else
     mapfile -t files < <(git ls-files -- '*.cpp' '*.h' | grep -vxF -f <(printf '%s\n' "${generated[@]}"))
 fi

@@ -23,5 +23,5 @@ for cp in range(1250, 1259):
         out.append("        " + ", ".join(cells[i:i + 8]) + ",")
     out.append("    },")
 out += ["};", "", "} // namespace kestrin::detail", ""]
-target = pathlib.Path(__file__).resolve().parent.parent / "document" / "codepagetables.cpp"
+target = pathlib.Path(__file__).resolve().parent.parent / "save" / "codepagetables.cpp"
 target.write_text("\n".join(out))
