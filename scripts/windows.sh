@@ -54,5 +54,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     (unset DISPLAY && /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1) || true
     /usr/lib/wine/wineserver -w
 fi
-ctest --preset windows -j2
+# A test that fails is run once more before it counts as failed: the window
+# test drives Wine's own notification area and window manager glue, which
+# now and then loses a docking or a click on a busy machine (it says which
+# step failed in the log either way).
+ctest --preset windows -j2 --repeat until-pass:2
 ls -l build/windows/package/KestrinEditor-*

@@ -144,6 +144,11 @@ wait_for '! main_shown' 100 || fail "Ctrl+M left the window on the screen"
 wait_for '[ -n "$(tray_icons)" ]' 100 || fail "no icon in the notification area"
 shot in-tray
 icon=$(tray_icons | head -1)
+# Wine draws the icon into its docked window a moment after docking it, and
+# now and then docks a window that it never draws or lets take a click: say
+# so plainly instead of clicking an empty panel.
+drawn() { [ "$(import -window "$icon" png:- 2>/dev/null | identify -format '%k' - 2>/dev/null)" -gt 1 ] 2>/dev/null; }
+wait_for drawn 100 || fail "Wine docked the icon in the notification area but never drew it"
 eval "$(xdotool getwindowgeometry --shell "$icon")"
 # Wine's icon window can be docked a moment before it takes clicks, and on a
 # busy machine a click can come too early: click again while nothing shows.
