@@ -7,8 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    startupbench::nameApplication();
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Kestrin Editor"));
     return startupbench::showAndReport(window);

@@ -28,6 +28,13 @@ long privateDirtyKb();
 // programs sharing the processors; -1 when unknown.
 double processorMs();
 
+// Names the application as the editor names itself.
+inline void nameApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+}
+
 class ReadyWhenExposed : public QObject {
 public:
     explicit ReadyWhenExposed(QWidget *window)

@@ -33,8 +33,7 @@ QFont sansFont(qreal pointSize)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    startupbench::nameApplication();
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Kestrin Editor"));
     window.setFont(sansFont(8.25));

@@ -11,8 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    startupbench::nameApplication();
     QApplication::setWindowIcon(kestrin::ui::applicationIcon());
     kestrin::ui::QtMessageBoxService messages;
     kestrin::ui::QtSaveDialogService dialog;

@@ -11,8 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrin Editor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Editor"));
+    startupbench::nameApplication();
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Kestrin Editor"));
     window.setCentralWidget(new QLabel(QStringLiteral("Kestrin Editor by Vantry")));
