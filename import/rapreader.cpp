@@ -80,6 +80,8 @@ private:
     // One member of a class body, of the given type; false when the rest
     // of the body is to be skipped.
     bool member(qint64 &pos, quint8 type, ConfigClass &into, int depth);
+    // Adds a value read at the current place to the class; always true.
+    bool keep(ConfigEntry entry, ConfigClass &into) const;
     // A class with a body of its own, read where the body's offset points.
     bool childClass(qint64 &pos, ConfigClass &into, int depth);
     bool node()
@@ -183,6 +185,13 @@ bool RapReader::readBody(qint64 offset, ConfigClass &into, int depth)
     return true;
 }
 
+bool RapReader::keep(ConfigEntry entry, ConfigClass &into) const
+{
+    entry.where = m_where;
+    into.values.push_back(std::move(entry));
+    return true;
+}
+
 bool RapReader::member(qint64 &pos, quint8 type, ConfigClass &into, int depth)
 {
     switch (type) {
@@ -192,9 +201,7 @@ bool RapReader::member(qint64 &pos, quint8 type, ConfigClass &into, int depth)
         quint8 sub = 0;
         if (!byte(pos, sub) || !string(pos, entry.name) || !scalar(pos, sub, entry.value))
             return damaged(pos);
-        entry.where = m_where;
-        into.values.push_back(std::move(entry));
-        return true;
+        return keep(std::move(entry), into);
     }
     case 2:
     case 5: {
@@ -202,9 +209,7 @@ bool RapReader::member(qint64 &pos, quint8 type, ConfigClass &into, int depth)
         quint32 flags = 0;
         if ((type == 5 && !u32(pos, flags)) || !string(pos, entry.name) || !array(pos, entry.value, depth + 1))
             return damaged(pos);
-        entry.where = m_where;
-        into.values.push_back(std::move(entry));
-        return true;
+        return keep(std::move(entry), into);
     }
     case 3:
     case 4: {

@@ -183,8 +183,11 @@ QFont windowFont(qreal pointSize)
     // Only the installed faces are named: a missing first one would have the
     // font system work out a list of substitutes for it (a good part of the
     // start-up's time) before it takes the next one named.
-    font.setFamilies(installedFamilies(
-        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")}));
+    // The system's list of faces is read once, not for every font the
+    // windows ask for.
+    static const QStringList families = installedFamilies(
+        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    font.setFamilies(families);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     return font;
